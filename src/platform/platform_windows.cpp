@@ -1,0 +1,92 @@
+#define WIN32_LEAN_AND_MEAN
+#define NOMINMAX
+#include <windows.h>
+
+#include <algorithm>
+#include <utility>
+
+#include "platform/platform.h"
+
+namespace hashwell::platform {
+namespace {
+
+constexpr std::intptr_t kClosed = reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE);
+
+const wchar_t* Wide(const Path& path) {
+    return reinterpret_cast<const wchar_t*>(path.c_str());
+}
+HANDLE AsHandle(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+}  // namespace
+
+std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path) {
+    // Other processes may read the file too; one holding it open for writing keeps us out.
+    HANDLE file = ::CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool regular = ::GetFileType(file) == FILE_TYPE_DISK &&
+                         ::GetFileInformationByHandle(file, &info) &&
+                         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    if (!regular) {
+        ::CloseHandle(file);
+        return std::nullopt;
+    }
+    return ReadOnlyFile(reinterpret_cast<std::intptr_t>(file));
+}
+
+ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
+    : handle_(std::exchange(other.handle_, kClosed)) {}
+
+ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
+    if (this != &other) {
+        if (handle_ != kClosed) {
+            ::CloseHandle(AsHandle(handle_));
+        }
+        handle_ = std::exchange(other.handle_, kClosed);
+    }
+    return *this;
+}
+
+ReadOnlyFile::~ReadOnlyFile() {
+    if (handle_ != kClosed) {
+        ::CloseHandle(AsHandle(handle_));
+    }
+}
+
+std::optional<std::size_t> ReadOnlyFile::Read(std::uint8_t* buffer, std::size_t size) {
+    std::size_t filled = 0;
+    while (filled < size) {
+        const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(size - filled, 1u << 30));
+        DWORD got = 0;
+        if (!::ReadFile(AsHandle(handle_), buffer + filled, ask, &got, nullptr)) {
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += got;
+    }
+    return filled;
+}
+
+std::string ToAnsiCodePage(std::u16string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+    const int units = static_cast<int>(text.size());
+    const int needed = ::WideCharToMultiByte(CP_ACP, 0, wide, units, nullptr, 0, nullptr, nullptr);
+    if (needed <= 0) {
+        return {};
+    }
+    std::string out(static_cast<std::size_t>(needed), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, wide, units, out.data(), needed, nullptr, nullptr);
+    return out;
+}
+
+}  // namespace hashwell::platform

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace hashwell::platform {
+
+// UTF-16 to UTF-8 without a byte-order mark. An unpaired surrogate becomes U+FFFD (EF BF BD),
+// as the system's own conversion without flags does.
+std::string Utf16ToUtf8(std::u16string_view text);
+
+// UTF-8 to UTF-16. Every malformed sequence becomes one U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view bytes);
+
+// Widens text made only of ASCII characters (hash codes, numbers).
+std::u16string AsciiToUtf16(std::string_view ascii);
+
+}  // namespace hashwell::platform

@@ -1,0 +1,50 @@
+#include "platform/windows1252.h"
+
+#include <array>
+
+namespace hashwell::platform {
+namespace {
+
+// The characters of bytes 0x80 to 0x9F. The five bytes Windows leaves undefined
+// (0x81, 0x8D, 0x8F, 0x90, 0x9D) map to the C1 controls of the same value, as Windows does.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,  // 80-87
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,  // 88-8F
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,  // 90-97
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,  // 98-9F
+};
+
+constexpr char kDefaultCharacter = '?';
+
+char ToByte(char16_t unit) {
+    if (unit < 0x80 || (unit >= 0xA0 && unit <= 0xFF)) {
+        return static_cast<char>(unit);
+    }
+    for (std::size_t i = 0; i < kHighControls.size(); ++i) {
+        if (kHighControls[i] == unit) {
+            return static_cast<char>(0x80 + i);
+        }
+    }
+    return kDefaultCharacter;
+}
+
+}  // namespace
+
+std::string Utf16ToWindows1252(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        const bool pairStart = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() &&
+                               text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
+        if (pairStart) {
+            ++i;  // a character beyond the basic plane is one character, so one '?'
+            out.push_back(kDefaultCharacter);
+        } else {
+            out.push_back(ToByte(unit));
+        }
+    }
+    return out;
+}
+
+}  // namespace hashwell::platform
