@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace hashwell::digest {
+
+// Files are read through one buffer of this size, whatever their length.
+inline constexpr std::size_t kFileReadBufferSize = 1024 * 1024;
+
+// The lowercase hex code of the whole content of a regular file, or the empty text when it
+// is not a regular file, cannot be opened or read to its end, the buffer cannot be had, the
+// method is not registered or the size not supported. A read error never yields the code of
+// part of the file.
+std::string HashFile(const platform::Path& path, std::int32_t method, std::int32_t bits);
+
+}  // namespace hashwell::digest

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "digest/block_buffer.h"
+
+namespace hashwell::digest {
+
+// MD5 of RFC 1321.
+class Md5 {
+public:
+    int DigestBits() const { return 128; }
+
+    void Update(const std::uint8_t* data, std::size_t length);
+    void Finish(std::uint8_t* out);  // 16 bytes, little-endian words
+    void AssumeAbsorbed(std::uint64_t bytes) { buffer_.AssumeAbsorbed(bytes); }
+
+private:
+    std::array<std::uint32_t, 4> state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476};
+    BlockBuffer<64> buffer_;
+};
+
+}  // namespace hashwell::digest

@@ -1,0 +1,73 @@
+#include "digest/sha1/sha1.h"
+
+#include <bit>
+
+#include "digest/byte_order.h"
+
+namespace hashwell::digest {
+namespace {
+
+using Word = std::uint32_t;
+
+// The message schedule lives in a 16-word ring, so the caller's bytes are only ever read.
+void CompressBlocks(std::array<Word, 5>& state, const std::uint8_t* blocks, std::size_t count) {
+    for (; count > 0; --count, blocks += 64) {
+        Word w[16];
+        for (int t = 0; t < 16; ++t) {
+            w[t] = LoadBe32(blocks + 4 * t);
+        }
+        Word a = state[0], b = state[1], c = state[2], d = state[3], e = state[4];
+        auto round = [&](int t, Word f, Word k) {
+            Word wt;
+            if (t < 16) {
+                wt = w[t];
+            } else {
+                wt = std::rotl(w[(t + 13) & 15] ^ w[(t + 8) & 15] ^ w[(t + 2) & 15] ^ w[t & 15], 1);
+                w[t & 15] = wt;
+            }
+            const Word temp = std::rotl(a, 5) + f + e + k + wt;
+            e = d;
+            d = c;
+            c = std::rotl(b, 30);
+            b = a;
+            a = temp;
+        };
+        for (int t = 0; t < 20; ++t) {
+            round(t, d ^ (b & (c ^ d)), 0x5A827999);
+        }
+        for (int t = 20; t < 40; ++t) {
+            round(t, b ^ c ^ d, 0x6ED9EBA1);
+        }
+        for (int t = 40; t < 60; ++t) {
+            round(t, (b & c) | (d & (b | c)), 0x8F1BBCDC);
+        }
+        for (int t = 60; t < 80; ++t) {
+            round(t, b ^ c ^ d, 0xCA62C1D6);
+        }
+        state[0] += a;
+        state[1] += b;
+        state[2] += c;
+        state[3] += d;
+        state[4] += e;
+    }
+}
+
+}  // namespace
+
+void Sha1::Update(const std::uint8_t* data, std::size_t length) {
+    buffer_.Absorb(data, length, [this](const std::uint8_t* blocks, std::size_t count) {
+        CompressBlocks(state_, blocks, count);
+    });
+}
+
+void Sha1::Finish(std::uint8_t* out) {
+    buffer_.Pad<8>([](std::uint8_t* field, std::uint64_t bytes) { StoreBe64(field, bytes * 8); },
+                   [this](const std::uint8_t* blocks, std::size_t count) {
+                       CompressBlocks(state_, blocks, count);
+                   });
+    for (int i = 0; i < 5; ++i) {
+        StoreBe32(out + 4 * i, state_[i]);
+    }
+}
+
+}  // namespace hashwell::digest

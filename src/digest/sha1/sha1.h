@@ -1,0 +1,25 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "digest/block_buffer.h"
+
+namespace hashwell::digest {
+
+// SHA-1 of FIPS 180-4.
+class Sha1 {
+public:
+    int DigestBits() const { return 160; }
+
+    void Update(const std::uint8_t* data, std::size_t length);
+    void Finish(std::uint8_t* out);  // 20 bytes, big-endian words
+    void AssumeAbsorbed(std::uint64_t bytes) { buffer_.AssumeAbsorbed(bytes); }
+
+private:
+    std::array<std::uint32_t, 5> state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476, 0xC3D2E1F0};
+    BlockBuffer<64> buffer_;
+};
+
+}  // namespace hashwell::digest

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "digest/block_buffer.h"
+
+namespace hashwell::digest {
+
+// SHA-224 and SHA-256 of FIPS 180-4: one engine, two initial values and output lengths.
+class Sha256 {
+public:
+    // `bits` is 224 or 256.
+    explicit Sha256(int bits);
+
+    int DigestBits() const { return outputBytes_ * 8; }
+    void Update(const std::uint8_t* data, std::size_t length);
+    void Finish(std::uint8_t* out);  // 28 or 32 bytes, big-endian words
+    void AssumeAbsorbed(std::uint64_t bytes) { buffer_.AssumeAbsorbed(bytes); }
+
+private:
+    std::array<std::uint32_t, 8> state_;
+    int outputBytes_;
+    BlockBuffer<64> buffer_;
+};
+
+}  // namespace hashwell::digest

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace hashwell::digest {
+
+// SHA3-224/256/384/512 of FIPS 202: the sponge over Keccak-f[1600] with the SHA-3 domain
+// byte 0x06 (pre-standard Keccak pads with 0x01 and gives other codes).
+class Sha3 {
+public:
+    // `bits` is 224, 256, 384 or 512; the rate is (1600 - 2 x bits) / 8 bytes.
+    explicit Sha3(int bits);
+
+    int DigestBits() const { return outputBytes_ * 8; }
+    void Update(const std::uint8_t* data, std::size_t length);
+    void Finish(std::uint8_t* out);  // the first bits/8 bytes of the state, lanes little-endian
+
+private:
+    void AbsorbBlock(const std::uint8_t* block);
+
+    std::array<std::uint64_t, 25> lanes_{};
+    std::array<std::uint8_t, 144> block_{};  // one rate, at most 144 bytes (SHA3-224)
+    std::size_t used_ = 0;
+    std::size_t rate_;
+    int outputBytes_;
+};
+
+// The Keccak-f[1600] permutation, 24 rounds.
+void KeccakF1600(std::array<std::uint64_t, 25>& lanes);
+
+}  // namespace hashwell::digest

@@ -1,0 +1,45 @@
+#include "digest/text_digest.h"
+
+#include "digest/digest.h"
+#include "platform/platform.h"
+#include "platform/unicode.h"
+
+namespace hashwell::digest {
+
+std::string TextToBytes(std::u16string_view text, std::int64_t format) {
+    switch (format) {
+        case TextFormat::Ascii:
+            return platform::ToAnsiCodePage(text);
+        case TextFormat::Utf8:
+            return platform::Utf16ToUtf8(text);
+        default: {
+            std::string bytes;
+            bytes.reserve(text.size() * 2);
+            for (const char16_t unit : text) {
+                bytes.push_back(static_cast<char>(unit & 0xFF));
+                bytes.push_back(static_cast<char>(unit >> 8));
+            }
+            return bytes;
+        }
+    }
+}
+
+std::string HashText(std::u16string_view text, std::int32_t method, std::int32_t bits,
+                     std::int64_t format) {
+    const std::string bytes = TextToBytes(text, format);
+    constexpr int kFromText = 1;
+    return ComputeDigest(method, bits, kFromText, AsBytes(bytes));
+}
+
+std::string ApplyHashCase(std::string code, std::u16string_view caseText) {
+    if (caseText == u"UPPER") {
+        for (char& c : code) {
+            if (c >= 'a' && c <= 'f') {
+                c = static_cast<char>(c - 'a' + 'A');
+            }
+        }
+    }
+    return code;
+}
+
+}  // namespace hashwell::digest
