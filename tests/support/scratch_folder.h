@@ -1,0 +1,36 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace hashwell::test {
+
+// A fresh folder for one test, removed with everything in it afterwards. Others may enter
+// it, so that a permission test depends only on the file's own mode.
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // Writes `bytes` to the file `name` inside the folder and returns its full path.
+    std::filesystem::path Write(const std::string& name, std::string_view bytes) const;
+    std::u16string PathOf(const std::string& name) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+// The program-wide UTF-16 form of a path.
+std::u16string ToUtf16(const std::filesystem::path& path);
+
+// Runs `check` as a user without special rights: directly when the tests run as an ordinary
+// user, in a child process that gives up root's rights when they run as root (root may read
+// any file, which would hide permission handling). Returns what `check` returned.
+bool RunWithoutPrivileges(const std::function<bool()>& check);
+
+}  // namespace hashwell::test
