@@ -1,0 +1,105 @@
+// Throughput of every method beside OpenSSL's libcrypto (zlib for CRC-32) on the same
+// buffers in the same run. On a shared machine the ratio is the figure that counts, so the
+// run ends with a table of ratios: ours / reference, above 1 means faster than the reference.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "digest/digest.h"
+#include "digest/registry.h"
+#include "support/oracle.h"
+
+namespace {
+
+using hashwell::test::kAllVariants;
+using hashwell::test::Variant;
+
+const std::vector<std::uint8_t>& Buffer(std::size_t size) {
+    static std::map<std::size_t, std::vector<std::uint8_t>> buffers;
+    auto& buffer = buffers[size];
+    if (buffer.empty()) {
+        buffer.resize(size);
+        for (std::size_t i = 0; i < size; ++i) {
+            buffer[i] = static_cast<std::uint8_t>(i * 31 + 7);
+        }
+    }
+    return buffer;
+}
+
+void Ours(benchmark::State& state, Variant variant, std::size_t size) {
+    const auto& buffer = Buffer(size);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            hashwell::digest::ComputeDigest(variant.method, variant.bits, 0, buffer));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+}
+
+void Reference(benchmark::State& state, Variant variant, std::size_t size) {
+    const auto& buffer = Buffer(size);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(hashwell::test::OracleDigest(variant, buffer));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
+}
+
+// Prints the usual table, then ours / reference for each method and buffer size.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            const auto rate = run.counters.find("bytes_per_second");
+            if (rate != run.counters.end()) {
+                rates_[run.benchmark_name()] = rate->second.value;
+            }
+        }
+    }
+
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        std::printf("\n%-10s %8s %12s %12s %7s\n", "method", "buffer", "ours MB/s", "ref MB/s",
+                    "ratio");
+        for (const auto& [name, ours] : rates_) {
+            const auto slash = name.rfind("/hashwell");
+            if (slash == std::string::npos) {
+                continue;
+            }
+            const std::string stem = name.substr(0, slash);
+            const auto reference = rates_.find(stem + "/reference");
+            if (reference == rates_.end() || reference->second <= 0) {
+                continue;
+            }
+            const auto split = stem.find('/');
+            std::printf("%-10s %8s %12.0f %12.0f %7.2f\n", stem.substr(0, split).c_str(),
+                        stem.substr(split + 1).c_str(), ours / 1e6, reference->second / 1e6,
+                        ours / reference->second);
+        }
+    }
+
+private:
+    std::map<std::string, double> rates_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    hashwell::digest::RegisterDigestMethods();
+    for (const Variant& variant : kAllVariants) {
+        for (const auto& [label, size] : {std::pair{"16KiB", std::size_t{16} * 1024},
+                                          std::pair{"1MiB", std::size_t{1024} * 1024}}) {
+            const std::string stem = std::string(variant.name) + "/" + label;
+            benchmark::RegisterBenchmark((stem + "/hashwell").c_str(), Ours, variant, size);
+            benchmark::RegisterBenchmark((stem + "/reference").c_str(), Reference, variant, size);
+        }
+    }
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
