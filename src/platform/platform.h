@@ -14,6 +14,13 @@ namespace hashwell::platform {
 // Paths are UTF-16 text, like every text inside the program.
 using Path = std::u16string;
 
+// The separator between folder and name in a path.
+#ifdef _WIN32
+inline constexpr char16_t kPathSeparator = u'\\';
+#else
+inline constexpr char16_t kPathSeparator = u'/';
+#endif
+
 // A regular file opened for reading only; closed when the object goes away.
 class ReadOnlyFile {
 public:
@@ -35,6 +42,31 @@ private:
     explicit ReadOnlyFile(std::intptr_t handle) : handle_(handle) {}
     std::intptr_t handle_;
 };
+
+// True when a file or folder of that name exists.
+bool PathExists(const Path& path);
+// True when the path names an existing folder.
+bool FolderExists(const Path& path);
+// Creates one folder; its parent must exist. False when it cannot be created.
+bool CreateFolder(const Path& path);
+
+// The value of an environment variable; nothing when it is unset.
+std::optional<std::u16string> EnvironmentVariable(std::u16string_view name);
+// The full path of the running program file.
+Path ProgramPath();
+
+// The whole content of a regular file; nothing when it cannot be opened or read.
+std::optional<std::string> ReadFileBytes(const Path& path);
+// True when the user may write the file and it is not marked read-only (no write permission
+// bit on POSIX, the read-only attribute on Windows), so even an administrator leaves it alone.
+bool IsWritableFile(const Path& path);
+// Creates an empty file, emptying one that exists. False when it cannot be created.
+bool CreateEmptyFile(const Path& path);
+// Replaces the content of the file as a whole or not at all: the bytes go to a temporary file
+// in the same folder, are flushed to the disk, and only then take the old file's place. The
+// file keeps its permissions; a symbolic link is followed and its target replaced. False, with
+// the old file unchanged, when any step fails.
+bool ReplaceFileContent(const Path& path, std::string_view bytes);
 
 // The text in the system's ANSI code page (Windows-1252 on POSIX systems); characters the
 // code page cannot hold become its default character.

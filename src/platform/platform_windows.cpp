@@ -10,7 +10,7 @@
 namespace hashwell::platform {
 namespace {
 
-constexpr std::intptr_t kClosed = reinterpret_cast<std::intptr_t>(INVALID_HANDLE_VALUE);
+constexpr std::intptr_t kClosed = -1;  // the value of INVALID_HANDLE_VALUE
 
 const wchar_t* Wide(const Path& path) {
     return reinterpret_cast<const wchar_t*>(path.c_str());
@@ -72,6 +72,94 @@ std::optional<std::size_t> ReadOnlyFile::Read(std::uint8_t* buffer, std::size_t 
         filled += got;
     }
     return filled;
+}
+
+bool PathExists(const Path& path) {
+    return ::GetFileAttributesW(Wide(path)) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool FolderExists(const Path& path) {
+    const DWORD attributes = ::GetFileAttributesW(Wide(path));
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool CreateFolder(const Path& path) {
+    return ::CreateDirectoryW(Wide(path), nullptr) != 0;
+}
+
+std::optional<std::u16string> EnvironmentVariable(std::u16string_view name) {
+    const std::u16string key(name);
+    const auto* wideKey = reinterpret_cast<const wchar_t*>(key.c_str());
+    const DWORD needed = ::GetEnvironmentVariableW(wideKey, nullptr, 0);
+    if (needed == 0) {
+        return std::nullopt;
+    }
+    std::u16string value(needed, u'\0');
+    const DWORD length =
+        ::GetEnvironmentVariableW(wideKey, reinterpret_cast<wchar_t*>(value.data()), needed);
+    value.resize(length);
+    return value;
+}
+
+Path ProgramPath() {
+    std::u16string path(MAX_PATH, u'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, reinterpret_cast<wchar_t*>(path.data()),
+                                                  static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+bool IsWritableFile(const Path& path) {
+    const DWORD attributes = ::GetFileAttributesW(Wide(path));
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return false;
+    }
+    HANDLE file = ::CreateFileW(Wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    ::CloseHandle(file);
+    return true;
+}
+
+bool CreateEmptyFile(const Path& path) {
+    HANDLE file = ::CreateFileW(Wide(path), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    ::CloseHandle(file);
+    return true;
+}
+
+bool ReplaceFileContent(const Path& path, std::string_view bytes) {
+    const Path temporary = path + u".hashwell-save";
+    HANDLE file = ::CreateFileW(Wide(temporary), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    DWORD written = 0;
+    bool ok =
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size() && ::FlushFileBuffers(file);
+    ok = ::CloseHandle(file) && ok;
+    // ReplaceFileW keeps the old file's attributes and security, and follows no links.
+    if (!ok || !::ReplaceFileW(Wide(path), Wide(temporary), nullptr,
+                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        ::DeleteFileW(Wide(temporary));
+        return false;
+    }
+    return true;
 }
 
 std::string ToAnsiCodePage(std::u16string_view text) {
