@@ -1,0 +1,128 @@
+#include "settings/settings_location.h"
+
+namespace hashwell::settings {
+namespace {
+
+using platform::kPathSeparator;
+using platform::Path;
+
+constexpr std::u16string_view kMakerFolder = u"Tarnvale";
+constexpr std::u16string_view kProductFolder = u"Hashwell";
+constexpr std::u16string_view kFileName = u"Hashwell.ini";
+constexpr std::u16string_view kUnableToCreate = u"Unable to create folder: ";
+
+const Path kSeparator(1, kPathSeparator);
+
+char16_t AsciiLower(char16_t c) {
+    return c >= u'A' && c <= u'Z' ? c + (u'a' - u'A') : c;
+}
+
+bool ContainsIgnoringCase(std::u16string_view text, std::u16string_view part) {
+    for (std::size_t start = 0; start + part.size() <= text.size(); ++start) {
+        std::size_t i = 0;
+        while (i < part.size() && AsciiLower(text[start + i]) == AsciiLower(part[i])) {
+            ++i;
+        }
+        if (i == part.size()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+Path ProgramFolder(const Path& programPath) {
+    const std::size_t last = programPath.rfind(kPathSeparator);
+    const Path folder = last == Path::npos ? Path() : programPath.substr(0, last + 1);
+    return JoinPath(folder, kSeparator);
+}
+
+// The folder under which an installed program keeps its settings.
+Path InstalledBase(const SettingsEnvironment& environment) {
+    auto value = [&](std::u16string_view name) {
+        std::optional<std::u16string> v = environment.variable(name);
+        return v ? *v : std::u16string();
+    };
+#ifdef _WIN32
+    return value(u"LOCALAPPDATA");
+#else
+    // The XDG configuration folder; it is the one level above ours that may be missing.
+    Path base = value(u"XDG_CONFIG_HOME");
+    if (base.empty() && !value(u"HOME").empty()) {
+        base = JoinPath(value(u"HOME"), u".config");
+    }
+    if (!base.empty() && !platform::FolderExists(base)) {
+        platform::CreateFolder(base);
+    }
+    return base;
+#endif
+}
+
+void ReportUnableToCreate(platform::MessageBoxSink& messages, std::u16string title,
+                          const Path& folder) {
+    platform::ShowError(messages, std::move(title), Path(kUnableToCreate) + folder);
+}
+
+// Creates base/Tarnvale and base/Tarnvale/Hashwell where missing, two levels at the most.
+void CreateSettingsFolders(const Path& base, platform::MessageBoxSink& messages) {
+    const Path maker = base + Path(kMakerFolder);
+    const Path product = maker + kSeparator + Path(kProductFolder);
+    if (platform::FolderExists(maker)) {
+        if (!platform::FolderExists(product) && !platform::CreateFolder(product)) {
+            ReportUnableToCreate(messages, u"Path Error", product);
+        }
+        return;
+    }
+    if (!platform::CreateFolder(maker)) {
+        ReportUnableToCreate(messages, u"INI Path Error", maker + kSeparator);
+        return;
+    }
+    if (!platform::CreateFolder(product)) {
+        ReportUnableToCreate(messages, u"INI Path Error", product);
+    }
+}
+
+}  // namespace
+
+SettingsEnvironment SystemSettingsEnvironment() {
+    return {platform::ProgramPath(), &platform::EnvironmentVariable};
+}
+
+Path JoinPath(std::u16string_view folder, std::u16string_view name) {
+    const bool folderEnds = !folder.empty() && folder.back() == kPathSeparator;
+    const bool nameBegins = !name.empty() && name.front() == kPathSeparator;
+    if (folderEnds && nameBegins) {
+        folder.remove_suffix(1);
+    }
+    Path joined(folder);
+    if (!folderEnds && !nameBegins) {
+        joined += kPathSeparator;
+    }
+    return joined + Path(name);
+}
+
+bool IsInstalledLocation(std::u16string_view programFolder) {
+    if (ContainsIgnoringCase(programFolder, u"Program Files")) {
+        return true;
+    }
+#ifdef _WIN32
+    return false;
+#else
+    return programFolder.starts_with(u"/usr/") || programFolder.starts_with(u"/opt/");
+#endif
+}
+
+SettingsLocation ResolveSettingsPath(const SettingsEnvironment& environment,
+                                     platform::MessageBoxSink& messages) {
+    const Path programFolder = ProgramFolder(environment.programPath);
+    const Path base =
+        JoinPath(IsInstalledLocation(programFolder) ? InstalledBase(environment) : programFolder,
+                 kSeparator);
+    const Path productFolder = Path(kMakerFolder) + kSeparator + Path(kProductFolder) + kSeparator;
+    SettingsLocation location;
+    location.SettingsFolder = JoinPath(base, productFolder);
+    CreateSettingsFolders(base, messages);
+    location.SettingsFilePath = location.SettingsFolder + Path(kFileName);
+    return location;
+}
+
+}  // namespace hashwell::settings

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/message_box.h"
+#include "platform/platform.h"
+
+namespace hashwell::settings {
+
+// What finding the settings file needs to know of the world, given rather than looked up so
+// that tests can set it.
+struct SettingsEnvironment {
+    platform::Path programPath;  // the program file's full path
+    std::function<std::optional<std::u16string>(std::u16string_view name)> variable;
+};
+
+// The real program path and environment.
+SettingsEnvironment SystemSettingsEnvironment();
+
+struct SettingsLocation {
+    platform::Path SettingsFolder;  // ends with one separator
+    platform::Path SettingsFilePath;
+};
+
+// `folder` and `name` joined with exactly one separator between them; joining a separator
+// makes sure a folder ends with exactly one.
+platform::Path JoinPath(std::u16string_view folder, std::u16string_view name);
+
+// True when the program runs from an installed location: a folder containing "Program Files"
+// in any letter case, and on POSIX systems one under /usr/ or /opt/.
+bool IsInstalledLocation(std::u16string_view programFolder);
+
+// Works out the settings folder (the user's application-data or configuration folder for an
+// installed program, a folder beside the program otherwise) and creates its missing levels,
+// showing "Path Error" or "INI Path Error" when one cannot be created.
+SettingsLocation ResolveSettingsPath(const SettingsEnvironment& environment,
+                                     platform::MessageBoxSink& messages);
+
+}  // namespace hashwell::settings

@@ -1,0 +1,42 @@
+#pragma once
+
+// The byte format of the settings file: INI-style lines of group headers, comments and
+// "key = value" entries, read into an ordered list and written back from it.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hashwell::settings {
+
+enum class EntryKind { GroupHeader, Comment, Key };
+
+// One line of the file. Texts are UTF-8 bytes: `name` is the group name, the comment text
+// or the key; `value` belongs to key entries.
+struct SettingsEntry {
+    EntryKind kind = EntryKind::Key;
+    std::string name;
+    std::string value;
+
+    bool operator==(const SettingsEntry&) const = default;
+};
+
+struct ParsedSettings {
+    std::vector<SettingsEntry> entries;
+    bool utf8 = false;  // the file held at least one byte, so it is written back as UTF-8
+};
+
+// Reads a file's bytes: UTF-8 after a byte-order mark, ISO-8859-1 otherwise; lines split at
+// any run of CR and LF; nothing validated. Any bytes give a result.
+ParsedSettings ParseSettingsText(std::string_view bytes);
+
+// The file's bytes: the byte-order mark and an empty line when `utf8`, then every entry as a
+// line ended by CR LF; with `groupSeparator`, an empty line before each group header but the
+// first.
+std::string WriteSettingsText(const std::vector<SettingsEntry>& entries, bool utf8,
+                              bool groupSeparator);
+
+// ASCII letters compared without regard to case, all other bytes exactly.
+bool SameName(std::string_view a, std::string_view b);
+
+}  // namespace hashwell::settings
