@@ -44,6 +44,11 @@ std::filesystem::path ScratchFolder::Write(const std::string& name, std::string_
     return file;
 }
 
+std::string ScratchFolder::Read(const std::string& name) const {
+    std::ifstream in(path_ / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 std::u16string ScratchFolder::PathOf(const std::string& name) const {
     return ToUtf16(path_ / name);
 }
@@ -52,19 +57,24 @@ std::u16string ToUtf16(const std::filesystem::path& path) {
     return platform::Utf8ToUtf16(path.string());
 }
 
-bool RunWithoutPrivileges(const std::function<bool()>& check) {
-    if (::geteuid() != 0) {
-        return check();
-    }
+bool RunInChildProcess(const std::function<bool()>& check) {
     const pid_t child = ::fork();
     if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        const bool dropped = ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0;
-        ::_exit(dropped && check() ? 0 : 1);
+        ::_exit(check() ? 0 : 1);
     }
     int status = 0;
     ::waitpid(child, &status, 0);
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+bool RunWithoutPrivileges(const std::function<bool()>& check) {
+    if (::geteuid() != 0) {
+        return check();
+    }
+    return RunInChildProcess([&] {
+        constexpr uid_t kNobody = 65534;
+        return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && check();
+    });
 }
 
 }  // namespace hashwell::test

@@ -19,6 +19,8 @@ public:
     const std::filesystem::path& path() const { return path_; }
     // Writes `bytes` to the file `name` inside the folder and returns its full path.
     std::filesystem::path Write(const std::string& name, std::string_view bytes) const;
+    // The bytes of the file `name` inside the folder; empty when it cannot be read.
+    std::string Read(const std::string& name) const;
     std::u16string PathOf(const std::string& name) const;
 
 private:
@@ -27,6 +29,10 @@ private:
 
 // The program-wide UTF-16 form of a path.
 std::u16string ToUtf16(const std::filesystem::path& path);
+
+// Runs `check` in a child process, so that what it does to the process (limits, user) stays
+// there. Returns what `check` returned.
+bool RunInChildProcess(const std::function<bool()>& check);
 
 // Runs `check` as a user without special rights: directly when the tests run as an ordinary
 // user, in a child process that gives up root's rights when they run as root (root may read

@@ -20,6 +20,14 @@ std::string TestDataPath(const std::string& name) {
     return std::string(HASHWELL_TEST_DATA_DIR) + "/" + name;
 }
 
+std::string ReadTestData(const std::string& name) {
+    std::ifstream in(TestDataPath(name), std::ios::binary);
+    if (!in) {
+        throw std::runtime_error("cannot read test data " + name);
+    }
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 std::string HexToBytes(const std::string& hex) {
     std::string bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {

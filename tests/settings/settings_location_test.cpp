@@ -1,0 +1,108 @@
+// Where the settings file lives and how its folders are made.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+
+#include "settings/settings_location.h"
+#include "settings/settings_store.h"
+#include "support/fake_desktop.h"
+#include "support/scratch_folder.h"
+
+namespace hashwell::settings {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::MessageBoxRequest;
+using platform::MessageButtons;
+using platform::MessageIcon;
+
+SettingsEnvironment Environment(std::u16string programPath,
+                                std::map<std::u16string, std::u16string> variables) {
+    return {std::move(programPath), [variables](std::u16string_view name) {
+                const auto found = variables.find(std::u16string(name));
+                return found == variables.end() ? std::nullopt
+                                                : std::optional<std::u16string>(found->second);
+            }};
+}
+
+MessageBoxRequest ErrorBox(std::u16string title, std::u16string text) {
+    return {std::move(title), std::move(text), MessageIcon::Error, MessageButtons::Ok};
+}
+
+TEST(JoinPath, PutsExactlyOneSeparatorBetween) {
+    EXPECT_EQ(JoinPath(u"/a", u"b"), u"/a/b");
+    EXPECT_EQ(JoinPath(u"/a/", u"b"), u"/a/b");
+    EXPECT_EQ(JoinPath(u"/a", u"/b"), u"/a/b");
+    EXPECT_EQ(JoinPath(u"/a/", u"/b"), u"/a/b");
+    EXPECT_EQ(JoinPath(u"", u"/"), u"/");
+}
+
+TEST(InstalledLocation, SystemFoldersAndProgramFilesInAnyCaseCount) {
+    EXPECT_TRUE(IsInstalledLocation(u"/usr/bin/"));
+    EXPECT_TRUE(IsInstalledLocation(u"/opt/hashwell/"));
+    EXPECT_TRUE(IsInstalledLocation(u"/home/ann/PROGRAM FILES (X86)/Tool/"));
+    EXPECT_FALSE(IsInstalledLocation(u"/home/ann/tools/"));
+    EXPECT_FALSE(IsInstalledLocation(u"/usrlocal/bin/"));
+}
+
+class SettingsLocationTest : public ::testing::Test {
+protected:
+    test::ScratchFolder folder_;
+    std::u16string root_ = test::ToUtf16(folder_.path());
+    test::FakeDesktop desktop_;
+};
+
+TEST_F(SettingsLocationTest, PortableProgramKeepsItsSettingsBesideItself) {
+    fs::create_directory(folder_.path() / "tools");
+    const SettingsLocation location = ResolveSettingsPath(
+        Environment(root_ + u"/tools/hashwell", {{u"XDG_CONFIG_HOME", u"/nowhere"}}), desktop_);
+    EXPECT_EQ(location.SettingsFolder, root_ + u"/tools/Tarnvale/Hashwell/");
+    EXPECT_EQ(location.SettingsFilePath, root_ + u"/tools/Tarnvale/Hashwell/Hashwell.ini");
+    EXPECT_TRUE(fs::is_directory(folder_.path() / "tools/Tarnvale/Hashwell"));
+    EXPECT_TRUE(desktop_.boxes.empty());
+}
+
+TEST_F(SettingsLocationTest, InstalledProgramUsesTheConfigurationFolder) {
+    const auto program = u"/usr/bin/hashwell";
+    EXPECT_EQ(ResolveSettingsPath(Environment(program, {{u"XDG_CONFIG_HOME", root_ + u"/xdg/"},
+                                                        {u"HOME", u"/nowhere"}}),
+                                  desktop_)
+                  .SettingsFilePath,
+              root_ + u"/xdg/Tarnvale/Hashwell/Hashwell.ini");
+    // Without XDG_CONFIG_HOME it is ~/.config, made when the home folder lacks it.
+    EXPECT_EQ(
+        ResolveSettingsPath(Environment(program, {{u"HOME", root_}}), desktop_).SettingsFolder,
+        root_ + u"/.config/Tarnvale/Hashwell/");
+    EXPECT_TRUE(fs::is_directory(folder_.path() / ".config/Tarnvale/Hashwell"));
+    EXPECT_TRUE(desktop_.boxes.empty());
+}
+
+TEST_F(SettingsLocationTest, UnsetBaseMeansTheRootWhereAnOrdinaryUserCannotCreateFolders) {
+    EXPECT_TRUE(test::RunWithoutPrivileges([] {
+        test::FakeDesktop desktop;
+        const SettingsLocation location =
+            ResolveSettingsPath(Environment(u"/opt/tool/hashwell", {}), desktop);
+        return location.SettingsFilePath == u"/Tarnvale/Hashwell/Hashwell.ini" &&
+               desktop.boxes ==
+                   std::vector{ErrorBox(u"INI Path Error", u"Unable to create folder: /Tarnvale/")};
+    }));
+}
+
+TEST_F(SettingsLocationTest, FileNamedLikeTheProductFolderFailsCreationThenLoading) {
+    fs::create_directories(folder_.path() / "app/Tarnvale");
+    folder_.Write("app/Tarnvale/Hashwell", "not a folder");
+    const SettingsLocation location =
+        ResolveSettingsPath(Environment(root_ + u"/app/hashwell", {}), desktop_);
+    AppSettings settings;
+    LoadSettings(location.SettingsFilePath, settings, desktop_);
+    EXPECT_EQ(settings, AppSettings{});
+    EXPECT_EQ(desktop_.boxes,
+              (std::vector{ErrorBox(u"Path Error", u"Unable to create folder: " + root_ +
+                                                       u"/app/Tarnvale/Hashwell"),
+                           ErrorBox(u"Error", u"Could not create Preferences file!")}));
+}
+
+}  // namespace
+}  // namespace hashwell::settings
