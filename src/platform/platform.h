@@ -21,6 +21,15 @@ inline constexpr char16_t kPathSeparator = u'\\';
 inline constexpr char16_t kPathSeparator = u'/';
 #endif
 
+// Joins several full paths into one list text. On Windows it is "?", which no file name may
+// hold; on POSIX systems, where "?" is a legal file-name character, it is NUL, the one
+// character no path can hold.
+#ifdef _WIN32
+inline constexpr char16_t kListSeparator = u'?';
+#else
+inline constexpr char16_t kListSeparator = u'\0';
+#endif
+
 // A regular file opened for reading only; closed when the object goes away.
 class ReadOnlyFile {
 public:
@@ -47,8 +56,18 @@ private:
 bool PathExists(const Path& path);
 // True when the path names an existing folder.
 bool FolderExists(const Path& path);
+// True when the path names an existing regular file (not a folder, pipe or device).
+bool IsRegularFile(const Path& path);
 // Creates one folder; its parent must exist. False when it cannot be created.
 bool CreateFolder(const Path& path);
+
+// The generic read rights of a file, as a Windows access mask.
+inline constexpr std::uint32_t kFileGenericRead = 0x120089;
+// The access the current user is granted on the file, as a Windows access mask, of the rights
+// asked for: 0 when none (or when the answer cannot be had part-way), -1 when the file's
+// security cannot be looked at at all. On POSIX systems only reading is known: the answer to
+// kFileGenericRead is kFileGenericRead when the user may read the file.
+std::int64_t CheckFileAccess(const Path& path, std::uint32_t desiredAccess);
 
 // The value of an environment variable; nothing when it is unset.
 std::optional<std::u16string> EnvironmentVariable(std::u16string_view name);

@@ -118,6 +118,20 @@ bool FolderExists(const Path& path) {
     return Status(path, status) && S_ISDIR(status.st_mode);
 }
 
+bool IsRegularFile(const Path& path) {
+    struct stat status {};
+    return Status(path, status) && S_ISREG(status.st_mode);
+}
+
+std::int64_t CheckFileAccess(const Path& path, std::uint32_t desiredAccess) {
+    struct stat status {};
+    if (!Status(path, status)) {
+        return -1;
+    }
+    const bool readable = ::faccessat(AT_FDCWD, NativePath(path).c_str(), R_OK, AT_EACCESS) == 0;
+    return readable && desiredAccess == kFileGenericRead ? kFileGenericRead : 0;
+}
+
 bool CreateFolder(const Path& path) {
     return ::mkdir(NativePath(path).c_str(), 0777) == 0;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "platform/platform.h"
 
@@ -81,6 +82,47 @@ bool PathExists(const Path& path) {
 bool FolderExists(const Path& path) {
     const DWORD attributes = ::GetFileAttributesW(Wide(path));
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool IsRegularFile(const Path& path) {
+    const DWORD attributes = ::GetFileAttributesW(Wide(path));
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+}
+
+std::int64_t CheckFileAccess(const Path& path, std::uint32_t desiredAccess) {
+    constexpr SECURITY_INFORMATION kWanted =
+        OWNER_SECURITY_INFORMATION | GROUP_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION;
+    DWORD needed = 0;
+    if (::GetFileSecurityW(Wide(path), kWanted, nullptr, 0, &needed) ||
+        ::GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) {
+        return -1;
+    }
+    std::vector<std::uint8_t> descriptor(needed);
+    if (!::GetFileSecurityW(Wide(path), kWanted, descriptor.data(), needed, &needed)) {
+        return 0;
+    }
+    DWORD granted = 0;
+    if (::ImpersonateSelf(SecurityImpersonation)) {
+        HANDLE token = nullptr;
+        if (::OpenThreadToken(::GetCurrentThread(), TOKEN_QUERY, TRUE, &token)) {
+            GENERIC_MAPPING mapping{FILE_GENERIC_READ, FILE_GENERIC_WRITE, FILE_GENERIC_EXECUTE,
+                                    FILE_ALL_ACCESS};
+            DWORD desired = desiredAccess;
+            ::MapGenericMask(&desired, &mapping);
+            std::uint8_t privileges[20] = {};
+            DWORD privilegesLength = sizeof privileges;
+            BOOL status = FALSE;
+            if (!::AccessCheck(descriptor.data(), token, desired, &mapping,
+                               reinterpret_cast<PPRIVILEGE_SET>(privileges), &privilegesLength,
+                               &granted, &status)) {
+                granted = 0;
+            }
+            ::CloseHandle(token);
+        }
+        ::RevertToSelf();
+    }
+    return granted;
 }
 
 bool CreateFolder(const Path& path) {
