@@ -1,0 +1,32 @@
+#pragma once
+
+// What the desktop hands to the core: one event per user action, named by the fixed ids.
+
+namespace hashwell::core {
+
+enum class EventKind {
+    CloseWindow,  // the close box of a window
+    Menu,         // a main-menu item, a context-menu item or the F1 shortcut
+    Drop,         // something was dropped onto a control
+    Control,      // a control was clicked, changed or dragged from
+    MouseMove,    // the mouse moved over a window of the program
+};
+
+enum class EventType {
+    LeftClick,  // also any plain change
+    RightClick,
+    LeftDoubleClick,
+    RightDoubleClick,
+    DragStart,
+};
+
+struct Event {
+    EventKind kind = EventKind::Control;
+    int objectId = 0;  // the menu item or control; none for a mouse movement
+    int windowId = 0;
+    EventType type = EventType::LeftClick;
+
+    bool operator==(const Event&) const = default;
+};
+
+}  // namespace hashwell::core

@@ -1,0 +1,120 @@
+#include "core/file_list_run.h"
+
+#include <string>
+#include <vector>
+
+#include "core/ids.h"
+#include "digest/file_list.h"
+#include "platform/platform.h"
+#include "platform/unicode.h"
+
+namespace hashwell::core {
+namespace {
+
+using digest::ListRowRecord;
+
+constexpr int kFirstColumnWidth = 360;
+constexpr int kCodeColumnWidth = 180;
+constexpr int kCodesPerFile = 5;
+constexpr int kWarnAbove = 10;
+
+// n / count x 100, rounded to the nearest integer with halves away from zero.
+int Percent(int numerator, int count) {
+    return (200 * numerator + count) / (2 * count);
+}
+
+void ReplaceColumns(Desktop& desktop, const std::vector<std::u16string>& titles) {
+    for (int index = static_cast<int>(titles.size()) - 1; index >= 0; --index) {
+        desktop.RemoveGridColumn(ControlId::FileGrid, index);
+    }
+}
+
+void AddColumns(Desktop& desktop, const std::vector<std::u16string>& titles) {
+    for (std::size_t k = 0; k < titles.size(); ++k) {
+        desktop.InsertGridColumn(ControlId::FileGrid, static_cast<int>(k), titles[k],
+                                 k == 0 ? kFirstColumnWidth : kCodeColumnWidth);
+    }
+}
+
+// Places the bar in the middle of the panel, relative to the tab's client area.
+void CentreProgressBar(Desktop& desktop) {
+    const Size window = desktop.ClientSize(WindowId::MainWindow);
+    const Rect panel = desktop.ControlGeometry(ControlId::TabPanel);
+    const Rect bar = desktop.ControlGeometry(ControlId::ProgressBar);
+    const int x = window.width / 2 - (window.width - panel.width) / 2 - bar.width / 2;
+    const int y = window.height / 2 - (window.height - panel.height) / 2 - bar.height / 2;
+    desktop.SetControlGeometry(ControlId::ProgressBar, {x, y, 140, 20});
+}
+
+// A path the run hashes: an existing regular file the user may read.
+bool IsReadableFile(const platform::Path& path) {
+    return platform::IsRegularFile(path) &&
+           platform::CheckFileAccess(path, platform::kFileGenericRead) ==
+               platform::kFileGenericRead;
+}
+
+}  // namespace
+
+int FileListRun(Desktop& desktop, int startWidth, std::u16string_view caseText,
+                std::u16string_view columnTitles, std::u16string_view pathList) {
+    if (digest::TrimSpaces(columnTitles).empty() || digest::TrimSpaces(pathList).empty()) {
+        return 0;
+    }
+    const std::vector<std::u16string> titles = digest::SplitFields(columnTitles, u',');
+    const std::vector<std::u16string> paths =
+        digest::SplitFields(pathList, platform::kListSeparator);
+    const int count = static_cast<int>(paths.size());
+
+    desktop.ClearGridRows(ControlId::FileGrid);
+    ReplaceColumns(desktop, titles);
+    if (count > kWarnAbove) {
+        desktop.ShowMessageBox({u"Time Warning",
+                                u"You selected " + platform::AsciiToUtf16(std::to_string(count)) +
+                                    u" files. Please be aware that this might take a long time to "
+                                    u"process!",
+                                platform::MessageIcon::Warning, platform::MessageButtons::Ok});
+    }
+    desktop.DrainEvents();
+    AddColumns(desktop, titles);
+    desktop.SetControlVisible(ControlId::ProgressBar, true);
+    desktop.SetMenuItemEnabled(MenuId::MenuExportCsv, true);
+    CentreProgressBar(desktop);
+
+    const bool singleFile = count == 1;
+    std::vector<ListRowRecord> records;
+    for (int i = 1; i <= count; ++i) {
+        const std::u16string& path = paths[i - 1];
+        if (!IsReadableFile(path)) {
+            continue;  // missing, a folder, empty or unreadable: no row, no message, no step
+        }
+        ListRowRecord record = digest::HashListFile(path, caseText, [&](int k) {
+            if (singleFile && k < kCodesPerFile) {
+                desktop.SetProgress(ControlId::ProgressBar, Percent(k, kCodesPerFile));
+            }
+        });
+        desktop.SetProgress(ControlId::ProgressBar, Percent(i, count));
+        if (record.errors < kCodesPerFile) {
+            records.push_back(std::move(record));
+        }
+    }
+
+    desktop.DrainEvents();
+    desktop.SetProgress(ControlId::ProgressBar, 100);
+    for (const ListRowRecord& record : records) {
+        // A file that vanished since it was hashed gets no row.
+        if (platform::IsRegularFile(record.cells[0])) {
+            desktop.AppendGridRow(ControlId::FileGrid, record.cells);
+        }
+    }
+    desktop.SetControlVisible(ControlId::ProgressBar, false);
+
+    if (desktop.ClientSize(WindowId::MainWindow).width == startWidth) {
+        desktop.ShowMessageBox({u"Window Size",
+                                u"Please maximize or resize this window so that all hash codes "
+                                u"can be displayed!",
+                                platform::MessageIcon::Information, platform::MessageButtons::Ok});
+    }
+    return 1;
+}
+
+}  // namespace hashwell::core

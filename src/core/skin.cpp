@@ -1,0 +1,25 @@
+#include "core/skin.h"
+
+namespace hashwell::core {
+
+std::optional<WindowColour> SkinColor(std::int64_t skin) {
+    switch (skin) {
+        case 1:
+            return WindowColour{true, {}};
+        case 2:
+            return WindowColour{false, {192, 192, 192}};
+        case 3:
+            return WindowColour{false, {215, 215, 255}};
+        default:
+            return std::nullopt;
+    }
+}
+
+void ApplySkin(Desktop& desktop, int windowId, std::int64_t skin) {
+    const std::optional<WindowColour> colour = SkinColor(skin);
+    if (colour && desktop.IsForegroundWindow(windowId)) {
+        desktop.SetWindowBackground(windowId, *colour);
+    }
+}
+
+}  // namespace hashwell::core

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+
+namespace hashwell::core {
+
+// The box whose context menu a right button press over any control of the main window opens:
+// the one of TextInput, TextHashBox, FileNameBox and FileHashBox that has the keyboard focus
+// (not necessarily the control under the pointer, since these boxes do not report right
+// clicks themselves); nothing when the focus is elsewhere.
+std::optional<int> RightClickTarget(int focusedControl);
+
+}  // namespace hashwell::core
