@@ -1,0 +1,346 @@
+#include "ui/qt_desktop.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QWindow>
+#include <algorithm>
+
+#include "core/ids.h"
+#include "core/window_hook.h"
+#include "ui/main_window_layout.h"
+
+namespace hashwell::ui {
+namespace {
+
+QString ToQString(std::u16string_view text) {
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A core event waiting in Qt's queue.
+class QueuedCoreEvent : public QEvent {
+public:
+    static QEvent::Type Type() {
+        static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+        return type;
+    }
+    explicit QueuedCoreEvent(const core::Event& event) : QEvent(Type()), coreEvent(event) {}
+    core::Event coreEvent;
+};
+
+QMessageBox::Icon ToQtIcon(platform::MessageIcon icon) {
+    switch (icon) {
+        case platform::MessageIcon::Error:
+            return QMessageBox::Critical;
+        case platform::MessageIcon::Warning:
+            return QMessageBox::Warning;
+        case platform::MessageIcon::Information:
+            return QMessageBox::Information;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+QtDesktop::QtDesktop() = default;
+QtDesktop::~QtDesktop() = default;
+
+void QtDesktop::SetEventHandler(std::function<void(const core::Event&)> handler) {
+    eventHandler_ = std::move(handler);
+}
+
+void QtDesktop::SetResizeHandler(std::function<void(int)> handler) {
+    resizeHandler_ = std::move(handler);
+}
+
+void QtDesktop::SetMessageBoxAnswerer(
+    std::function<platform::MessageAnswer(const platform::MessageBoxRequest&)> answerer) {
+    answerer_ = std::move(answerer);
+}
+
+void QtDesktop::PostEvent(const core::Event& event) {
+    QCoreApplication::postEvent(this, new QueuedCoreEvent(event));
+}
+
+QWidget* QtDesktop::Control(int controlId) const {
+    const auto found = main_.controls.find(controlId);
+    return found == main_.controls.end() ? nullptr : found->second;
+}
+
+QAction* QtDesktop::MenuItem(int itemId) const {
+    const auto found = main_.menuItems.find(itemId);
+    return found == main_.menuItems.end() ? nullptr : found->second;
+}
+
+QWidget* QtDesktop::Window(int windowId) const {
+    return windowId == core::WindowId::MainWindow ? main_.window.get() : nullptr;
+}
+
+platform::MessageAnswer QtDesktop::ShowMessageBox(const platform::MessageBoxRequest& box) {
+    if (answerer_) {
+        return answerer_(box);
+    }
+    const bool question = box.buttons == platform::MessageButtons::YesNo;
+    QMessageBox dialog(ToQtIcon(box.icon), ToQString(box.title), ToQString(box.text),
+                       question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+                       main_.window.get());
+    const int answer = dialog.exec();
+    if (!question) {
+        return platform::MessageAnswer::Ok;
+    }
+    return answer == QMessageBox::Yes ? platform::MessageAnswer::Yes : platform::MessageAnswer::No;
+}
+
+bool QtDesktop::BuildMainWindow() {
+    main_ = BuildMainWindowWidgets();
+    QMainWindow* window = main_.window.get();
+    window->resize(kMainClientWidth, kMainClientHeight);
+    window->setMinimumSize(window->size());
+    if (const QScreen* screen = window->screen()) {
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    }
+    main_.client->installEventFilter(this);
+    window->show();
+    // The window's own event stream, seen before Qt hands an event to a child widget.
+    window->windowHandle()->installEventFilter(this);
+    return true;
+}
+
+core::Size QtDesktop::ClientSize(int windowId) {
+    if (windowId != core::WindowId::MainWindow || !main_.client) {
+        return {};
+    }
+    return {main_.client->width(), main_.client->height()};
+}
+
+bool QtDesktop::IsForegroundWindow(int windowId) {
+    const QWidget* window = Window(windowId);
+    return window != nullptr && window->isActiveWindow();
+}
+
+void QtDesktop::SetWindowBackground(int windowId, const core::WindowColour& colour) {
+    QWidget* window = Window(windowId);
+    if (window == nullptr) {
+        return;
+    }
+    // The system's window colour is what the platform gives document backgrounds.
+    const QColor background = colour.system
+                                  ? QApplication::style()->standardPalette().color(QPalette::Base)
+                                  : QColor(colour.rgb.red, colour.rgb.green, colour.rgb.blue);
+    QPalette palette = window->palette();
+    palette.setColor(QPalette::Window, background);
+    window->setPalette(palette);
+    window->setAutoFillBackground(true);
+    window->update();
+}
+
+std::u16string QtDesktop::ControlText(int controlId) {
+    QWidget* control = Control(controlId);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        return box->toPlainText().toStdU16String();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return button->text().toStdU16String();
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        return frame->title().toStdU16String();
+    }
+    return {};
+}
+
+void QtDesktop::SetControlText(int controlId, std::u16string_view text) {
+    QWidget* control = Control(controlId);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        box->setPlainText(ToQString(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(ToQString(text));
+    } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        frame->setTitle(ToQString(text));
+    }
+}
+
+bool QtDesktop::IsChecked(int controlId) {
+    auto* button = qobject_cast<QAbstractButton*>(Control(controlId));
+    return button != nullptr && button->isChecked();
+}
+
+void QtDesktop::SetChecked(int controlId, bool checked) {
+    if (auto* button = qobject_cast<QAbstractButton*>(Control(controlId))) {
+        button->setChecked(checked);
+    }
+}
+
+void QtDesktop::SetControlEnabled(int controlId, bool enabled) {
+    if (QWidget* control = Control(controlId)) {
+        control->setEnabled(enabled);
+    }
+}
+
+void QtDesktop::SetControlVisible(int controlId, bool visible) {
+    if (QWidget* control = Control(controlId)) {
+        control->setVisible(visible);
+    }
+}
+
+core::Rect QtDesktop::ControlGeometry(int controlId) {
+    const QWidget* control = Control(controlId);
+    if (control == nullptr) {
+        return {};
+    }
+    const QRect place = control->geometry();
+    return {place.x(), place.y(), place.width(), place.height()};
+}
+
+void QtDesktop::SetControlGeometry(int controlId, const core::Rect& geometry) {
+    if (QWidget* control = Control(controlId)) {
+        control->setGeometry(geometry.x, geometry.y, geometry.width, geometry.height);
+    }
+}
+
+int QtDesktop::FocusedControl() {
+    // The focus may sit on a part of a control; its id is on the control itself.
+    for (const QWidget* widget = QApplication::focusWidget(); widget != nullptr;
+         widget = widget->parentWidget()) {
+        const QVariant id = widget->property("hashwellId");
+        if (id.isValid()) {
+            return id.toInt();
+        }
+    }
+    return 0;
+}
+
+int QtDesktop::ShownTab() {
+    return main_.tabs != nullptr ? main_.tabs->currentIndex() : -1;
+}
+
+void QtDesktop::ShowTab(int index) {
+    if (main_.tabs != nullptr) {
+        main_.tabs->setCurrentIndex(index);
+    }
+}
+
+void QtDesktop::ClearGridRows(int gridId) {
+    if (auto* grid = qobject_cast<QTableWidget*>(Control(gridId))) {
+        grid->setRowCount(0);
+    }
+}
+
+void QtDesktop::RemoveGridColumn(int gridId, int index) {
+    auto* grid = qobject_cast<QTableWidget*>(Control(gridId));
+    if (grid != nullptr && index >= 0 && index < grid->columnCount()) {
+        grid->removeColumn(index);
+    }
+}
+
+void QtDesktop::InsertGridColumn(int gridId, int index, std::u16string_view title, int width) {
+    auto* grid = qobject_cast<QTableWidget*>(Control(gridId));
+    if (grid == nullptr) {
+        return;
+    }
+    index = std::clamp(index, 0, grid->columnCount());
+    grid->insertColumn(index);
+    grid->setHorizontalHeaderItem(index, new QTableWidgetItem(ToQString(title)));
+    grid->setColumnWidth(index, width);
+}
+
+void QtDesktop::AppendGridRow(int gridId, const std::vector<std::u16string>& cells) {
+    auto* grid = qobject_cast<QTableWidget*>(Control(gridId));
+    if (grid == nullptr) {
+        return;
+    }
+    const int row = grid->rowCount();
+    grid->insertRow(row);
+    const int columns = std::min(grid->columnCount(), static_cast<int>(cells.size()));
+    for (int column = 0; column < columns; ++column) {
+        grid->setItem(row, column, new QTableWidgetItem(ToQString(cells[column])));
+    }
+}
+
+int QtDesktop::GridRowCount(int gridId) {
+    auto* grid = qobject_cast<QTableWidget*>(Control(gridId));
+    return grid != nullptr ? grid->rowCount() : 0;
+}
+
+void QtDesktop::SetProgress(int barId, int value) {
+    if (auto* bar = qobject_cast<QProgressBar*>(Control(barId))) {
+        bar->setValue(value);
+        bar->repaint();  // the run holds the event loop, so paint now
+    }
+}
+
+void QtDesktop::SetMenuItemEnabled(int itemId, bool enabled) {
+    if (QAction* item = MenuItem(itemId)) {
+        item->setEnabled(enabled);
+    }
+}
+
+void QtDesktop::DrainEvents() {
+    draining_ = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    draining_ = false;
+}
+
+void QtDesktop::Deliver(const core::Event& event) {
+    if (event.kind != core::EventKind::MouseMove) {
+        lastObjectId_ = event.objectId;
+    }
+    if (!draining_ && eventHandler_) {
+        eventHandler_(event);
+    }
+}
+
+bool QtDesktop::event(QEvent* event) {
+    if (event->type() == QueuedCoreEvent::Type()) {
+        Deliver(static_cast<QueuedCoreEvent*>(event)->coreEvent);
+        return true;
+    }
+    return QObject::event(event);
+}
+
+bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == main_.client && event->type() == QEvent::Resize) {
+        if (resizeHandler_) {
+            resizeHandler_(core::WindowId::MainWindow);
+        }
+        main_.window->update();
+        return false;
+    }
+    const bool rightPress = (event->type() == QEvent::MouseButtonPress ||
+                             event->type() == QEvent::MouseButtonDblClick) &&
+                            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    if (main_.window && watched == main_.window->windowHandle() && rightPress) {
+        return HandleRightButton(event);
+    }
+    return false;
+}
+
+// A right press over any control of the main window opens the menu of the box that has the
+// focus. The press is then kept from the control: it neither moves the focus nor opens the
+// control's own menu. The grid reports its right clicks itself and gets the press.
+bool QtDesktop::HandleRightButton(QEvent* event) {
+    const auto* press = static_cast<QMouseEvent*>(event);
+    QWidget* target = main_.window->childAt(press->position().toPoint());
+    QMenuBar* menuBar = main_.window->menuBar();
+    if (target == nullptr || target == main_.client || target == menuBar ||
+        menuBar->isAncestorOf(target)) {
+        return false;
+    }
+    if (const std::optional<int> box = core::RightClickTarget(FocusedControl())) {
+        const bool twice = event->type() == QEvent::MouseButtonDblClick;
+        PostEvent({core::EventKind::Control, *box, core::WindowId::MainWindow,
+                   twice ? core::EventType::RightDoubleClick : core::EventType::RightClick});
+    }
+    QWidget* grid = Control(core::ControlId::FileGrid);
+    return target != grid && !grid->isAncestorOf(target);
+}
+
+}  // namespace hashwell::ui
