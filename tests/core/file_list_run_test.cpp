@@ -1,0 +1,151 @@
+// The file-list run against a fake desktop: which files get rows, what the cells hold, the
+// progress, the messages, and what is left alone.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/file_list_run.h"
+#include "core/ids.h"
+#include "digest/registry.h"
+#include "platform/platform.h"
+#include "support/fake_desktop.h"
+#include "support/scratch_folder.h"
+
+namespace hashwell::core {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::kListSeparator;
+
+constexpr int kStartWidth = 598;
+const std::u16string kEmptyCodes[] = {
+    u"00000000", u"d41d8cd98f00b204e9800998ecf8427e", u"da39a3ee5e6b4b0d3255bfef95601890afd80709",
+    u"e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855",
+    u"a7ffc6f8bf1ed76651c14756a061d662f580ff4de43b49fa82d80a4b80f8434a"};
+
+class FileListRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        digest::RegisterDigestMethods();
+        desktop_.clientSize.width = kStartWidth + 200;  // widened: no "Window Size" box
+    }
+    int Run(const std::vector<std::u16string>& paths, std::u16string_view caseText = u"lower") {
+        std::u16string list;
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            list += (i == 0 ? u"" : std::u16string(1, kListSeparator)) + paths[i];
+        }
+        return FileListRun(desktop_, kStartWidth, caseText, kFileListColumns, list);
+    }
+    std::vector<std::u16string> RowPaths() const {
+        std::vector<std::u16string> paths;
+        for (const auto& row : desktop_.gridRows) {
+            paths.push_back(row[0]);
+        }
+        return paths;
+    }
+
+    test::FakeDesktop desktop_;
+    test::ScratchFolder folder_;
+};
+
+TEST_F(FileListRunTest, OneFileMovesTheBarInFifthsAndGivesOneRowUnderSixColumns) {
+    folder_.Write("empty.txt", "");
+    EXPECT_EQ(Run({folder_.PathOf("empty.txt")}), 1);
+    EXPECT_EQ(desktop_.progress, (std::vector{20, 40, 60, 80, 100, 100}));
+    EXPECT_EQ(desktop_.progressShown, (std::vector{true, false}));
+    ASSERT_EQ(desktop_.gridRows.size(), 1u);
+    EXPECT_EQ(desktop_.gridRows[0], (std::vector<std::u16string>{
+                                        folder_.PathOf("empty.txt"), kEmptyCodes[0], kEmptyCodes[1],
+                                        kEmptyCodes[2], kEmptyCodes[3], kEmptyCodes[4]}));
+    using Column = test::FakeDesktop::Column;
+    EXPECT_EQ(desktop_.gridColumns, (std::vector<Column>{{u"File Name", 360},
+                                                         {u"CRC-32B", 180},
+                                                         {u"MD5", 180},
+                                                         {u"SHA-1", 180},
+                                                         {u"SHA-256", 180},
+                                                         {u"SHA-3-256", 180}}));
+    EXPECT_TRUE(desktop_.menuEnabled[MenuId::MenuExportCsv]);
+    EXPECT_EQ(desktop_.controls[ControlId::ProgressBar].geometry, (Rect{218, 160, 140, 20}));
+    EXPECT_TRUE(desktop_.boxes.empty());
+}
+
+TEST_F(FileListRunTest, OnlyReadableRegularFilesGetRowsInListOrder) {
+    folder_.Write("a.txt", "a");
+    folder_.Write("b.txt", "b");
+    const auto secret = folder_.Write("secret.txt", "s");
+    fs::permissions(secret, fs::perms::none);
+    fs::create_directory(folder_.path() / "folder");
+    const std::vector<std::u16string> list = {folder_.PathOf("a.txt"),
+                                              folder_.PathOf("folder"),
+                                              folder_.PathOf("missing"),
+                                              folder_.PathOf("secret.txt"),
+                                              u"",
+                                              folder_.PathOf("b.txt")};
+    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
+        Run(list);
+        return RowPaths() == std::vector{list[0], list[5]};
+    }));
+    Run(list);  // root may read the secret file, and so it gets a row there
+    EXPECT_EQ(desktop_.progress.back(), 100);
+}
+
+TEST_F(FileListRunTest, MoreThanTenEntriesWarnFirstCountingEmptyOnes) {
+    Run(std::vector<std::u16string>(10, u"/missing"));
+    EXPECT_TRUE(desktop_.boxes.empty());
+    Run({u"/missing", u"", u"", u"", u"", u"", u"", u"", u"", u"", u""});
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    EXPECT_EQ(desktop_.boxes[0],
+              (platform::MessageBoxRequest{u"Time Warning",
+                                           u"You selected 11 files. Please be aware that this "
+                                           u"might take a long time to process!",
+                                           platform::MessageIcon::Warning,
+                                           platform::MessageButtons::Ok}));
+    EXPECT_TRUE(desktop_.gridRows.empty());
+}
+
+TEST_F(FileListRunTest, UpperCaseReachesCodesButNotFileErrorCells) {
+    const auto file = folder_.Write("changing.bin", "");
+    // After two codes the path starts to name a file whose every read fails.
+    desktop_.onProgress = [&](int value) {
+        if (value == 40) {
+            fs::remove(file);
+            fs::create_symlink("/proc/self/mem", file);
+        }
+    };
+    Run({folder_.PathOf("changing.bin")}, u"UPPER");
+    ASSERT_EQ(desktop_.gridRows.size(), 1u);
+    EXPECT_EQ(desktop_.gridRows[0][1], u"00000000");
+    EXPECT_EQ(desktop_.gridRows[0][2], u"D41D8CD98F00B204E9800998ECF8427E");
+    EXPECT_EQ(desktop_.gridRows[0][3], u"File Error");
+    EXPECT_EQ(desktop_.gridRows[0][5], u"File Error");
+}
+
+TEST_F(FileListRunTest, FileWhoseFiveCodesAllFailGetsNoRow) {
+    folder_.Write("a.txt", "a");
+    // A regular file the user may read, but every read of it fails.
+    Run({u"/proc/self/mem", folder_.PathOf("a.txt")});
+    EXPECT_EQ(RowPaths(), std::vector{folder_.PathOf("a.txt")});
+}
+
+TEST_F(FileListRunTest, ListOfSpacesChangesNothing) {
+    desktop_.gridRows = {{u"kept"}};
+    EXPECT_EQ(FileListRun(desktop_, kStartWidth, u"lower", kFileListColumns, u"   "), 0);
+    EXPECT_EQ(desktop_.gridRows.size(), 1u);
+    EXPECT_EQ(desktop_.gridColumns.size(), 1u);
+    EXPECT_TRUE(desktop_.progress.empty());
+    EXPECT_TRUE(desktop_.boxes.empty());
+}
+
+TEST_F(FileListRunTest, WindowStillAtItsStartWidthIsAskedToBeWidened) {
+    desktop_.clientSize.width = kStartWidth;
+    Run({u"/missing"});
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    EXPECT_EQ(desktop_.boxes[0].title, u"Window Size");
+    EXPECT_EQ(desktop_.boxes[0].text,
+              u"Please maximize or resize this window so that all hash codes can be displayed!");
+    EXPECT_EQ(desktop_.boxes[0].icon, platform::MessageIcon::Information);
+}
+
+}  // namespace
+}  // namespace hashwell::core

@@ -1,0 +1,212 @@
+// The real main window, driven offscreen: what only the Qt widgets can show (ids, names,
+// places, texts, resizing, the right-button rule) and that the list run reaches the grid.
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QWindow>
+#include <QtTest>
+
+#include "core/control_anchors.h"
+#include "core/file_list_run.h"
+#include "core/ids.h"
+#include "digest/registry.h"
+#include "ui/control_colors.h"
+#include "ui/qt_desktop.h"
+
+namespace hashwell::ui {
+namespace {
+
+// The rows of a tab-separated file in tests/data; lines starting with "#" are comments.
+QList<QStringList> ReadTable(const QString& name) {
+    QFile file(QStringLiteral(HASHWELL_TEST_DATA_DIR "/") + name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        qFatal("cannot read %s", qPrintable(name));
+    }
+    QList<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (!line.isEmpty() && !line.startsWith(u'#')) {
+            rows.append(line.split(u'\t'));
+        }
+    }
+    return rows;
+}
+
+QString TextOf(QWidget* control) {
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return button->text();
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        return frame->title();
+    }
+    return {};
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { digest::RegisterDigestMethods(); }
+
+    void init() {
+        desktop_ = std::make_unique<QtDesktop>();
+        desktop_->SetEventHandler([this](const core::Event& e) { events_.push_back(e); });
+        desktop_->SetMessageBoxAnswerer([this](const platform::MessageBoxRequest& box) {
+            boxes_.push_back(box);
+            return platform::MessageAnswer::Ok;
+        });
+        QVERIFY(desktop_->BuildMainWindow());
+        anchors_ = {};
+        core::RegisterMainWindowAnchors(*desktop_, anchors_);
+        desktop_->SetResizeHandler([this](int window) { anchors_.Reanchor(*desktop_, window); });
+        events_.clear();
+        boxes_.clear();
+    }
+
+    void cleanup() { desktop_.reset(); }
+
+    void everyControlHasItsIdNamePlaceTextAndToolTip() {
+        const QWidget* client = desktop_->MainWindow()->centralWidget();
+        auto* tabs = qobject_cast<QTabWidget*>(desktop_->Control(core::ControlId::TabPanel));
+        for (const QStringList& row : ReadTable(QStringLiteral("ui/main_window_controls.tsv"))) {
+            QWidget* control = desktop_->Control(row[0].toInt());
+            QVERIFY2(control != nullptr, qPrintable(row[1]));
+            QCOMPARE(control->objectName(), row[1]);
+            QCOMPARE(control->property("hashwellId").toInt(), row[0].toInt());
+            const QWidget* page =
+                row[2] == u"window" ? client : tabs->widget(row[2].back().digitValue());
+            QCOMPARE(control->parentWidget(), page);
+            QCOMPARE(control->geometry(),
+                     QRect(row[3].toInt(), row[4].toInt(), row[5].toInt(), row[6].toInt()));
+            QCOMPARE(TextOf(control), row[7]);
+            QCOMPARE(control->toolTip(), row[8]);
+        }
+        QCOMPARE(tabs->count(), 3);
+        QCOMPARE(tabs->tabText(2), QStringLiteral("List of Files"));
+        const QFont font = desktop_->Control(core::ControlId::ButtonCalculate)->font();
+        QCOMPARE(font.family(), QStringLiteral("Arial Narrow"));
+        QCOMPARE(font.pointSize(), 10);
+        QVERIFY(font.bold());
+    }
+
+    void menuBarHoldsItsTitlesAndItemsInOrder() {
+        QStringList expected, actual;
+        for (const QStringList& row : ReadTable(QStringLiteral("ui/main_menu.tsv"))) {
+            expected << row.join(u'|');
+        }
+        for (QAction* title : desktop_->MainWindow()->menuBar()->actions()) {
+            for (QAction* item : title->menu()->actions()) {
+                actual << QStringList{title->text(), item->property("hashwellId").toString(),
+                                      item->objectName(), item->text()}
+                              .join(u'|');
+            }
+        }
+        QCOMPARE(actual, expected);
+        QCOMPARE(desktop_->MainWindow()->windowTitle(), QStringLiteral("Hashwell"));
+    }
+
+    void maximisingMovesAndGrowsExactlyTheAnchoredControls() {
+        const QList<QStringList> table = ReadTable(QStringLiteral("ui/main_window_controls.tsv"));
+        std::map<int, QRect> before;
+        for (const QStringList& row : table) {
+            before[row[0].toInt()] = desktop_->Control(row[0].toInt())->geometry();
+        }
+        const core::Size start = desktop_->ClientSize(core::WindowId::MainWindow);
+        desktop_->MainWindow()->showMaximized();
+        QTRY_VERIFY(desktop_->ClientSize(core::WindowId::MainWindow) != start);
+        const core::Size now = desktop_->ClientSize(core::WindowId::MainWindow);
+        const int dx = now.width - start.width, dy = now.height - start.height;
+        QVERIFY(dx > 0 && dy > 0);
+        for (const QStringList& row : table) {
+            const int flags = row[9].toInt();
+            QRect expected = before[row[0].toInt()];
+            expected.translate(flags & core::AnchorFollowRight ? dx : 0,
+                               flags & core::AnchorFollowBottom ? dy : 0);
+            expected.setWidth(expected.width() + (flags & core::AnchorGrowWidth ? dx : 0));
+            expected.setHeight(expected.height() + (flags & core::AnchorGrowHeight ? dy : 0));
+            QCOMPARE(desktop_->Control(row[0].toInt())->geometry(), expected);
+        }
+    }
+
+    void windowCannotShrinkBelowItsFirstSize() {
+        QMainWindow* window = desktop_->MainWindow();
+        QCOMPARE(window->size(), QSize(598, 499));
+        window->resize(300, 200);
+        QCOMPARE(window->size(), QSize(598, 499));
+    }
+
+    void rightButtonOpensTheMenuOfTheFocusedBoxOnly() {
+        QMainWindow* window = desktop_->MainWindow();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        QWidget* input = desktop_->Control(core::ControlId::TextInput);
+        QWidget* codeBox = desktop_->Control(core::ControlId::TextHashBox);
+        const QPoint overCodeBox = codeBox->mapTo(window, codeBox->rect().center());
+
+        input->setFocus();
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, overCodeBox);
+        QCoreApplication::processEvents();
+        const core::Event expected{core::EventKind::Control, core::ControlId::TextInput,
+                                   core::WindowId::MainWindow, core::EventType::RightClick};
+        QCOMPARE(events_.size(), std::size_t{1});
+        QVERIFY(events_[0] == expected);
+        QCOMPARE(QApplication::focusWidget(), input);
+
+        desktop_->Control(core::ControlId::ButtonOpen)->setFocus();
+        QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, overCodeBox);
+        QCoreApplication::processEvents();
+        QCOMPARE(events_.size(), std::size_t{1});
+    }
+
+    void listRunFillsTheGridOfTheRealWindow() {
+        QTemporaryDir folder;
+        QFile empty(folder.filePath(QStringLiteral("empty.bin")));
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+        empty.close();
+        const core::Size client = desktop_->ClientSize(core::WindowId::MainWindow);
+        QCOMPARE(core::FileListRun(*desktop_, client.width, u"UPPER", core::kFileListColumns,
+                                   empty.fileName().toStdU16String()),
+                 1);
+        auto* grid = qobject_cast<QTableWidget*>(desktop_->Control(core::ControlId::FileGrid));
+        QCOMPARE(grid->columnCount(), 6);
+        QCOMPARE(grid->horizontalHeaderItem(5)->text(), QStringLiteral("SHA-3-256"));
+        QCOMPARE(grid->columnWidth(0), 360);
+        QCOMPARE(grid->rowCount(), 1);
+        QCOMPARE(grid->item(0, 0)->text(), empty.fileName());
+        QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("D41D8CD98F00B204E9800998ECF8427E"));
+        QVERIFY(desktop_->Control(core::ControlId::ProgressBar)->isHidden());
+        QCOMPARE(
+            qobject_cast<QProgressBar*>(desktop_->Control(core::ControlId::ProgressBar))->value(),
+            100);
+        QCOMPARE(boxes_.size(), std::size_t{1});
+        QCOMPARE(boxes_[0].title, std::u16string(u"Window Size"));
+    }
+
+    void controlColoursApplyAndReplaceEarlierOnes() {
+        QCheckBox box;
+        ControlColors colors;
+        colors.Set(56, &box, Qt::black, RgbValue(192, 192, 192));
+        QCOMPARE(box.palette().color(QPalette::Window), QColor(192, 192, 192));
+        QVERIFY(box.autoFillBackground());
+        colors.Set(56, &box, Qt::blue, kHollowBackground);
+        QCOMPARE(box.palette().color(QPalette::WindowText), QColor(Qt::blue));
+        QVERIFY(!box.autoFillBackground());
+    }
+
+private:
+    std::unique_ptr<QtDesktop> desktop_;
+    core::ControlAnchors anchors_;
+    std::vector<core::Event> events_;
+    std::vector<platform::MessageBoxRequest> boxes_;
+};
+
+}  // namespace hashwell::ui
+
+QTEST_MAIN(hashwell::ui::MainWindowTest)
+#include "main_window_test.moc"
