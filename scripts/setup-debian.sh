@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
-# Installs what building and testing Hashwell needs on Debian 12, and only what is missing.
+# Installs what building, testing and running Hashwell needs on Debian 12, and only what is
+# missing. Extra package names given as arguments are installed too.
 set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
+    qt6-base-dev
+    fonts-liberation  # Liberation Sans Narrow stands in for "Arial Narrow"
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev zlib1g-dev  # test oracles only
+    "$@"
 )
 
 missing=()
