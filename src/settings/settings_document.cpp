@@ -39,11 +39,12 @@ std::int64_t ParseLeadingInteger(std::string_view text) {
     constexpr std::uint64_t kLimit = std::uint64_t{std::numeric_limits<std::int64_t>::max()} + 1;
     std::uint64_t magnitude = 0;
     for (; !text.empty() && text.front() >= '0' && text.front() <= '9'; text.remove_prefix(1)) {
-        magnitude = magnitude * 10 + static_cast<std::uint64_t>(text.front() - '0');
-        if (magnitude >= kLimit) {
-            magnitude = kLimit;
+        const auto digit = static_cast<std::uint64_t>(text.front() - '0');
+        if (magnitude > (kLimit - digit) / 10) {
+            magnitude = kLimit;  // checked before multiplying, so it never wraps around
             break;
         }
+        magnitude = magnitude * 10 + digit;
     }
     if (negative) {
         return magnitude == kLimit ? std::numeric_limits<std::int64_t>::min()

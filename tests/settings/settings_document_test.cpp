@@ -91,13 +91,26 @@ TEST_F(SettingsDocumentFile, OnlyReadingLeavesTheBytesAloneEvenFromAMissingGroup
 }
 
 TEST_F(SettingsDocumentFile, LineWithoutEqualsIsAKeyWithAnEmptyValue) {
-    Edit("[Conversion Case]\r\nCase\r\n[Data Format]\r\nFormat = 99999999999999999999x",
-         [](auto& d) {
-             d.SelectGroup(u"Conversion Case");
-             EXPECT_EQ(d.ReadText(u"Case", u"lower"), u"");
-             d.SelectGroup(u"Data Format");
-             EXPECT_EQ(d.ReadInteger(u"Format", 2), INT64_MAX);
-         });
+    Edit("[Conversion Case]\r\nCase\r\n", [](auto& d) {
+        d.SelectGroup(u"Conversion Case");
+        EXPECT_EQ(d.ReadText(u"Case", u"lower"), u"");
+    });
+}
+
+TEST_F(SettingsDocumentFile, NumbersBeyondSixtyFourBitsStopAtTheLimitsInsteadOfWrapping) {
+    const std::pair<const char*, std::int64_t> cases[] = {
+        {"99999999999999999999x", INT64_MAX},
+        {"18446744073709551616", INT64_MAX},
+        {"20000000000000000000", INT64_MAX},
+        {"9223372036854775807", INT64_MAX},
+        {"-9223372036854775808", INT64_MIN},
+        {"-18446744073709551617", INT64_MIN},
+        {" \t+42 apples", 42},
+    };
+    for (const auto& [value, expected] : cases) {
+        Edit(std::string("n = ") + value,
+             [&](auto& d) { EXPECT_EQ(d.ReadInteger(u"n", 2), expected) << value; });
+    }
 }
 
 }  // namespace
