@@ -20,6 +20,34 @@ HANDLE AsHandle(std::intptr_t handle) {
     return reinterpret_cast<HANDLE>(handle);
 }
 
+// The file a path finally names, following symbolic links, so that a save replaces the
+// link's target and not the link; the path itself when it cannot be resolved.
+Path ResolvedTarget(const Path& path) {
+    HANDLE file =
+        ::CreateFileW(Wide(path), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return path;
+    }
+    std::u16string target(MAX_PATH, u'\0');
+    DWORD length = 0;
+    for (;;) {
+        length = ::GetFinalPathNameByHandleW(file, reinterpret_cast<wchar_t*>(target.data()),
+                                             static_cast<DWORD>(target.size()),
+                                             FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length < target.size()) {
+            break;
+        }
+        target.resize(length + 1);
+    }
+    ::CloseHandle(file);
+    if (length == 0) {
+        return path;
+    }
+    target.resize(length);
+    return target;
+}
+
 }  // namespace
 
 std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path) {
@@ -184,10 +212,19 @@ bool CreateEmptyFile(const Path& path) {
 }
 
 bool ReplaceFileContent(const Path& path, std::string_view bytes) {
-    const Path temporary = path + u".hashwell-save";
+    const Path target = ResolvedTarget(path);
+    const std::size_t slash = target.find_last_of(u"\\/");
+    const Path folder = slash == Path::npos ? Path(u".") : target.substr(0, slash);
+    std::u16string temporary(MAX_PATH, u'\0');
+    if (::GetTempFileNameW(Wide(folder), L"hws", 0, reinterpret_cast<wchar_t*>(temporary.data())) ==
+        0) {
+        return false;
+    }
+    temporary.resize(temporary.find(u'\0'));
     HANDLE file = ::CreateFileW(Wide(temporary), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
+        ::DeleteFileW(Wide(temporary));
         return false;
     }
     DWORD written = 0;
@@ -195,8 +232,8 @@ bool ReplaceFileContent(const Path& path, std::string_view bytes) {
         ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
         written == bytes.size() && ::FlushFileBuffers(file);
     ok = ::CloseHandle(file) && ok;
-    // ReplaceFileW keeps the old file's attributes and security, and follows no links.
-    if (!ok || !::ReplaceFileW(Wide(path), Wide(temporary), nullptr,
+    // ReplaceFileW keeps the old file's attributes and security descriptor.
+    if (!ok || !::ReplaceFileW(Wide(target), Wide(temporary), nullptr,
                                REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
         ::DeleteFileW(Wide(temporary));
         return false;
