@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -36,6 +37,28 @@ public:
     explicit QueuedCoreEvent(const core::Event& event) : QEvent(Type()), coreEvent(event) {}
     core::Event coreEvent;
 };
+
+constexpr qint64 kActivationWaitMs = 500;
+
+// What the user does with mouse and keyboard, as opposed to what the program itself causes.
+bool IsUserInput(QEvent::Type type) {
+    switch (type) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
+        case QEvent::Wheel:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Shortcut:
+        case QEvent::ContextMenu:
+        case QEvent::Drop:
+            return true;
+        default:
+            return false;
+    }
+}
 
 QMessageBox::Icon ToQtIcon(platform::MessageIcon icon) {
     switch (icon) {
@@ -112,7 +135,19 @@ bool QtDesktop::BuildMainWindow() {
     window->show();
     // The window's own event stream, seen before Qt hands an event to a child widget.
     window->windowHandle()->installEventFilter(this);
+    WaitUntilActive(window);
     return true;
+}
+
+// A window just shown comes to the front a moment later, once the window system has said so;
+// until then it does not count as the foreground window (and would not take its skin).
+void QtDesktop::WaitUntilActive(QWidget* window) {
+    window->activateWindow();
+    QElapsedTimer waited;
+    waited.start();
+    while (!window->isActiveWindow() && waited.elapsed() < kActivationWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 10);
+    }
 }
 
 core::Size QtDesktop::ClientSize(int windowId) {
@@ -138,6 +173,12 @@ void QtDesktop::SetWindowBackground(int windowId, const core::WindowColour& colo
                                   : QColor(colour.rgb.red, colour.rgb.green, colour.rgb.blue);
     QPalette palette = window->palette();
     palette.setColor(QPalette::Window, background);
+    if (!colour.system) {
+        // The style's grey for disabled text vanishes on the darker skins.
+        for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::ButtonText}) {
+            palette.setColor(QPalette::Disabled, role, QColor(112, 112, 112));
+        }
+    }
     window->setPalette(palette);
     window->setAutoFillBackground(true);
     window->update();
@@ -284,8 +325,12 @@ void QtDesktop::SetMenuItemEnabled(int itemId, bool enabled) {
 }
 
 void QtDesktop::DrainEvents() {
+    // Pending repaints and the like are handled; clicks and keys made meanwhile are thrown
+    // away before any control sees them, and the core events pending are dropped.
     draining_ = true;
+    qApp->installEventFilter(this);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    qApp->removeEventFilter(this);
     draining_ = false;
 }
 
@@ -307,6 +352,9 @@ bool QtDesktop::event(QEvent* event) {
 }
 
 bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
+    if (draining_ && IsUserInput(event->type())) {
+        return true;
+    }
     if (watched == main_.client && event->type() == QEvent::Resize) {
         if (resizeHandler_) {
             resizeHandler_(core::WindowId::MainWindow);
@@ -324,8 +372,9 @@ bool QtDesktop::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // A right press over any control of the main window opens the menu of the box that has the
-// focus. The press is then kept from the control: it neither moves the focus nor opens the
-// control's own menu. The grid reports its right clicks itself and gets the press.
+// focus: one event per press (Qt reports the second press of a double click twice, as a press
+// and as a double click). The press is then kept from the control: it neither moves the focus
+// nor opens the control's own menu. The grid reports its right clicks itself and gets them.
 bool QtDesktop::HandleRightButton(QEvent* event) {
     const auto* press = static_cast<QMouseEvent*>(event);
     QWidget* target = main_.window->childAt(press->position().toPoint());
@@ -334,10 +383,10 @@ bool QtDesktop::HandleRightButton(QEvent* event) {
         menuBar->isAncestorOf(target)) {
         return false;
     }
-    if (const std::optional<int> box = core::RightClickTarget(FocusedControl())) {
-        const bool twice = event->type() == QEvent::MouseButtonDblClick;
+    const std::optional<int> box = core::RightClickTarget(FocusedControl());
+    if (box && event->type() == QEvent::MouseButtonPress) {
         PostEvent({core::EventKind::Control, *box, core::WindowId::MainWindow,
-                   twice ? core::EventType::RightDoubleClick : core::EventType::RightClick});
+                   core::EventType::RightClick});
     }
     QWidget* grid = Control(core::ControlId::FileGrid);
     return target != grid && !grid->isAncestorOf(target);

@@ -70,6 +70,7 @@ private:
     void Deliver(const core::Event& event);
     bool HandleRightButton(QEvent* event);
     QWidget* Window(int windowId) const;
+    static void WaitUntilActive(QWidget* window);
 
     MainWindowWidgets main_;
     std::function<void(const core::Event&)> eventHandler_;
