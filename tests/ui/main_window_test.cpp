@@ -14,6 +14,7 @@
 #include "core/control_anchors.h"
 #include "core/file_list_run.h"
 #include "core/ids.h"
+#include "core/skin.h"
 #include "digest/registry.h"
 #include "ui/control_colors.h"
 #include "ui/qt_desktop.h"
@@ -158,10 +159,38 @@ private slots:
         QVERIFY(events_[0] == expected);
         QCOMPARE(QApplication::focusWidget(), input);
 
+        // One event per press, also for the two presses of a double click.
+        QTest::mouseDClick(window->windowHandle(), Qt::RightButton, {}, overCodeBox);
+        QCoreApplication::processEvents();
+        QCOMPARE(events_.size(), std::size_t{3});
+        QVERIFY(events_[2] == expected);
+
         desktop_->Control(core::ControlId::ButtonOpen)->setFocus();
         QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, overCodeBox);
         QCoreApplication::processEvents();
-        QCOMPARE(events_.size(), std::size_t{1});
+        QCOMPARE(events_.size(), std::size_t{3});
+    }
+
+    void drainingThrowsAwayClicksAndEventsButKeepsTheLastId() {
+        auto* sha2 = qobject_cast<QAbstractButton*>(desktop_->Control(core::ControlId::OptionSha2));
+        const QPoint centre = sha2->rect().center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QCoreApplication::postEvent(
+                sha2, new QMouseEvent(type, centre, sha2->mapToGlobal(centre), Qt::LeftButton,
+                                      Qt::LeftButton, Qt::NoModifier));
+        }
+        desktop_->PostEvent({core::EventKind::Menu, core::MenuId::ItemCopyText,
+                             core::WindowId::MainWindow, core::EventType::LeftClick});
+        desktop_->DrainEvents();
+        QVERIFY(!sha2->isChecked());
+        QVERIFY(events_.empty());
+        QCOMPARE(desktop_->LastObjectId(), core::MenuId::ItemCopyText);
+    }
+
+    void builtWindowIsInFrontAndTakesItsSkin() {
+        QVERIFY(desktop_->IsForegroundWindow(core::WindowId::MainWindow));
+        core::ApplySkin(*desktop_, core::WindowId::MainWindow, 2);
+        QCOMPARE(desktop_->MainWindow()->palette().color(QPalette::Window), QColor(192, 192, 192));
     }
 
     void listRunFillsTheGridOfTheRealWindow() {
