@@ -11,26 +11,10 @@ namespace {
 using platform::Utf16ToUtf8;
 using platform::Utf8ToUtf16;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // Leading blanks, an optional sign, then digits up to the first other character. Values
 // beyond the 64-bit range stop at its ends.
 std::int64_t ParseLeadingInteger(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
+    text = SkipLeadingBlanks(text);
     bool negative = false;
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         negative = text.front() == '-';
@@ -127,7 +111,7 @@ std::u16string SettingsDocument::ReadText(std::u16string_view key,
     if (found == entries_.end()) {
         return std::u16string(defaultText);
     }
-    return Utf8ToUtf16(TrimBlanks(found->value));
+    return Utf8ToUtf16(TrimTrailingBlanks(SkipLeadingBlanks(found->value)));
 }
 
 std::int64_t SettingsDocument::ReadInteger(std::u16string_view key,

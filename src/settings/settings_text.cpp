@@ -6,9 +6,6 @@ namespace {
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr std::string_view kLineEnd = "\r\n";
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 bool IsLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
@@ -24,20 +21,6 @@ std::string Latin1ToUtf8(std::string_view bytes) {
             text.push_back(static_cast<char>(0xC0 + (b >> 6)));
             text.push_back(static_cast<char>(0x80 + (b & 0x3F)));
         }
-    }
-    return text;
-}
-
-std::string_view SkipLeadingBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    return text;
-}
-
-std::string_view TrimTrailingBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
     }
     return text;
 }
@@ -63,6 +46,20 @@ SettingsEntry ParseLine(std::string_view line) {
 }
 
 }  // namespace
+
+std::string_view SkipLeadingBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    return text;
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {

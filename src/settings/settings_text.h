@@ -36,6 +36,13 @@ ParsedSettings ParseSettingsText(std::string_view bytes);
 std::string WriteSettingsText(const std::vector<SettingsEntry>& entries, bool utf8,
                               bool groupSeparator);
 
+// Spaces and tabs are the blanks the file format skips and trims.
+inline bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+std::string_view SkipLeadingBlanks(std::string_view text);
+std::string_view TrimTrailingBlanks(std::string_view text);
+
 // ASCII letters compared without regard to case, all other bytes exactly.
 bool SameName(std::string_view a, std::string_view b);
 
