@@ -33,7 +33,8 @@ protected:
 
 // An error box with the single button OK.
 inline void ShowError(MessageBoxSink& sink, std::u16string title, std::u16string text) {
-    sink.ShowMessageBox({std::move(title), std::move(text), MessageIcon::Error, MessageButtons::Ok});
+    sink.ShowMessageBox(
+        {std::move(title), std::move(text), MessageIcon::Error, MessageButtons::Ok});
 }
 
 }  // namespace hashwell::platform

@@ -75,12 +75,16 @@ char32_t DecodeUtf8(std::string_view bytes, std::size_t& i) {
 
 }  // namespace
 
+bool IsSurrogatePairAt(std::u16string_view text, std::size_t i) {
+    return i + 1 < text.size() && IsHighSurrogate(text[i]) && IsLowSurrogate(text[i + 1]);
+}
+
 std::string Utf16ToUtf8(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
-        if (IsHighSurrogate(unit) && i + 1 < text.size() && IsLowSurrogate(text[i + 1])) {
+        if (IsSurrogatePairAt(text, i)) {
             const char32_t code = 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00);
             AppendUtf8(out, code);
             ++i;

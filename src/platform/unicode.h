@@ -5,6 +5,10 @@
 
 namespace hashwell::platform {
 
+// True when text[i] and text[i + 1] form a surrogate pair: one character beyond the basic
+// plane in two code units.
+bool IsSurrogatePairAt(std::u16string_view text, std::size_t i);
+
 // UTF-16 to UTF-8 without a byte-order mark. An unpaired surrogate becomes U+FFFD (EF BF BD),
 // as the system's own conversion without flags does.
 std::string Utf16ToUtf8(std::u16string_view text);

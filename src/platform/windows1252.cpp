@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/unicode.h"
+
 namespace hashwell::platform {
 namespace {
 
@@ -34,14 +36,11 @@ std::string Utf16ToWindows1252(std::u16string_view text) {
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i];
-        const bool pairStart = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() &&
-                               text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
-        if (pairStart) {
+        if (IsSurrogatePairAt(text, i)) {
             ++i;  // a character beyond the basic plane is one character, so one '?'
             out.push_back(kDefaultCharacter);
         } else {
-            out.push_back(ToByte(unit));
+            out.push_back(ToByte(text[i]));
         }
     }
     return out;
