@@ -1,21 +1,21 @@
-// Hashwell: creates the Qt application and desktop, brings the program up and runs Qt's
-// event loop until the main window is closed.
+// Hashwell: creates the Qt application and desktop and runs the program on them.
 
 #include <QApplication>
+#include <string>
+#include <vector>
 
-#include "core/app_state.h"
 #include "core/startup.h"
 #include "settings/settings_location.h"
 #include "ui/qt_desktop.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    hashwell::ui::QtDesktop desktop;
-    hashwell::core::AppState state;
-    desktop.SetResizeHandler(
-        [&](int windowId) { hashwell::core::HandleWindowSize(desktop, state, windowId); });
-    if (hashwell::core::StartUp(desktop, state, hashwell::settings::SystemSettingsEnvironment())) {
-        application.exec();
+    // Qt has taken out the parameters meant for itself.
+    std::vector<std::u16string> parameters;
+    for (const QString& parameter : QApplication::arguments().mid(1)) {
+        parameters.push_back(parameter.toStdU16String());
     }
-    return 0;
+    hashwell::ui::QtDesktop desktop;
+    return hashwell::core::RunProgram(desktop, hashwell::settings::SystemSettingsEnvironment(),
+                                      parameters);
 }

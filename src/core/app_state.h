@@ -1,22 +1,52 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "core/control_anchors.h"
+#include "core/help_topics.h"
+#include "digest/digest_method.h"
 #include "settings/settings_location.h"
 #include "settings/settings_store.h"
 
 namespace hashwell::core {
 
-// The one record of the running program, owned by the core for the whole run.
+// The one record of the running program, owned by the core for the whole run. Every handler
+// reads and writes it directly. The values are those the program has once started.
 struct AppState {
-    std::int32_t method = 2;              // the selected hash method: CRC32
-    std::int32_t bitSize = 256;           // the SHA2/SHA3 size; 0 when none is chosen
+    std::int32_t method = digest::HashMethod::Crc32;
+    std::int32_t bitSize = digest::BitSize::Bits256;  // SHA2/SHA3 size; 0 when none is chosen
     settings::AppSettings settings;       // the preferences in force
     settings::AppSettings savedSettings;  // as last loaded or saved
-    settings::SettingsLocation location;
+    settings::SettingsLocation location;  // folder and path of the settings file
+
+    std::u16string helpTopic{kHelpIndex};  // the page F1 opens
+    std::u16string currentFileName;        // last file name or list chosen, typed or dropped
+    std::u16string fileToHash;  // what Calculate hashes on the File tab; may hold a list
+    std::string textHash;       // last codes computed for the Text and File tabs
+    std::string fileHash;
+    int currentTab = 0;  // the tab last read or chosen
+    int savedFocus = 0;  // the focused control while Calculate or Copy hash runs
+    bool quitRequested = false;
+
+    bool aboutCreated = false;
+    bool preferencesCreated = false;
+    std::u16string aboutLinkUrl;
+
+    int mouseMoveCount = 0;  // mouse movements since the last window, menu, control or drop
+    int dropType = 0;
+    std::u16string droppedFiles;  // paths joined by line feeds
+    int droppedCount = 0;
+
+    std::vector<std::u16string> commandLineArgs;  // double quotes removed; only the first counts
     int startWidth = 0;  // the main window's client width right after it was shown
     ControlAnchors anchors;
+
+    std::u16string versionNumber;
+    std::u16string versionText;
+    int platformBits = 0;
+    std::u16string ownershipNotice;
 };
 
 }  // namespace hashwell::core

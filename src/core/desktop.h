@@ -4,12 +4,15 @@
 // and the event queue, all addressed by the fixed ids of ids.h. The Qt layer implements it for
 // the real program; a fake implements it for tests.
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/desktop_types.h"
+#include "core/event.h"
 #include "platform/message_box.h"
+#include "platform/platform.h"
 
 namespace hashwell::core {
 
@@ -21,10 +24,19 @@ public:
     // be created.
     virtual bool BuildMainWindow() = 0;
 
+    // Calls `handle` with each event as the user raises it, one at a time and never while an
+    // earlier one is still being handled, until `handle` returns false.
+    virtual void RunEventLoop(const std::function<bool(const Event&)>& handle) = 0;
+    // Where the size changes of every window go.
+    virtual void SetResizeHandler(std::function<void(int windowId)> handler) = 0;
+
     // Windows.
     virtual Size ClientSize(int windowId) = 0;  // the inner area below the menu bar
     virtual bool IsForegroundWindow(int windowId) = 0;
     virtual void SetWindowBackground(int windowId, const WindowColour& colour) = 0;
+    virtual void SetWindowTopMost(int windowId, bool topMost) = 0;
+    virtual void HideWindow(int windowId) = 0;
+    virtual void CloseWindow(int windowId) = 0;  // for good, at shut-down
 
     // Controls.
     virtual std::u16string ControlText(int controlId) = 0;
@@ -37,6 +49,7 @@ public:
     virtual Rect ControlGeometry(int controlId) = 0;
     virtual void SetControlGeometry(int controlId, const Rect& geometry) = 0;
     virtual int FocusedControl() = 0;  // 0 when no control of the program has the focus
+    virtual void SetFocus(int controlId) = 0;  // 0: the focus stays where it is
 
     // The tab panel.
     virtual int ShownTab() = 0;  // -1 when none
@@ -54,6 +67,10 @@ public:
 
     // Menu items of the main menu.
     virtual void SetMenuItemEnabled(int itemId, bool enabled) = 0;
+
+    // Shows a modal Open dialog owned by the program's foreground window; the chosen files'
+    // full paths, or nothing when the user cancels.
+    virtual std::vector<platform::Path> ShowOpenDialog(const OpenDialogRequest& request) = 0;
 
     // Lets the desktop handle what is queued (repaints among it) and throws away the events
     // that result, so that clicks made during a long run are not acted on afterwards.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace hashwell::core {
 
 // Pixels, relative to the client area of the window or tab page that holds a control.
@@ -33,6 +36,26 @@ struct WindowColour {
     Rgb rgb;
 
     bool operator==(const WindowColour&) const = default;
+};
+
+// One entry of an Open dialog's file-type list.
+struct FileFilterEntry {
+    std::u16string description;  // what the list shows
+    std::u16string pattern;      // "*.exe"; "*.*" stands for every file
+
+    bool operator==(const FileFilterEntry&) const = default;
+};
+
+// The platform's standard Open dialog: it starts in the platform's default folder with the
+// first filter entry selected, accepts a typed name only in an existing folder, returns files
+// only and never changes the program's current directory.
+struct OpenDialogRequest {
+    std::u16string title;
+    std::vector<FileFilterEntry> filter;
+    bool multiSelect = false;
+    std::u16string defaultName;
+
+    bool operator==(const OpenDialogRequest&) const = default;
 };
 
 }  // namespace hashwell::core

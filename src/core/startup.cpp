@@ -1,34 +1,108 @@
 #include "core/startup.h"
 
+#include <algorithm>
+
+#include "core/command_routines.h"
+#include "core/dispatch.h"
+#include "core/file_list_run.h"
 #include "core/ids.h"
+#include "core/program_version.h"
 #include "core/skin.h"
+#include "digest/file_list.h"
 #include "digest/registry.h"
 
 namespace hashwell::core {
+namespace {
 
-bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironment& environment) {
+constexpr std::u16string_view kOwnershipNotice = u"Copyright (c) the Hashwell developers.";
+
+// A file named on the command line is hashed as a one-file list on the List of Files tab.
+void HashCommandLineFile(Desktop& desktop, AppState& state) {
+    state.currentFileName = state.commandLineArgs.front();
+    state.fileToHash = state.currentFileName;
+    desktop.ShowTab(TabIndex::ListOfFiles);
+    desktop.DrainEvents();
+    if (!digest::TrimSpaces(state.currentFileName).empty()) {
+        FileListRun(desktop, state.startWidth, state.settings.Case, kFileListColumns,
+                    state.currentFileName);
+    }
+    // The other commands keep the states start-up gave them.
+    UpdateCopyState(desktop, desktop.GridRowCount(ControlId::FileGrid) > 0);
+}
+
+}  // namespace
+
+std::vector<std::u16string> ReadCommandLine(const std::vector<std::u16string>& parameters) {
+    std::vector<std::u16string> args = parameters;
+    for (std::u16string& arg : args) {
+        std::erase(arg, u'"');
+    }
+    return args;
+}
+
+bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironment& environment,
+             const std::vector<std::u16string>& parameters) {
+    desktop.SetResizeHandler(
+        [&desktop, &state](int windowId) { HandleWindowSize(desktop, state, windowId); });
+    state.commandLineArgs = ReadCommandLine(parameters);
+
+    state.platformBits = kPlatformBits;
     state.location = settings::ResolveSettingsPath(environment, desktop);
+    state.versionNumber = VersionNumber(kProgramVersion);
+    state.versionText = VersionText(kProgramVersion);
+    state.ownershipNotice = kOwnershipNotice;
     settings::LoadSettings(state.location.SettingsFilePath, state.settings, desktop);
     state.savedSettings = state.settings;
     digest::RegisterDigestMethods();
+
     if (!desktop.BuildMainWindow()) {
         return false;
+    }
+    if (state.settings.MainOnTop == 1) {
+        desktop.SetWindowTopMost(WindowId::MainWindow, true);
     }
     RegisterMainWindowAnchors(desktop, state.anchors);
     state.startWidth = desktop.ClientSize(WindowId::MainWindow).width;
     desktop.SetControlVisible(ControlId::ProgressBar, false);
     ApplySkin(desktop, WindowId::MainWindow, state.settings.Skin);
+    state.quitRequested = false;
 
     // CRC32 selected; "256 Bits" ticked but disabled until SHA2 or SHA3 is chosen.
     desktop.SetChecked(ControlId::CheckBits256, true);
     desktop.SetChecked(ControlId::OptionCrc32, true);
-    state.method = 2;
-    state.bitSize = 256;
+    state.method = digest::HashMethod::Crc32;
+    state.bitSize = digest::BitSize::Bits256;
     for (const int box : {ControlId::CheckBits224, ControlId::CheckBits256, ControlId::CheckBits384,
                           ControlId::CheckBits512}) {
         desktop.SetControlEnabled(box, false);
     }
+
+    if (!state.commandLineArgs.empty()) {
+        HashCommandLineFile(desktop, state);
+    }
     return true;
+}
+
+void ShutDown(Desktop& desktop, const AppState& state) {
+    if (state.aboutCreated) {
+        desktop.CloseWindow(WindowId::AboutWindow);
+    }
+    if (state.preferencesCreated) {
+        desktop.CloseWindow(WindowId::PreferencesWindow);
+    }
+    desktop.CloseWindow(WindowId::MainWindow);
+}
+
+int RunProgram(Desktop& desktop, const settings::SettingsEnvironment& environment,
+               const std::vector<std::u16string>& parameters) {
+    AppState state;
+    if (StartUp(desktop, state, environment, parameters)) {
+        RunEventLoop(desktop, state);
+        ShutDown(desktop, state);
+    }
+    // The resize handler refers to the state, which ends here.
+    desktop.SetResizeHandler(nullptr);
+    return 0;
 }
 
 void HandleWindowSize(Desktop& desktop, const AppState& state, int windowId) {

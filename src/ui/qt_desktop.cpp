@@ -3,6 +3,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -72,9 +75,22 @@ QMessageBox::Icon ToQtIcon(platform::MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+// An Open dialog's file type as Qt's dialog takes it: the description, then the pattern in
+// parentheses, which the dialog is told not to show. "*.*" means every file on Windows; other
+// systems have names without a dot, so there it becomes "*".
+QString NameFilter(const core::FileFilterEntry& entry) {
+    const QString pattern = entry.pattern == u"*.*" && platform::kPathSeparator != u'\\'
+                                ? QStringLiteral("*")
+                                : ToQString(entry.pattern);
+    return ToQString(entry.description) + QStringLiteral(" (") + pattern + QStringLiteral(")");
+}
+
 }  // namespace
 
-QtDesktop::QtDesktop() = default;
+QtDesktop::QtDesktop() {
+    // The core ends the program, not the closing of some window.
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+}
 QtDesktop::~QtDesktop() = default;
 
 void QtDesktop::SetEventHandler(std::function<void(const core::Event&)> handler) {
@@ -125,6 +141,8 @@ platform::MessageAnswer QtDesktop::ShowMessageBox(const platform::MessageBoxRequ
 
 bool QtDesktop::BuildMainWindow() {
     main_ = BuildMainWindowWidgets();
+    translator_ = std::make_unique<EventTranslator>(
+        main_, [this](const core::Event& event) { PostEvent(event); });
     QMainWindow* window = main_.window.get();
     window->resize(kMainClientWidth, kMainClientHeight);
     window->setMinimumSize(window->size());
@@ -201,6 +219,7 @@ std::u16string QtDesktop::ControlText(int controlId) {
 void QtDesktop::SetControlText(int controlId, std::u16string_view text) {
     QWidget* control = Control(controlId);
     if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        const QSignalBlocker quiet(box);  // the user did not edit it
         box->setPlainText(ToQString(text));
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(ToQString(text));
@@ -265,6 +284,7 @@ int QtDesktop::ShownTab() {
 
 void QtDesktop::ShowTab(int index) {
     if (main_.tabs != nullptr) {
+        const QSignalBlocker quiet(main_.tabs);  // the user did not change the tab
         main_.tabs->setCurrentIndex(index);
     }
 }
@@ -324,9 +344,94 @@ void QtDesktop::SetMenuItemEnabled(int itemId, bool enabled) {
     }
 }
 
+void QtDesktop::RunEventLoop(const std::function<bool(const core::Event&)>& handle) {
+    QEventLoop loop;
+    bool running = true;
+    auto watcher = std::move(eventHandler_);
+    eventHandler_ = [&](const core::Event& event) {
+        if (running && !handle(event)) {
+            running = false;
+            loop.quit();
+        }
+    };
+    loop.exec();
+    eventHandler_ = std::move(watcher);
+    backlog_.clear();
+}
+
+void QtDesktop::SetWindowTopMost(int windowId, bool topMost) {
+    if (QWidget* window = Window(windowId)) {
+        const bool shown = window->isVisible();
+        window->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
+        if (shown) {
+            window->show();  // changing the flags hides a window
+        }
+    }
+}
+
+void QtDesktop::HideWindow(int windowId) {
+    if (QWidget* window = Window(windowId)) {
+        window->hide();
+    }
+}
+
+void QtDesktop::CloseWindow(int windowId) {
+    QWidget* window = Window(windowId);
+    if (window == nullptr) {
+        return;
+    }
+    if (windowId == core::WindowId::MainWindow && translator_) {
+        translator_->AllowClose();
+    }
+    window->close();
+}
+
+void QtDesktop::SetFocus(int controlId) {
+    if (QWidget* control = Control(controlId)) {
+        control->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+std::vector<platform::Path> QtDesktop::ShowOpenDialog(const core::OpenDialogRequest& request) {
+    // Owned by the program's window in front, if any; modal, so the others are disabled.
+    QFileDialog dialog(QApplication::activeWindow(), ToQString(request.title));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // One file may be typed that does not exist yet (in a folder that does); several must exist.
+    dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
+    QStringList filters;
+    for (const core::FileFilterEntry& entry : request.filter) {
+        filters << NameFilter(entry);
+    }
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(filters);
+    if (!filters.isEmpty()) {
+        dialog.selectNameFilter(filters.front());
+    }
+    if (!request.defaultName.empty()) {
+        dialog.selectFile(ToQString(request.defaultName));
+    }
+    if (dialog.exec() != QDialog::Accepted) {
+        return {};
+    }
+    std::vector<platform::Path> chosen;
+    for (const QString& name : dialog.selectedFiles()) {
+        const QFileInfo file(name);
+        if (!file.isDir()) {  // folders are never chosen
+            chosen.push_back(file.absoluteFilePath().toStdU16String());
+        }
+    }
+    return chosen;
+}
+
 void QtDesktop::DrainEvents() {
     // Pending repaints and the like are handled; clicks and keys made meanwhile are thrown
     // away before any control sees them, and the core events pending are dropped.
+    for (const core::Event& waiting : backlog_) {
+        if (waiting.kind != core::EventKind::MouseMove) {
+            lastObjectId_ = waiting.objectId;
+        }
+    }
+    backlog_.clear();
     draining_ = true;
     qApp->installEventFilter(this);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
@@ -338,9 +443,23 @@ void QtDesktop::Deliver(const core::Event& event) {
     if (event.kind != core::EventKind::MouseMove) {
         lastObjectId_ = event.objectId;
     }
-    if (!draining_ && eventHandler_) {
-        eventHandler_(event);
+    if (draining_ || !eventHandler_) {
+        return;
     }
+    // One event at a time: one that arrives while another is handled (in the nested loop of a
+    // modal box, say) waits until that handler has returned.
+    if (handling_) {
+        backlog_.push_back(event);
+        return;
+    }
+    handling_ = true;
+    eventHandler_(event);
+    while (!backlog_.empty() && eventHandler_) {
+        const core::Event next = backlog_.front();
+        backlog_.pop_front();
+        eventHandler_(next);
+    }
+    handling_ = false;
 }
 
 bool QtDesktop::event(QEvent* event) {

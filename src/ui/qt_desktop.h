@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QObject>
+#include <deque>
 #include <functional>
+#include <memory>
 
 #include "core/desktop.h"
 #include "core/event.h"
+#include "ui/event_translator.h"
 #include "ui/main_window.h"
 
 class QAction;
@@ -20,9 +23,8 @@ public:
     QtDesktop();
     ~QtDesktop() override;
 
-    // Where events and window size changes go.
+    // Where events go outside RunEventLoop; for tests that watch the events themselves.
     void SetEventHandler(std::function<void(const core::Event&)> handler);
-    void SetResizeHandler(std::function<void(int windowId)> handler);
     // Answers message boxes instead of showing them; for tests, which cannot click a modal box.
     void SetMessageBoxAnswerer(
         std::function<platform::MessageAnswer(const platform::MessageBoxRequest&)> answerer);
@@ -38,6 +40,13 @@ public:
 
     // core::Desktop
     platform::MessageAnswer ShowMessageBox(const platform::MessageBoxRequest& box) override;
+    void RunEventLoop(const std::function<bool(const core::Event&)>& handle) override;
+    void SetResizeHandler(std::function<void(int windowId)> handler) override;
+    void SetWindowTopMost(int windowId, bool topMost) override;
+    void HideWindow(int windowId) override;
+    void CloseWindow(int windowId) override;
+    void SetFocus(int controlId) override;
+    std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
     bool BuildMainWindow() override;
     core::Size ClientSize(int windowId) override;
     bool IsForegroundWindow(int windowId) override;
@@ -73,6 +82,9 @@ private:
     static void WaitUntilActive(QWidget* window);
 
     MainWindowWidgets main_;
+    std::unique_ptr<EventTranslator> translator_;
+    std::deque<core::Event> backlog_;  // events that arrived while one was being handled
+    bool handling_ = false;
     std::function<void(const core::Event&)> eventHandler_;
     std::function<void(int)> resizeHandler_;
     std::function<platform::MessageAnswer(const platform::MessageBoxRequest&)> answerer_;

@@ -2,28 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "core/ids.h"
+#include <filesystem>
+
+#include "core/file_list_run.h"
 #include "core/skin.h"
-#include "core/startup.h"
-#include "support/fake_desktop.h"
-#include "support/scratch_folder.h"
+#include "started_program.h"
 
 namespace hashwell::core {
 namespace {
 
-class StartUpTest : public ::testing::Test {
-protected:
-    settings::SettingsEnvironment Environment() const {
-        return {folder_.PathOf("hashwell"), [](std::u16string_view) { return std::nullopt; }};
-    }
-    test::ScratchFolder folder_;
-    test::FakeDesktop desktop_;
-    AppState state_;
-};
+using namespace ControlId;
+using StartUpTest = StartedProgram;
 
 TEST_F(StartUpTest, LoadsTheSettingsBesideTheProgramAndGivesTheControlsTheirFirstStates) {
     desktop_.clientSize = {598, 479};
-    ASSERT_TRUE(StartUp(desktop_, state_, Environment()));
+    ASSERT_TRUE(StartUp(desktop_, state_, Environment(), {}));
     EXPECT_EQ(state_.location.SettingsFilePath, folder_.PathOf("Tarnvale/Hashwell/Hashwell.ini"));
     EXPECT_EQ(state_.settings, (settings::AppSettings{u"lower", 2, 1, 0}));
     EXPECT_EQ(state_.savedSettings, state_.settings);
@@ -35,11 +28,59 @@ TEST_F(StartUpTest, LoadsTheSettingsBesideTheProgramAndGivesTheControlsTheirFirs
     EXPECT_EQ(desktop_.background, SkinColor(1));
     ASSERT_EQ(desktop_.boxes.size(), 1u);
     EXPECT_EQ(desktop_.boxes[0].title, u"Notice");
+    EXPECT_EQ(desktop_.shownTab, TabIndex::Text);
+    EXPECT_EQ(state_.helpTopic, u"index.html");
+    EXPECT_EQ(state_.versionNumber, u"21110");
+    EXPECT_EQ(state_.versionText, u"1.1.1.0");
+    EXPECT_EQ(state_.platformBits, 64);
+    EXPECT_TRUE(desktop_.topMostWindows.empty());
+}
+
+TEST_F(StartUpTest, QuotedFileParameterIsHashedIntoTheGridAndFurtherOnesIgnored) {
+    const std::u16string path = test::ToUtf16(folder_.Write("my file.bin", "x"));
+    Start({u"\"" + path + u"\"", u"/elsewhere/second.bin"});
+    EXPECT_EQ(state_.commandLineArgs[0], path);
+    EXPECT_EQ(state_.fileToHash, path);
+    EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
+    ASSERT_EQ(desktop_.gridRows.size(), 1u);
+    EXPECT_EQ(desktop_.gridRows[0][0], path);
+    EXPECT_TRUE(desktop_.controls[ButtonCopyHash].enabled);
+    EXPECT_TRUE(desktop_.menuEnabled[MenuId::MenuCopyHash]);
+    // The tab's own enabling is not applied: Calculate stays as start-up left it.
+    EXPECT_TRUE(desktop_.controls[ButtonCalculate].enabled);
+}
+
+TEST_F(StartUpTest, ParameterOfOnlySpacesShowsTheListTabAndRunsNothing) {
+    Start({u"   "});
+    EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
+    EXPECT_EQ(desktop_.gridColumns.size(), 1u);  // not even the columns change
+    EXPECT_FALSE(desktop_.controls[ButtonCopyHash].enabled);
+    EXPECT_FALSE(desktop_.menuEnabled[MenuId::MenuCopyHash]);
+}
+
+TEST_F(StartUpTest, ExitEndsWithCodeZeroClosesTheWindowAndSavesNothing) {
+    ASSERT_EQ(RunProgram(desktop_, Environment(), {}), 0);  // the first run writes the file
+    const std::string before = folder_.Read("Tarnvale/Hashwell/Hashwell.ini");
+    desktop_.closedWindows.clear();
+    desktop_.queue = {{EventKind::Control, OptionSha3, WindowId::MainWindow, EventType::LeftClick},
+                      {EventKind::Menu, MenuId::MenuExit, WindowId::MainWindow,
+                       EventType::LeftClick}};
+    EXPECT_EQ(RunProgram(desktop_, Environment(), {}), 0);
+    EXPECT_TRUE(desktop_.queue.empty());
+    EXPECT_EQ(desktop_.closedWindows, std::vector<int>{WindowId::MainWindow});
+    EXPECT_EQ(folder_.Read("Tarnvale/Hashwell/Hashwell.ini"), before);
+}
+
+TEST_F(StartUpTest, KeepOnTopPreferenceKeepsTheMainWindowOnTop) {
+    std::filesystem::create_directories(folder_.path() / "Tarnvale/Hashwell");
+    folder_.Write("Tarnvale/Hashwell/Hashwell.ini", "[Drag and Drop]\r\nMainOnTop = Yes\r\n");
+    Start();
+    EXPECT_TRUE(desktop_.topMostWindows[WindowId::MainWindow]);
 }
 
 TEST_F(StartUpTest, FailedWindowEndsStartUp) {
     desktop_.buildSucceeds = false;
-    EXPECT_FALSE(StartUp(desktop_, state_, Environment()));
+    EXPECT_FALSE(StartUp(desktop_, state_, Environment(), {}));
 }
 
 TEST(Skin, ColoursTheWindowOnlyWhenItIsInFrontAndTheSkinIsKnown) {

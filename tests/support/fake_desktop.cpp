@@ -22,6 +22,39 @@ platform::MessageAnswer FakeDesktop::ShowMessageBox(const platform::MessageBoxRe
                                                        : platform::MessageAnswer::No;
 }
 
+void FakeDesktop::RunEventLoop(const std::function<bool(const core::Event&)>& handle) {
+    while (!queue.empty()) {
+        const core::Event event = queue.front();
+        queue.pop_front();
+        if (event.kind != core::EventKind::MouseMove) {
+            lastObjectId = event.objectId;
+        }
+        if (!handle(event)) {
+            return;
+        }
+    }
+}
+
+void FakeDesktop::DrainEvents() {
+    ++drains;
+    for (const core::Event& event : queue) {
+        if (event.kind != core::EventKind::MouseMove) {
+            lastObjectId = event.objectId;
+        }
+    }
+    queue.clear();
+}
+
+std::vector<platform::Path> FakeDesktop::ShowOpenDialog(const core::OpenDialogRequest& request) {
+    dialogs.push_back(request);
+    if (dialogAnswers.empty()) {
+        return {};
+    }
+    std::vector<platform::Path> answer = dialogAnswers.front();
+    dialogAnswers.pop_front();
+    return answer;
+}
+
 void FakeDesktop::SetControlVisible(int id, bool visible) {
     controls[id].visible = visible;
     if (id == core::ControlId::ProgressBar) {

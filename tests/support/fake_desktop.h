@@ -11,8 +11,9 @@
 namespace hashwell::test {
 
 // An in-memory desktop for core tests. Controls, the grid, the progress bar and menu items
-// are plain data a test can set and inspect; message boxes are recorded and answered from a
-// script (OK, or No for a Yes/No question, when the script is empty).
+// are plain data a test can set and inspect; message boxes and Open dialogs are recorded and
+// answered from a script (OK, No for a Yes/No question, cancel for a dialog when the script is
+// empty). The event loop hands over the queued events in order.
 class FakeDesktop : public core::Desktop {
 public:
     struct Control {
@@ -32,6 +33,19 @@ public:
     FakeDesktop();
 
     platform::MessageAnswer ShowMessageBox(const platform::MessageBoxRequest& box) override;
+    void RunEventLoop(const std::function<bool(const core::Event&)>& handle) override;
+    void SetResizeHandler(std::function<void(int)> handler) override {
+        resizeHandler = std::move(handler);
+    }
+    void SetWindowTopMost(int windowId, bool topMost) override { topMostWindows[windowId] = topMost; }
+    void HideWindow(int windowId) override { hiddenWindows.push_back(windowId); }
+    void CloseWindow(int windowId) override { closedWindows.push_back(windowId); }
+    void SetFocus(int id) override {
+        if (id != 0) {
+            focused = id;
+        }
+    }
+    std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
     bool BuildMainWindow() override { return buildSucceeds; }
     core::Size ClientSize(int) override { return clientSize; }
     bool IsForegroundWindow(int) override { return foreground; }
@@ -67,7 +81,7 @@ public:
         }
     }
     void SetMenuItemEnabled(int id, bool enabled) override { menuEnabled[id] = enabled; }
-    void DrainEvents() override { ++drains; }
+    void DrainEvents() override;
 
     bool buildSucceeds = true;
     bool foreground = true;
@@ -83,6 +97,14 @@ public:
     std::map<int, bool> menuEnabled;
     std::optional<core::WindowColour> background;
     int drains = 0;
+    std::deque<core::Event> queue;  // what the user does next
+    int lastObjectId = 0;           // of the last event taken off the queue
+    std::function<void(int)> resizeHandler;
+    std::map<int, bool> topMostWindows;
+    std::vector<int> hiddenWindows;
+    std::vector<int> closedWindows;
+    std::vector<core::OpenDialogRequest> dialogs;
+    std::deque<std::vector<platform::Path>> dialogAnswers;
     std::vector<platform::MessageBoxRequest> boxes;
     std::deque<platform::MessageAnswer> answers;
 };

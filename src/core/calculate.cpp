@@ -1,0 +1,81 @@
+#include "core/calculate.h"
+
+#include "core/command_routines.h"
+#include "core/file_opening.h"
+#include "core/ids.h"
+#include "digest/file_digest.h"
+#include "digest/file_list.h"
+#include "digest/text_digest.h"
+#include "platform/unicode.h"
+
+namespace hashwell::core {
+namespace {
+
+bool HasBitSizes(std::int32_t method) {
+    return method == digest::HashMethod::Sha2 || method == digest::HashMethod::Sha3;
+}
+
+// SHA2 and SHA3 without a chosen size are computed, and shown, as 256 bits.
+void EnsureBitSize(Desktop& desktop, AppState& state) {
+    if (HasBitSizes(state.method) && state.bitSize == digest::BitSize::None) {
+        state.bitSize = digest::BitSize::Bits256;
+        SelectBitSize(desktop, 2, false);
+    }
+}
+
+void ShowCode(Desktop& desktop, const AppState& state, int boxId, const std::string& code) {
+    desktop.SetControlText(
+        boxId, platform::AsciiToUtf16(digest::ApplyHashCase(code, state.settings.Case)));
+}
+
+void CalculateText(Desktop& desktop, AppState& state) {
+    EnsureBitSize(desktop, state);
+    const std::u16string text = desktop.ControlText(ControlId::TextInput);
+    if (text.empty()) {
+        return;  // a text of only spaces is hashed like any other
+    }
+    const std::int32_t bits = HasBitSizes(state.method) ? state.bitSize : digest::BitSize::Bits256;
+    state.textHash = digest::HashText(text, state.method, bits, state.settings.Format);
+    ShowCode(desktop, state, ControlId::TextHashBox, state.textHash);
+}
+
+void CalculateFile(Desktop& desktop, AppState& state) {
+    if (digest::TrimSpaces(desktop.ControlText(ControlId::FileNameBox)).empty()) {
+        return;
+    }
+    EnsureBitSize(desktop, state);
+    state.fileHash.clear();
+    // A list (from Open List or a drop) is not one file: the name box says which file is meant.
+    if (state.fileToHash.empty() ||
+        state.fileToHash.find(platform::kListSeparator) != std::u16string::npos) {
+        const std::u16string shown = desktop.ControlText(ControlId::FileNameBox);
+        if (!shown.empty()) {
+            state.fileToHash = PathInNameBox(shown);
+        }
+    }
+    if (FileExists(state.fileToHash)) {
+        const std::int32_t bits = HasBitSizes(state.method) ? state.bitSize : digest::BitSize::None;
+        state.fileHash = digest::HashFile(state.fileToHash, state.method, bits);
+    }
+    // A file that cannot be hashed leaves the earlier code; HashFile has nothing to tell.
+    if (!state.fileHash.empty()) {
+        ShowCode(desktop, state, ControlId::FileHashBox, state.fileHash);
+    }
+}
+
+}  // namespace
+
+void CalculateCommand(Desktop& desktop, AppState& state) {
+    state.savedFocus = desktop.FocusedControl();
+    desktop.SetFocus(ControlId::TabPanel);
+    state.currentTab = desktop.ShownTab();
+    ApplyTabState(desktop, state.currentTab);
+    if (state.currentTab == TabIndex::Text) {
+        CalculateText(desktop, state);
+    } else if (state.currentTab == TabIndex::File) {
+        CalculateFile(desktop, state);
+    }
+    desktop.SetFocus(state.savedFocus);
+}
+
+}  // namespace hashwell::core

@@ -1,0 +1,95 @@
+#include "core/file_opening.h"
+
+#include "core/command_routines.h"
+#include "core/file_list_run.h"
+#include "core/ids.h"
+#include "digest/file_list.h"
+
+namespace hashwell::core {
+namespace {
+
+bool IsBlank(std::u16string_view text) {
+    return digest::TrimSpaces(text).empty();
+}
+
+// Shows the panel's tab with the commands it allows, the focus on the panel.
+void ShowTabForCommand(Desktop& desktop, AppState& state, int tab) {
+    desktop.SetFocus(ControlId::TabPanel);
+    desktop.ShowTab(tab);
+    state.currentTab = tab;
+    ApplyTabState(desktop, tab);
+}
+
+void RememberChoice(AppState& state, const std::u16string& chosen) {
+    state.currentFileName = chosen;
+    if (!IsBlank(chosen)) {
+        state.fileToHash = chosen;
+    }
+}
+
+}  // namespace
+
+const std::vector<FileFilterEntry>& OpenFileFilter() {
+    static const std::vector<FileFilterEntry> filter{
+        {u"Windows Executable File (*.exe)", u"*.exe"},
+        {u"Dynamic Link Library (*.dll)", u"*.dll"},
+        {u"All files (*.*)", u"*.*"},
+    };
+    return filter;
+}
+
+std::u16string ChooseFile(Desktop& desktop, std::u16string_view defaultName) {
+    const std::vector<platform::Path> chosen = desktop.ShowOpenDialog(
+        {u"Open File", OpenFileFilter(), false, std::u16string(defaultName)});
+    return chosen.empty() ? std::u16string() : chosen.front();
+}
+
+std::u16string ChooseFiles(Desktop& desktop, std::u16string_view defaultName) {
+    const std::vector<platform::Path> chosen = desktop.ShowOpenDialog(
+        {u"Open File(s)", OpenFileFilter(), true, std::u16string(defaultName)});
+    std::u16string list;
+    for (const platform::Path& path : chosen) {
+        if (!list.empty()) {
+            list += platform::kListSeparator;
+        }
+        list += path;
+    }
+    return list;
+}
+
+std::u16string OpenSingleFile(Desktop& desktop, int nameBoxId) {
+    std::u16string path = ChooseFile(desktop, u"");
+    if (!IsBlank(path)) {
+        desktop.SetControlText(nameBoxId, std::u16string(kFileNamePrefix) + path);
+    }
+    return path;
+}
+
+std::u16string OpenFileList(Desktop& desktop, int startWidth, std::u16string_view caseText,
+                            std::u16string_view columnTitles) {
+    std::u16string list = ChooseFiles(desktop, u"");
+    if (!IsBlank(list)) {
+        FileListRun(desktop, startWidth, caseText, columnTitles, list);
+    }
+    return list;
+}
+
+std::u16string PathInNameBox(std::u16string_view text) {
+    if (text.starts_with(kFileNamePrefix)) {
+        text.remove_prefix(kFileNamePrefix.size());
+    }
+    return std::u16string(text);
+}
+
+void OpenCommand(Desktop& desktop, AppState& state) {
+    ShowTabForCommand(desktop, state, TabIndex::File);
+    RememberChoice(state, OpenSingleFile(desktop, ControlId::FileNameBox));
+}
+
+void OpenListCommand(Desktop& desktop, AppState& state) {
+    ShowTabForCommand(desktop, state, TabIndex::ListOfFiles);
+    RememberChoice(state, OpenFileList(desktop, state.startWidth, state.settings.Case,
+                                       kFileListColumns));
+}
+
+}  // namespace hashwell::core

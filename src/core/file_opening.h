@@ -1,0 +1,44 @@
+#pragma once
+
+// The two Open dialogs, what is done with their answers, and the Open and Open List commands.
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/app_state.h"
+#include "core/desktop.h"
+
+namespace hashwell::core {
+
+// The file types both dialogs offer, the first one selected.
+const std::vector<FileFilterEntry>& OpenFileFilter();
+
+// The text FileNameBox shows before the chosen path.
+inline constexpr std::u16string_view kFileNamePrefix = u"Filename: ";
+
+// "Open File": the chosen path, or the empty text when the user cancels.
+std::u16string ChooseFile(Desktop& desktop, std::u16string_view defaultName);
+
+// "Open File(s)": the chosen paths joined by the list separator, or the empty text when the
+// user cancels. One chosen file is just its path.
+std::u16string ChooseFiles(Desktop& desktop, std::u16string_view defaultName);
+
+// Lets the user choose a file and writes "Filename: " and its path into the name box. Returns
+// the path, or the empty text (the box then keeps its text).
+std::u16string OpenSingleFile(Desktop& desktop, int nameBoxId);
+
+// Lets the user choose files and runs the file-list run over them at once. Returns the joined
+// list, or the empty text.
+std::u16string OpenFileList(Desktop& desktop, int startWidth, std::u16string_view caseText,
+                            std::u16string_view columnTitles);
+
+// The path a name box shows: its text without a leading "Filename: ".
+std::u16string PathInNameBox(std::u16string_view text);
+
+// Open and Open List from the menu or the toolbar, after the help page was set: show the tab,
+// let the user choose, and remember the choice as the file to hash.
+void OpenCommand(Desktop& desktop, AppState& state);
+void OpenListCommand(Desktop& desktop, AppState& state);
+
+}  // namespace hashwell::core

@@ -1,0 +1,197 @@
+// The commands of the main window against the fake desktop: help pages, the enabling that
+// follows the tab, the method and size choices, and Calculate on the Text and File tabs.
+
+#include <fstream>
+#include <sstream>
+
+#include "core/command_routines.h"
+#include "platform/unicode.h"
+#include "started_program.h"
+#include "support/oracle.h"
+#include "support/variants.h"
+
+namespace hashwell::core {
+namespace {
+
+using namespace ControlId;
+
+std::string CodeOf(std::string_view variantName, std::string_view bytes) {
+    for (const test::Variant& variant : test::kAllVariants) {
+        if (variant.name == variantName) {
+            return test::OracleDigest(
+                variant, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+        }
+    }
+    ADD_FAILURE() << "no variant " << variantName;
+    return {};
+}
+
+std::string Shown(test::FakeDesktop& desktop, int boxId) {
+    return platform::Utf16ToUtf8(desktop.ControlText(boxId));
+}
+
+using CommandTest = StartedProgram;
+
+TEST_F(CommandTest, EachCommandSetsItsHelpPageAndCopyHashBoxesAndDropsLeaveIt) {
+    Start();
+    std::ifstream table(HASHWELL_TEST_DATA_DIR "/core/help_pages.tsv");
+    ASSERT_TRUE(table) << "help_pages.tsv";
+    std::string line;
+    while (std::getline(table, line)) {
+        if (line.empty() || line[0] == '#') {
+            continue;
+        }
+        std::istringstream fields(line);
+        std::string kind, name, page;
+        int id = 0;
+        fields >> kind >> id >> name >> page;
+        const EventKind eventKind = kind == "menu"      ? EventKind::Menu
+                                    : kind == "control" ? EventKind::Control
+                                                        : EventKind::Drop;
+        HandleEvent(desktop_, state_, {eventKind, id, WindowId::MainWindow, EventType::LeftClick});
+        EXPECT_EQ(platform::Utf16ToUtf8(state_.helpTopic), page) << "after " << kind << " " << name;
+    }
+}
+
+TEST_F(CommandTest, ListTabAllowsOnlyExportAndTheOtherTabsOnlyCalculating) {
+    Start();
+    Click(OptionSha3);
+    desktop_.shownTab = TabIndex::ListOfFiles;
+    Click(TabPanel);
+    EXPECT_EQ(state_.currentTab, TabIndex::ListOfFiles);
+    for (const int disabled : {ButtonCalculate, OptionCrc32, OptionSha3, CheckBits256}) {
+        EXPECT_FALSE(desktop_.controls[disabled].enabled) << disabled;
+    }
+    EXPECT_TRUE(desktop_.controls[ButtonExportList].enabled);
+    EXPECT_FALSE(desktop_.menuEnabled[MenuId::MenuCopyHash]);  // the grid is empty
+    EXPECT_FALSE(desktop_.controls[ButtonCopyHash].enabled);
+    EXPECT_TRUE(desktop_.menuEnabled[MenuId::MenuExportCsv]);
+    EXPECT_TRUE(desktop_.menuEnabled[MenuId::MenuExportTsv]);
+
+    desktop_.controls[TextHashBox].text = u"1234abcd";
+    desktop_.shownTab = TabIndex::Text;
+    Click(TabPanel);
+    for (const int enabled : {ButtonCalculate, OptionCrc32, CheckBits512, ButtonCopyHash}) {
+        EXPECT_TRUE(desktop_.controls[enabled].enabled) << enabled;
+    }
+    EXPECT_FALSE(desktop_.controls[ButtonExportList].enabled);
+    EXPECT_FALSE(desktop_.menuEnabled[MenuId::MenuExportCsv]);
+
+    // Without SHA2 or SHA3 the sizes stay disabled on every tab.
+    Click(OptionMd5);
+    Click(TabPanel);
+    EXPECT_FALSE(desktop_.controls[CheckBits512].enabled);
+}
+
+TEST_F(CommandTest, Sha2WithoutAnySizeTicksTheDefaultAndComputesSha256) {
+    Start();
+    desktop_.controls[TextInput].text = u"abc";
+    Click(OptionSha2);
+    Click(CheckBits256);  // unticks the only ticked box
+    ASSERT_EQ(state_.bitSize, 0);
+    Click(ButtonCalculate);
+    EXPECT_EQ(Shown(desktop_, TextHashBox), CodeOf("SHA-256", "abc"));
+    EXPECT_TRUE(desktop_.controls[CheckBits256].checked);
+}
+
+TEST_F(CommandTest, ChoosingAMethodWithoutSizesForgetsTheSizeChosenBefore) {
+    Start();
+    desktop_.controls[TextInput].text = u"abc";
+    Click(OptionSha3);
+    Click(CheckBits512);
+    EXPECT_EQ(state_.bitSize, 512);
+    EXPECT_FALSE(desktop_.controls[CheckBits256].checked);
+    Click(OptionCrc32);
+    EXPECT_FALSE(desktop_.controls[CheckBits512].enabled);
+    EXPECT_TRUE(desktop_.controls[CheckBits512].checked);  // greyed, but still ticked
+    Click(OptionSha3);
+    Click(ButtonCalculate);
+    EXPECT_EQ(Shown(desktop_, TextHashBox), CodeOf("SHA3-256", "abc"));
+    for (const int box : {CheckBits224, CheckBits256, CheckBits384, CheckBits512}) {
+        EXPECT_EQ(desktop_.controls[box].checked, box == CheckBits256) << box;
+    }
+}
+
+TEST_F(CommandTest, OnlyCalculateComputesAndItKeepsTheFocusWhereItWas) {
+    Start();
+    desktop_.controls[TextInput].text = u"  ";  // spaces are hashed like any text
+    desktop_.focused = TextInput;
+    Click(ButtonCalculate);
+    const std::string code = CodeOf("CRC32", "  ");
+    EXPECT_EQ(Shown(desktop_, TextHashBox), code);
+    EXPECT_EQ(desktop_.focused, TextInput);
+
+    desktop_.controls[TextInput].text = u"changed";
+    Click(TextInput);
+    Click(OptionMd5);
+    EXPECT_EQ(Shown(desktop_, TextHashBox), code);
+
+    desktop_.controls[TextInput].text.clear();
+    Click(ButtonCalculate);
+    EXPECT_EQ(Shown(desktop_, TextHashBox), code);
+}
+
+TEST_F(CommandTest, TypicalRequestShowsSha512InUpperCase) {
+    Start();
+    state_.settings.Case = u"UPPER";
+    desktop_.controls[TextInput].text = u"Hashwell";
+    Click(OptionSha2);
+    Click(CheckBits512);
+    Click(ButtonCalculate);
+    std::string expected = CodeOf("SHA-512", "Hashwell");
+    for (char& digit : expected) {
+        digit = static_cast<char>(std::toupper(static_cast<unsigned char>(digit)));
+    }
+    EXPECT_EQ(expected.size(), 128u);
+    EXPECT_EQ(Shown(desktop_, TextHashBox), expected);
+    EXPECT_EQ(state_.textHash.size(), 128u);
+}
+
+TEST_F(CommandTest, FileTabHashesTheOpenedFileOrForAListTheNameBoxPath) {
+    Start();
+    const auto opened = test::ToUtf16(folder_.Write("opened.bin", "opened"));
+    const auto named = test::ToUtf16(folder_.Write("named.bin", "named"));
+    desktop_.dialogAnswers.push_back({opened});
+    ChooseMenu(MenuId::MenuOpen);
+    EXPECT_EQ(desktop_.shownTab, TabIndex::File);
+    EXPECT_EQ(desktop_.ControlText(FileNameBox), u"Filename: " + opened);
+    EXPECT_TRUE(desktop_.ControlText(FileHashBox).empty());  // nothing until Calculate
+    Click(ButtonCalculate);
+    EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("CRC32", "opened"));
+
+    state_.fileToHash = opened + platform::kListSeparator + named;
+    desktop_.controls[FileNameBox].text = u"Filename: " + named;
+    Click(OptionSha1);
+    Click(ButtonCalculate);
+    EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("SHA1", "named"));
+    EXPECT_EQ(state_.fileToHash, named);
+
+    // A file that is gone leaves the code shown, and says nothing.
+    state_.fileToHash = folder_.PathOf("gone.bin");
+    Click(ButtonCalculate);
+    EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("SHA1", "named"));
+    EXPECT_TRUE(desktop_.boxes.empty());
+}
+
+TEST_F(CommandTest, ExportWithAnEmptyGridSaysThereIsNothingToExport) {
+    Start();
+    ChooseMenu(MenuId::MenuExportTsv);
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    EXPECT_EQ(desktop_.boxes[0], (platform::MessageBoxRequest{u"No Data",
+                                                               u"There is nothing to export!",
+                                                               platform::MessageIcon::Error,
+                                                               platform::MessageButtons::Ok}));
+}
+
+TEST_F(CommandTest, ClosingTheMainWindowOrExitEndsTheLoopAtOnce) {
+    Start();
+    desktop_.queue = {{EventKind::CloseWindow, 0, WindowId::MainWindow, EventType::LeftClick},
+                      {EventKind::Control, OptionMd5, WindowId::MainWindow, EventType::LeftClick}};
+    RunEventLoop(desktop_, state_);
+    EXPECT_TRUE(state_.quitRequested);
+    EXPECT_EQ(desktop_.queue.size(), 1u);  // not handled any more
+    EXPECT_EQ(state_.method, digest::HashMethod::Crc32);
+}
+
+}  // namespace
+}  // namespace hashwell::core
