@@ -17,14 +17,14 @@ namespace hashwell::core {
 struct AppState {
     std::int32_t method = digest::HashMethod::Crc32;
     std::int32_t bitSize = digest::BitSize::Bits256;  // SHA2/SHA3 size; 0 when none is chosen
-    settings::AppSettings settings;       // the preferences in force
-    settings::AppSettings savedSettings;  // as last loaded or saved
-    settings::SettingsLocation location;  // folder and path of the settings file
+    settings::AppSettings settings;                   // the preferences in force
+    settings::AppSettings savedSettings;              // as last loaded or saved
+    settings::SettingsLocation location;              // folder and path of the settings file
 
     std::u16string helpTopic{kHelpIndex};  // the page F1 opens
     std::u16string currentFileName;        // last file name or list chosen, typed or dropped
-    std::u16string fileToHash;  // what Calculate hashes on the File tab; may hold a list
-    std::string textHash;       // last codes computed for the Text and File tabs
+    std::u16string fileToHash;             // what Calculate hashes on the File tab; may hold a list
+    std::string textHash;                  // last codes computed for the Text and File tabs
     std::string fileHash;
     int currentTab = 0;  // the tab last read or chosen
     int savedFocus = 0;  // the focused control while Calculate or Copy hash runs

@@ -15,9 +15,9 @@ constexpr std::array kBitSizeBoxes{CheckBits224, CheckBits256, CheckBits384, Che
 }  // namespace
 
 bool AskYesNo(Desktop& desktop, std::u16string title, std::u16string text) {
-    return desktop.ShowMessageBox({std::move(title), std::move(text),
-                                   platform::MessageIcon::Warning,
-                                   platform::MessageButtons::YesNo}) == platform::MessageAnswer::Yes;
+    return desktop.ShowMessageBox(
+               {std::move(title), std::move(text), platform::MessageIcon::Warning,
+                platform::MessageButtons::YesNo}) == platform::MessageAnswer::Yes;
 }
 
 bool FileExists(const platform::Path& path) {

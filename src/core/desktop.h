@@ -48,7 +48,7 @@ public:
     // The outer rectangle, relative to the window or tab page that holds the control.
     virtual Rect ControlGeometry(int controlId) = 0;
     virtual void SetControlGeometry(int controlId, const Rect& geometry) = 0;
-    virtual int FocusedControl() = 0;  // 0 when no control of the program has the focus
+    virtual int FocusedControl() = 0;          // 0 when no control of the program has the focus
     virtual void SetFocus(int controlId) = 0;  // 0: the focus stays where it is
 
     // The tab panel.

@@ -88,8 +88,8 @@ void OpenCommand(Desktop& desktop, AppState& state) {
 
 void OpenListCommand(Desktop& desktop, AppState& state) {
     ShowTabForCommand(desktop, state, TabIndex::ListOfFiles);
-    RememberChoice(state, OpenFileList(desktop, state.startWidth, state.settings.Case,
-                                       kFileListColumns));
+    RememberChoice(state,
+                   OpenFileList(desktop, state.startWidth, state.settings.Case, kFileListColumns));
 }
 
 }  // namespace hashwell::core

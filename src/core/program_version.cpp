@@ -11,10 +11,9 @@ std::u16string VersionNumber(const ProgramVersion& version) {
 }
 
 std::u16string VersionText(const ProgramVersion& version) {
-    return platform::AsciiToUtf16(std::to_string(version.major) + "." +
-                                  std::to_string(version.minor) + "." +
-                                  std::to_string(version.revision) + "." +
-                                  std::to_string(version.build));
+    return platform::AsciiToUtf16(
+        std::to_string(version.major) + "." + std::to_string(version.minor) + "." +
+        std::to_string(version.revision) + "." + std::to_string(version.build));
 }
 
 }  // namespace hashwell::core

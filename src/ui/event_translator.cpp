@@ -77,8 +77,8 @@ bool EventTranslator::eventFilter(QObject* watched, QEvent* event) {
         }
         // The core decides whether the program ends.
         event->ignore();
-        post_({core::EventKind::CloseWindow, core::WindowId::MainWindow,
-               core::WindowId::MainWindow, core::EventType::LeftClick});
+        post_({core::EventKind::CloseWindow, core::WindowId::MainWindow, core::WindowId::MainWindow,
+               core::EventType::LeftClick});
         return true;
     }
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) {

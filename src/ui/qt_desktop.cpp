@@ -354,6 +354,7 @@ void QtDesktop::RunEventLoop(const std::function<bool(const core::Event&)>& hand
             loop.quit();
         }
     };
+    QMetaObject::invokeMethod(this, &QtDesktop::HandleBacklog, Qt::QueuedConnection);
     loop.exec();
     eventHandler_ = std::move(watcher);
     backlog_.clear();
@@ -443,17 +444,20 @@ void QtDesktop::Deliver(const core::Event& event) {
     if (event.kind != core::EventKind::MouseMove) {
         lastObjectId_ = event.objectId;
     }
-    if (draining_ || !eventHandler_) {
+    if (draining_) {
         return;
     }
-    // One event at a time: one that arrives while another is handled (in the nested loop of a
-    // modal box, say) waits until that handler has returned.
-    if (handling_) {
-        backlog_.push_back(event);
+    backlog_.push_back(event);
+    HandleBacklog();
+}
+
+// One event at a time: one that arrives while another is handled (in the nested loop of a
+// modal box, say), or before the program's loop has begun, waits its turn.
+void QtDesktop::HandleBacklog() {
+    if (handling_ || !eventHandler_) {
         return;
     }
     handling_ = true;
-    eventHandler_(event);
     while (!backlog_.empty() && eventHandler_) {
         const core::Event next = backlog_.front();
         backlog_.pop_front();

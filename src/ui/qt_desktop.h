@@ -77,13 +77,14 @@ protected:
 
 private:
     void Deliver(const core::Event& event);
+    void HandleBacklog();
     bool HandleRightButton(QEvent* event);
     QWidget* Window(int windowId) const;
     static void WaitUntilActive(QWidget* window);
 
     MainWindowWidgets main_;
     std::unique_ptr<EventTranslator> translator_;
-    std::deque<core::Event> backlog_;  // events that arrived while one was being handled
+    std::deque<core::Event> backlog_;  // events waiting for their turn
     bool handling_ = false;
     std::function<void(const core::Event&)> eventHandler_;
     std::function<void(int)> resizeHandler_;

@@ -177,10 +177,9 @@ TEST_F(CommandTest, ExportWithAnEmptyGridSaysThereIsNothingToExport) {
     Start();
     ChooseMenu(MenuId::MenuExportTsv);
     ASSERT_EQ(desktop_.boxes.size(), 1u);
-    EXPECT_EQ(desktop_.boxes[0], (platform::MessageBoxRequest{u"No Data",
-                                                               u"There is nothing to export!",
-                                                               platform::MessageIcon::Error,
-                                                               platform::MessageButtons::Ok}));
+    EXPECT_EQ(desktop_.boxes[0], (platform::MessageBoxRequest{
+                                     u"No Data", u"There is nothing to export!",
+                                     platform::MessageIcon::Error, platform::MessageButtons::Ok}));
 }
 
 TEST_F(CommandTest, ClosingTheMainWindowOrExitEndsTheLoopAtOnce) {

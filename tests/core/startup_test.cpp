@@ -62,9 +62,9 @@ TEST_F(StartUpTest, ExitEndsWithCodeZeroClosesTheWindowAndSavesNothing) {
     ASSERT_EQ(RunProgram(desktop_, Environment(), {}), 0);  // the first run writes the file
     const std::string before = folder_.Read("Tarnvale/Hashwell/Hashwell.ini");
     desktop_.closedWindows.clear();
-    desktop_.queue = {{EventKind::Control, OptionSha3, WindowId::MainWindow, EventType::LeftClick},
-                      {EventKind::Menu, MenuId::MenuExit, WindowId::MainWindow,
-                       EventType::LeftClick}};
+    desktop_.queue = {
+        {EventKind::Control, OptionSha3, WindowId::MainWindow, EventType::LeftClick},
+        {EventKind::Menu, MenuId::MenuExit, WindowId::MainWindow, EventType::LeftClick}};
     EXPECT_EQ(RunProgram(desktop_, Environment(), {}), 0);
     EXPECT_TRUE(desktop_.queue.empty());
     EXPECT_EQ(desktop_.closedWindows, std::vector<int>{WindowId::MainWindow});

@@ -37,7 +37,9 @@ public:
     void SetResizeHandler(std::function<void(int)> handler) override {
         resizeHandler = std::move(handler);
     }
-    void SetWindowTopMost(int windowId, bool topMost) override { topMostWindows[windowId] = topMost; }
+    void SetWindowTopMost(int windowId, bool topMost) override {
+        topMostWindows[windowId] = topMost;
+    }
     void HideWindow(int windowId) override { hiddenWindows.push_back(windowId); }
     void CloseWindow(int windowId) override { closedWindows.push_back(windowId); }
     void SetFocus(int id) override {
