@@ -10,7 +10,6 @@ namespace {
 using namespace ControlId;
 
 constexpr std::array kMethodOptions{OptionCrc32, OptionMd5, OptionSha1, OptionSha2, OptionSha3};
-constexpr std::array kBitSizeBoxes{CheckBits224, CheckBits256, CheckBits384, CheckBits512};
 
 }  // namespace
 

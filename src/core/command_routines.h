@@ -2,13 +2,19 @@
 
 // Small routines that several commands share.
 
+#include <array>
 #include <optional>
 #include <string>
 
 #include "core/desktop.h"
+#include "core/ids.h"
 #include "platform/platform.h"
 
 namespace hashwell::core {
+
+// The four bit-size boxes, 224 to 512 bits.
+inline constexpr std::array kBitSizeBoxes{ControlId::CheckBits224, ControlId::CheckBits256,
+                                          ControlId::CheckBits384, ControlId::CheckBits512};
 
 // A modal Yes/No question with the warning icon; true when the user answers Yes.
 bool AskYesNo(Desktop& desktop, std::u16string title, std::u16string text);

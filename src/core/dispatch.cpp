@@ -13,7 +13,6 @@ namespace {
 using namespace ControlId;
 using namespace MenuId;
 
-constexpr std::array kBitSizeBoxes{CheckBits224, CheckBits256, CheckBits384, CheckBits512};
 constexpr std::array kBitSizes{digest::BitSize::Bits224, digest::BitSize::Bits256,
                                digest::BitSize::Bits384, digest::BitSize::Bits512};
 

@@ -72,8 +72,7 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     desktop.SetChecked(ControlId::OptionCrc32, true);
     state.method = digest::HashMethod::Crc32;
     state.bitSize = digest::BitSize::Bits256;
-    for (const int box : {ControlId::CheckBits224, ControlId::CheckBits256, ControlId::CheckBits384,
-                          ControlId::CheckBits512}) {
+    for (const int box : kBitSizeBoxes) {
         desktop.SetControlEnabled(box, false);
     }
 
