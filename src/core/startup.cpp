@@ -75,6 +75,7 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     for (const int box : kBitSizeBoxes) {
         desktop.SetControlEnabled(box, false);
     }
+    UpdateCopyState(desktop, false);  // no code yet
 
     if (!state.commandLineArgs.empty()) {
         HashCommandLineFile(desktop, state);

@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -22,6 +20,7 @@
 #include "core/ids.h"
 #include "core/window_hook.h"
 #include "ui/main_window_layout.h"
+#include "ui/open_dialog.h"
 
 namespace hashwell::ui {
 namespace {
@@ -73,16 +72,6 @@ QMessageBox::Icon ToQtIcon(platform::MessageIcon icon) {
             return QMessageBox::Information;
     }
     return QMessageBox::NoIcon;
-}
-
-// An Open dialog's file type as Qt's dialog takes it: the description, then the pattern in
-// parentheses, which the dialog is told not to show. "*.*" means every file on Windows; other
-// systems have names without a dot, so there it becomes "*".
-QString NameFilter(const core::FileFilterEntry& entry) {
-    const QString pattern = entry.pattern == u"*.*" && platform::kPathSeparator != u'\\'
-                                ? QStringLiteral("*")
-                                : ToQString(entry.pattern);
-    return ToQString(entry.description) + QStringLiteral(" (") + pattern + QStringLiteral(")");
 }
 
 }  // namespace
@@ -362,10 +351,12 @@ void QtDesktop::RunEventLoop(const std::function<bool(const core::Event&)>& hand
 
 void QtDesktop::SetWindowTopMost(int windowId, bool topMost) {
     if (QWidget* window = Window(windowId)) {
-        const bool shown = window->isVisible();
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
-        if (shown) {
-            window->show();  // changing the flags hides a window
+        // Changing a shown widget's flags would hide it and take it out of the front; the
+        // native window takes the hint as it stands.
+        if (QWindow* native = window->windowHandle()) {
+            native->setFlag(Qt::WindowStaysOnTopHint, topMost);
+        } else {
+            window->setWindowFlag(Qt::WindowStaysOnTopHint, topMost);
         }
     }
 }
@@ -394,32 +385,22 @@ void QtDesktop::SetFocus(int controlId) {
 }
 
 std::vector<platform::Path> QtDesktop::ShowOpenDialog(const core::OpenDialogRequest& request) {
-    // Owned by the program's window in front, if any; modal, so the others are disabled.
-    QFileDialog dialog(QApplication::activeWindow(), ToQString(request.title));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // One file may be typed that does not exist yet (in a folder that does); several must exist.
-    dialog.setFileMode(request.multiSelect ? QFileDialog::ExistingFiles : QFileDialog::AnyFile);
-    QStringList filters;
-    for (const core::FileFilterEntry& entry : request.filter) {
-        filters << NameFilter(entry);
+    // Owned by the program's window in front; modal, so the others are disabled meanwhile.
+    QWidget* owner = QApplication::activeWindow();
+    if (owner == nullptr) {
+        owner = main_.window.get();
     }
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setNameFilters(filters);
-    if (!filters.isEmpty()) {
-        dialog.selectNameFilter(filters.front());
+    // A window kept on top could hide the dialog; it lets the dialog above it meanwhile.
+    QWindow* onTop = owner != nullptr && owner->windowHandle() != nullptr &&
+                             owner->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint)
+                         ? owner->windowHandle()
+                         : nullptr;
+    if (onTop != nullptr) {
+        onTop->setFlag(Qt::WindowStaysOnTopHint, false);
     }
-    if (!request.defaultName.empty()) {
-        dialog.selectFile(ToQString(request.defaultName));
-    }
-    if (dialog.exec() != QDialog::Accepted) {
-        return {};
-    }
-    std::vector<platform::Path> chosen;
-    for (const QString& name : dialog.selectedFiles()) {
-        const QFileInfo file(name);
-        if (!file.isDir()) {  // folders are never chosen
-            chosen.push_back(file.absoluteFilePath().toStdU16String());
-        }
+    std::vector<platform::Path> chosen = RunOpenDialog(owner, request);
+    if (onTop != nullptr) {
+        onTop->setFlag(Qt::WindowStaysOnTopHint, true);
     }
     return chosen;
 }

@@ -1,5 +1,6 @@
 // The program on the real window, offscreen: what the user does with mouse and keys reaches
-// the commands, the Open dialog is the one described, and the close box ends the loop.
+// the commands, the Open dialog is the one described, keep-on-top keeps the skin, and the
+// close box ends the loop.
 
 #include <QComboBox>
 #include <QDir>
@@ -10,7 +11,6 @@
 #include <QtTest>
 
 #include "core/dispatch.h"
-#include "core/file_opening.h"
 #include "core/ids.h"
 #include "core/startup.h"
 #include "digest/text_digest.h"
@@ -24,7 +24,8 @@ class ProgramTest : public QObject {
     Q_OBJECT
 
 private:
-    // Starts the program and runs its loop; `act` runs inside the loop and must end it.
+    // Starts the program and runs its loop with `act` inside it; the close box then ends the
+    // loop, also when a check in `act` failed.
     void RunProgram(const std::function<void()>& act) {
         desktop_->SetMessageBoxAnswerer(
             [](const platform::MessageBoxRequest&) { return platform::MessageAnswer::Ok; });
@@ -32,9 +33,22 @@ private:
             QDir(folder_.path()).filePath(QStringLiteral("hashwell")).toStdU16String(),
             [](std::u16string_view) { return std::nullopt; }};
         QVERIFY(core::StartUp(*desktop_, state_, environment, {}));
-        QTimer::singleShot(0, act);
+        QTimer::singleShot(0, [&] {
+            act();
+            desktop_->MainWindow()->close();
+        });
         core::RunEventLoop(*desktop_, state_);
         core::ShutDown(*desktop_, state_);
+    }
+    // Calls `use` with the Open dialog once it is up.
+    static void WhenDialogOpens(std::function<void(QFileDialog*)> use, int triesLeft = 200) {
+        QTimer::singleShot(10, [use = std::move(use), triesLeft] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                use(dialog);
+            } else if (triesLeft > 0) {
+                WhenDialogOpens(use, triesLeft - 1);
+            }
+        });
     }
     QString Text(int id) const {
         return static_cast<QPlainTextEdit*>(desktop_->Control(id))->toPlainText();
@@ -62,6 +76,7 @@ private slots:
             shown = Text(TextHashBox);
             desktop_->MainWindow()->close();
             stillRunning = desktop_->MainWindow()->isVisible();  // the loop ends it, not Qt
+            QCoreApplication::processEvents();
         });
         QVERIFY(state_.quitRequested);
         QVERIFY(stillRunning);
@@ -85,30 +100,48 @@ private slots:
         QCOMPARE(state_.helpTopic, u"hashguide_014.html");
     }
 
-    void openDialogListsTheFileTypesAndLeavesTheCurrentFolder() {
-        const QString before = QDir::currentPath();
-        const QString file = QDir(folder_.path()).filePath(QStringLiteral("chosen.exe"));
-        QVERIFY(QFile(file).open(QIODevice::WriteOnly));
+    void openButtonShowsTheFileTypesAndRefusesAMissingFolder() {
+        const QString file = QDir(folder_.path()).filePath(QStringLiteral("new.exe"));  // not there
         QStringList listed;
         QString title;
-        QTimer::singleShot(0, [&] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            QVERIFY(dialog != nullptr);
-            title = dialog->windowTitle();
-            const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-            for (int i = 0; types != nullptr && i < types->count(); ++i) {
-                listed << types->itemText(i);
-            }
-            dialog->selectFile(file);
-            static_cast<QDialog*>(dialog)->accept();
+        bool refused = false;
+        RunProgram([&] {
+            WhenDialogOpens([&](QFileDialog* dialog) {
+                title = dialog->windowTitle();
+                const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                for (int i = 0; types != nullptr && i < types->count(); ++i) {
+                    listed << types->itemText(i);
+                }
+                dialog->selectFile(QDir(folder_.path()).filePath(QStringLiteral("no/x.exe")));
+                QMetaObject::invokeMethod(dialog, "accept");
+                refused = dialog->isVisible();
+                dialog->selectFile(file);
+                QMetaObject::invokeMethod(dialog, "accept");
+            });
+            QTest::mouseClick(desktop_->Control(ButtonOpen), Qt::LeftButton);
+            QCoreApplication::processEvents();
         });
-        const std::u16string chosen = core::ChooseFile(*desktop_, u"");
         QCOMPARE(title, QStringLiteral("Open File"));
         QCOMPARE(listed, (QStringList{QStringLiteral("Windows Executable File (*.exe)"),
                                       QStringLiteral("Dynamic Link Library (*.dll)"),
                                       QStringLiteral("All files (*.*)")}));
-        QCOMPARE(QString::fromStdU16String(chosen), file);
-        QCOMPARE(QDir::currentPath(), before);
+        QVERIFY(refused);
+        QCOMPARE(Text(FileNameBox), QStringLiteral("Filename: ") + file);
+        QCOMPARE(state_.fileToHash, file.toStdU16String());
+    }
+
+    void keptOnTopTheWindowStillTakesItsSkin() {
+        QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("Tarnvale/Hashwell")));
+        QFile settings(
+            QDir(folder_.path()).filePath(QStringLiteral("Tarnvale/Hashwell/Hashwell.ini")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[Skins]\r\nSkin = 3\r\n[Drag and Drop]\r\nMainOnTop = Yes\r\n");
+        settings.close();
+        RunProgram([&] {
+            QVERIFY(desktop_->MainWindow()->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
+            QCOMPARE(desktop_->MainWindow()->palette().color(QPalette::Window),
+                     QColor(215, 215, 255));
+        });
     }
 };
 

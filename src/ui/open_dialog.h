@@ -1,0 +1,17 @@
+#pragma once
+
+#include <vector>
+
+#include "core/desktop_types.h"
+#include "platform/platform.h"
+
+class QWidget;
+
+namespace hashwell::ui {
+
+// Shows the standard Open dialog, modal over `owner`: it starts in the current folder with the
+// first file type selected, accepts typed names of files that do not exist yet but only in a
+// folder that does, and returns files only. The chosen full paths, or nothing on cancel.
+std::vector<platform::Path> RunOpenDialog(QWidget* owner, const core::OpenDialogRequest& request);
+
+}  // namespace hashwell::ui
