@@ -3,6 +3,7 @@
 #include <array>
 
 #include "digest/byte_order.h"
+#include "digest/crc32/crc32_update.h"
 
 namespace hashwell::digest {
 namespace {
@@ -35,8 +36,7 @@ constexpr SliceTables kTables = MakeTables();
 
 }  // namespace
 
-void Crc32::Update(const std::uint8_t* data, std::size_t length) {
-    std::uint32_t c = ~crc_;
+std::uint32_t Crc32UpdatePortable(std::uint32_t c, const std::uint8_t* data, std::size_t length) {
     while (length >= 8) {
         const std::uint32_t low = LoadLe32(data) ^ c;
         const std::uint32_t high = LoadLe32(data + 4);
@@ -50,7 +50,22 @@ void Crc32::Update(const std::uint8_t* data, std::size_t length) {
     while (length-- > 0) {
         c = (c >> 8) ^ kTables[0][(c ^ *data++) & 0xFF];
     }
-    crc_ = ~c;
+    return c;
+}
+
+KernelTable<Crc32Update>& Crc32Kernels() {
+    static constexpr Kernel<Crc32Update> kKernels[] = {
+#ifdef HASHWELL_X86_KERNELS
+        {"pclmul", [] { return Cpu().pclmul && Cpu().sse41; }, &Crc32UpdatePclmul},
+#endif
+        {"portable", &AlwaysSupported, &Crc32UpdatePortable},
+    };
+    static KernelTable<Crc32Update> table{kKernels};
+    return table;
+}
+
+void Crc32::Update(const std::uint8_t* data, std::size_t length) {
+    crc_ = ~update_(~crc_, data, length);
 }
 
 void Crc32::Finish(std::uint8_t* out) const {

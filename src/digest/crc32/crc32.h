@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "digest/crc32/crc32_update.h"
+
 namespace hashwell::digest {
 
 // CRC-32 of IEEE 802.3 (CRC-32b, as zlib computes it): reflected polynomial 0xEDB88320,
@@ -19,6 +21,7 @@ public:
 private:
     // The finished (complemented) value, so any split of the input gives the same result.
     std::uint32_t crc_ = 0;
+    Crc32Update update_ = Crc32Kernels().Active().function;  // chosen when the context is made
 };
 
 }  // namespace hashwell::digest

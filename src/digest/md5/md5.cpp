@@ -3,6 +3,7 @@
 #include <bit>
 
 #include "digest/byte_order.h"
+#include "digest/md5/md5_compress.h"
 
 namespace hashwell::digest {
 namespace {
@@ -28,7 +29,9 @@ inline void Step(Word& a, Word b, Word c, Word d, Word x, Word t, int s) {
     a = b + std::rotl(a + Mix(b, c, d) + x + t, s);
 }
 
-void CompressBlocks(std::array<Word, 4>& state, const std::uint8_t* blocks, std::size_t count) {
+}  // namespace
+
+void Md5CompressPortable(std::uint32_t* state, const std::uint8_t* blocks, std::size_t count) {
     for (; count > 0; --count, blocks += 64) {
         Word x[16];
         for (int i = 0; i < 16; ++i) {
@@ -111,18 +114,24 @@ void CompressBlocks(std::array<Word, 4>& state, const std::uint8_t* blocks, std:
     }
 }
 
-}  // namespace
+KernelTable<Md5Compress>& Md5Kernels() {
+    static constexpr Kernel<Md5Compress> kKernels[] = {
+        {"portable", &AlwaysSupported, &Md5CompressPortable},
+    };
+    static KernelTable<Md5Compress> table{kKernels};
+    return table;
+}
 
 void Md5::Update(const std::uint8_t* data, std::size_t length) {
     buffer_.Absorb(data, length, [this](const std::uint8_t* blocks, std::size_t count) {
-        CompressBlocks(state_, blocks, count);
+        compress_(state_.data(), blocks, count);
     });
 }
 
 void Md5::Finish(std::uint8_t* out) {
     buffer_.Pad<8>([](std::uint8_t* field, std::uint64_t bytes) { StoreLe64(field, bytes * 8); },
                    [this](const std::uint8_t* blocks, std::size_t count) {
-                       CompressBlocks(state_, blocks, count);
+                       compress_(state_.data(), blocks, count);
                    });
     for (int i = 0; i < 4; ++i) {
         StoreLe32(out + 4 * i, state_[i]);

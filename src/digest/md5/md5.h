@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "digest/block_buffer.h"
+#include "digest/md5/md5_compress.h"
 
 namespace hashwell::digest {
 
@@ -19,6 +20,7 @@ public:
 
 private:
     std::array<std::uint32_t, 4> state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476};
+    Md5Compress compress_ = Md5Kernels().Active().function;  // chosen when the context is made
     BlockBuffer<64> buffer_;
 };
 

@@ -3,14 +3,17 @@
 #include <bit>
 
 #include "digest/byte_order.h"
+#include "digest/sha1/sha1_compress.h"
 
 namespace hashwell::digest {
 namespace {
 
 using Word = std::uint32_t;
 
+}  // namespace
+
 // The message schedule lives in a 16-word ring, so the caller's bytes are only ever read.
-void CompressBlocks(std::array<Word, 5>& state, const std::uint8_t* blocks, std::size_t count) {
+void Sha1CompressPortable(std::uint32_t* state, const std::uint8_t* blocks, std::size_t count) {
     for (; count > 0; --count, blocks += 64) {
         Word w[16];
         for (int t = 0; t < 16; ++t) {
@@ -52,18 +55,27 @@ void CompressBlocks(std::array<Word, 5>& state, const std::uint8_t* blocks, std:
     }
 }
 
-}  // namespace
+KernelTable<Sha1Compress>& Sha1Kernels() {
+    static constexpr Kernel<Sha1Compress> kKernels[] = {
+#ifdef HASHWELL_X86_KERNELS
+        {"shani", [] { return Cpu().sha && Cpu().sse41; }, &Sha1CompressShaNi},
+#endif
+        {"portable", &AlwaysSupported, &Sha1CompressPortable},
+    };
+    static KernelTable<Sha1Compress> table{kKernels};
+    return table;
+}
 
 void Sha1::Update(const std::uint8_t* data, std::size_t length) {
     buffer_.Absorb(data, length, [this](const std::uint8_t* blocks, std::size_t count) {
-        CompressBlocks(state_, blocks, count);
+        compress_(state_.data(), blocks, count);
     });
 }
 
 void Sha1::Finish(std::uint8_t* out) {
     buffer_.Pad<8>([](std::uint8_t* field, std::uint64_t bytes) { StoreBe64(field, bytes * 8); },
                    [this](const std::uint8_t* blocks, std::size_t count) {
-                       CompressBlocks(state_, blocks, count);
+                       compress_(state_.data(), blocks, count);
                    });
     for (int i = 0; i < 5; ++i) {
         StoreBe32(out + 4 * i, state_[i]);

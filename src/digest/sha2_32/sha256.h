@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "digest/block_buffer.h"
+#include "digest/sha2_32/sha256_compress.h"
 
 namespace hashwell::digest {
 
@@ -22,6 +23,7 @@ public:
 private:
     std::array<std::uint32_t, 8> state_;
     int outputBytes_;
+    Sha256Compress compress_;  // the kernel chosen when the context was made
     BlockBuffer<64> buffer_;
 };
 

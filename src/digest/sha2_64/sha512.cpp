@@ -3,6 +3,7 @@
 #include <bit>
 
 #include "digest/byte_order.h"
+#include "digest/sha2_64/sha512_compress.h"
 
 namespace hashwell::digest {
 namespace {
@@ -39,7 +40,9 @@ constexpr std::array<Word, 80> kRoundConstants = {
     0x4cc5d4becb3e42b6, 0x597f299cfc657e2a, 0x5fcb6fab3ad6faec, 0x6c44198c4a475817,
 };
 
-void CompressBlocks(std::array<Word, 8>& state, const std::uint8_t* blocks, std::size_t count) {
+}  // namespace
+
+void Sha512CompressPortable(std::uint64_t* state, const std::uint8_t* blocks, std::size_t count) {
     for (; count > 0; --count, blocks += 128) {
         Word w[80];
         for (int t = 0; t < 16; ++t) {
@@ -79,14 +82,20 @@ void CompressBlocks(std::array<Word, 8>& state, const std::uint8_t* blocks, std:
     }
 }
 
-}  // namespace
+KernelTable<Sha512Compress>& Sha512Kernels() {
+    static constexpr Kernel<Sha512Compress> kKernels[] = {
+        {"portable", &AlwaysSupported, &Sha512CompressPortable},
+    };
+    static KernelTable<Sha512Compress> table{kKernels};
+    return table;
+}
 
 Sha512::Sha512(int bits)
     : state_(bits == 384 ? kInitial384 : kInitial512), outputBytes_(bits == 384 ? 48 : 64) {}
 
 void Sha512::Update(const std::uint8_t* data, std::size_t length) {
     buffer_.Absorb(data, length, [this](const std::uint8_t* blocks, std::size_t count) {
-        CompressBlocks(state_, blocks, count);
+        compress_(state_.data(), blocks, count);
     });
 }
 
@@ -98,7 +107,7 @@ void Sha512::Finish(std::uint8_t* out) {
             StoreBe64(field + 8, bytes << 3);
         },
         [this](const std::uint8_t* blocks, std::size_t count) {
-            CompressBlocks(state_, blocks, count);
+            compress_(state_.data(), blocks, count);
         });
     for (int i = 0; i < outputBytes_ / 8; ++i) {
         StoreBe64(out + 8 * i, state_[i]);

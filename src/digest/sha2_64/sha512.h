@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "digest/block_buffer.h"
+#include "digest/sha2_64/sha512_compress.h"
 
 namespace hashwell::digest {
 
@@ -22,6 +23,8 @@ public:
 private:
     std::array<std::uint64_t, 8> state_;
     int outputBytes_;
+    Sha512Compress compress_ =
+        Sha512Kernels().Active().function;  // chosen when the context is made
     BlockBuffer<128> buffer_;
 };
 

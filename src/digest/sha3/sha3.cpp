@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "digest/byte_order.h"
+#include "digest/sha3/keccak_permute.h"
 
 namespace hashwell::digest {
 namespace {
@@ -22,7 +23,7 @@ constexpr std::uint8_t kFinalBit = 0x80;
 
 }  // namespace
 
-void KeccakF1600(std::array<std::uint64_t, 25>& lanes) {
+void KeccakPermutePortable(std::uint64_t* lanes) {
     // Written out lane by lane so that the compiler keeps the state in registers; aNN is
     // lane NN = x + 5y of the standard.
     std::uint64_t a00 = lanes[0], a01 = lanes[1], a02 = lanes[2], a03 = lanes[3], a04 = lanes[4];
@@ -126,6 +127,14 @@ void KeccakF1600(std::array<std::uint64_t, 25>& lanes) {
     lanes[24] = a24;
 }
 
+KernelTable<KeccakPermute>& KeccakKernels() {
+    static constexpr Kernel<KeccakPermute> kKernels[] = {
+        {"portable", &AlwaysSupported, &KeccakPermutePortable},
+    };
+    static KernelTable<KeccakPermute> table{kKernels};
+    return table;
+}
+
 Sha3::Sha3(int bits)
     : rate_(static_cast<std::size_t>(1600 - 2 * bits) / 8), outputBytes_(bits / 8) {}
 
@@ -133,7 +142,7 @@ void Sha3::AbsorbBlock(const std::uint8_t* block) {
     for (std::size_t i = 0; i < rate_ / 8; ++i) {
         lanes_[i] ^= LoadLe64(block + 8 * i);
     }
-    KeccakF1600(lanes_);
+    permute_(lanes_.data());
 }
 
 void Sha3::Update(const std::uint8_t* data, std::size_t length) {

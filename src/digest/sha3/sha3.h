@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "digest/sha3/keccak_permute.h"
+
 namespace hashwell::digest {
 
 // SHA3-224/256/384/512 of FIPS 202: the sponge over Keccak-f[1600] with the SHA-3 domain
@@ -25,9 +27,7 @@ private:
     std::size_t used_ = 0;
     std::size_t rate_;
     int outputBytes_;
+    KeccakPermute permute_ = KeccakKernels().Active().function;  // chosen when the context is made
 };
-
-// The Keccak-f[1600] permutation, 24 rounds.
-void KeccakF1600(std::array<std::uint64_t, 25>& lanes);
 
 }  // namespace hashwell::digest

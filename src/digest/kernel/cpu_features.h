@@ -1,0 +1,25 @@
+#pragma once
+
+namespace hashwell::digest {
+
+// The instruction-set extensions the accelerated kernels use, as this processor and the
+// operating system offer them (AVX registers count only when the system saves them).
+struct CpuFeatures {
+    bool ssse3 = false;
+    bool sse41 = false;
+    bool pclmul = false;
+    bool sha = false;
+    bool avx2 = false;
+    bool bmi2 = false;
+    bool vpclmul = false;
+};
+
+// Read once, on first use.
+const CpuFeatures& Cpu();
+
+// The environment variable that, set to anything but "0", makes every method use its portable
+// kernel for the whole run.
+inline constexpr const char* kPortableKernelsVariable = "HASHWELL_PORTABLE_KERNELS";
+bool PortableKernelsForced();
+
+}  // namespace hashwell::digest

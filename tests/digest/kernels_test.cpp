@@ -1,0 +1,92 @@
+// Every kernel of every engine against the standards' vectors and against OpenSSL and zlib:
+// each length around the block boundaries, in random pieces from misaligned memory. A kernel
+// this processor cannot run is reported as skipped, never passed.
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+#include "digest/digest.h"
+#include "digest/kernel/kernels.h"
+#include "digest/registry.h"
+#include "support/oracle.h"
+#include "support/split_feeding.h"
+#include "support/vector_file.h"
+
+namespace hashwell::test {
+namespace {
+
+class EveryKernel : public ::testing::TestWithParam<digest::KernelInfo> {
+protected:
+    void SetUp() override {
+        digest::RegisterDigestMethods();
+        const digest::KernelInfo& kernel = GetParam();
+        if (!kernel.supported) {
+            GTEST_SKIP() << "this processor cannot run the " << kernel.name << " kernel of "
+                         << kernel.engine;
+        }
+        ASSERT_TRUE(digest::SelectKernel(kernel.engine, kernel.name));
+    }
+    void TearDown() override { digest::SelectBestKernels(); }
+
+    static bool OfThisEngine(const Variant& variant) {
+        return digest::EngineOf(variant.method, variant.bits) == GetParam().engine;
+    }
+};
+
+TEST_P(EveryKernel, GivesThePublishedCodesInEverySplit) {
+    std::mt19937_64 random(1321);
+    int checked = 0;
+    for (const char* file : {"crc32.vec", "md5.vec", "sha1.vec", "sha2.vec", "sha3.vec"}) {
+        for (const KnownAnswer& answer : ReadVectorFile(file)) {
+            for (const Variant& variant : kAllVariants) {
+                if (variant.name != answer.section || !OfThisEngine(variant)) {
+                    continue;
+                }
+                for (const Split split : kAllSplits) {
+                    EXPECT_EQ(
+                        DigestWithSplit(variant, digest::AsBytes(answer.input), split, random),
+                        answer.expected)
+                        << file << ":" << answer.line << " fed " << SplitName(split);
+                }
+                ++checked;
+            }
+        }
+    }
+    EXPECT_GT(checked, 0);
+}
+
+TEST_P(EveryKernel, MatchesTheOracleAroundEveryBlockBoundaryAndOnLongInputs) {
+    std::mt19937_64 random(202612);
+    std::vector<std::uint8_t> bytes(1024 * 1024 + 77);
+    for (auto& b : bytes) {
+        b = static_cast<std::uint8_t>(random());
+    }
+    for (const Variant& variant : kAllVariants) {
+        if (!OfThisEngine(variant)) {
+            continue;
+        }
+        for (std::size_t length = 0; length <= 640; ++length) {
+            const std::span<const std::uint8_t> piece(bytes.data(), length);
+            ASSERT_EQ(DigestWithSplit(variant, piece, Split::Misaligned, random),
+                      OracleDigest(variant, piece))
+                << variant.name << ", " << length << " bytes";
+        }
+        EXPECT_EQ(DigestWithSplit(variant, bytes, Split::Misaligned, random),
+                  OracleDigest(variant, bytes))
+            << variant.name << ", " << bytes.size() << " bytes";
+    }
+}
+
+std::string KernelName(const ::testing::TestParamInfo<digest::KernelInfo>& info) {
+    std::string name = std::string(info.param.engine) + "_" + std::string(info.param.name);
+    std::erase(name, '-');
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Kernels, EveryKernel, ::testing::ValuesIn(digest::AllKernels()),
+                         KernelName);
+
+}  // namespace
+}  // namespace hashwell::test
