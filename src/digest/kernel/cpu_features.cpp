@@ -32,6 +32,7 @@ CpuFeatures Detect() {
     const bool avx = (c & bit_OSXSAVE) != 0 && (c & bit_AVX) != 0 && SystemSavesAvxState();
     if (__get_cpuid_count(7, 0, &a, &b, &c, &d)) {
         cpu.sha = (b & bit_SHA) != 0;
+        cpu.bmi1 = (b & bit_BMI) != 0;
         cpu.bmi2 = (b & bit_BMI2) != 0;
         cpu.avx2 = avx && (b & bit_AVX2) != 0;
         cpu.vpclmul = cpu.avx2 && (c & bit_VPCLMULQDQ) != 0;

@@ -10,6 +10,7 @@ struct CpuFeatures {
     bool pclmul = false;
     bool sha = false;
     bool avx2 = false;
+    bool bmi1 = false;
     bool bmi2 = false;
     bool vpclmul = false;
 };
