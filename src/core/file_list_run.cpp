@@ -1,10 +1,12 @@
 #include "core/file_list_run.h"
 
+#include <chrono>
 #include <string>
 #include <vector>
 
 #include "core/ids.h"
 #include "digest/file_list.h"
+#include "digest/list_hasher.h"
 #include "platform/platform.h"
 #include "platform/unicode.h"
 
@@ -17,11 +19,7 @@ constexpr int kFirstColumnWidth = 360;
 constexpr int kCodeColumnWidth = 180;
 constexpr int kCodesPerFile = 5;
 constexpr int kWarnAbove = 10;
-
-// n / count x 100, rounded to the nearest integer with halves away from zero.
-int Percent(int numerator, int count) {
-    return (200 * numerator + count) / (2 * count);
-}
+constexpr std::chrono::milliseconds kProgressInterval{40};
 
 void ReplaceColumns(Desktop& desktop, const std::vector<std::u16string>& titles) {
     for (int index = static_cast<int>(titles.size()) - 1; index >= 0; --index) {
@@ -80,19 +78,25 @@ int FileListRun(Desktop& desktop, int startWidth, std::u16string_view caseText,
     desktop.SetMenuItemEnabled(MenuId::MenuExportCsv, true);
     CentreProgressBar(desktop);
 
-    const bool singleFile = count == 1;
-    std::vector<ListRowRecord> records;
-    for (int i = 1; i <= count; ++i) {
-        const std::u16string& path = paths[i - 1];
-        if (!IsReadableFile(path)) {
-            continue;  // missing, a folder, empty or unreadable: no row, no message, no step
+    // Missing paths, folders, empty entries and unreadable files get no row and no message.
+    std::vector<platform::Path> readable;
+    for (const std::u16string& path : paths) {
+        if (IsReadableFile(path)) {
+            readable.push_back(path);
         }
-        ListRowRecord record = digest::HashListFile(path, caseText, [&](int k) {
-            if (singleFile && k < kCodesPerFile) {
-                desktop.SetProgress(ControlId::ProgressBar, Percent(k, kCodesPerFile));
-            }
-        });
-        desktop.SetProgress(ControlId::ProgressBar, Percent(i, count));
+    }
+    // The workers hash; this thread only keeps the bar moving, and handles no event meanwhile.
+    digest::ListHasher hasher(readable);
+    int shown = 0;
+    while (!hasher.WaitFor(kProgressInterval)) {
+        if (const int percent = hasher.PercentDone(); percent > shown) {
+            shown = percent;
+            desktop.SetProgress(ControlId::ProgressBar, percent);
+        }
+    }
+    std::vector<ListRowRecord> records;
+    for (std::size_t i = 0; i < readable.size(); ++i) {
+        ListRowRecord record = digest::ListRow(readable[i], hasher.Results()[i], caseText);
         if (record.errors < kCodesPerFile) {
             records.push_back(std::move(record));
         }

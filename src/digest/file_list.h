@@ -3,7 +3,7 @@
 // The pieces of a file-list run that do not touch the screen: splitting the list and the
 // column titles, and the five fixed codes of one file.
 
-#include <functional>
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,9 +29,9 @@ struct ListRowRecord {
     int errors = 0;
 };
 
-// Reads the file once per method (nothing is cached between the five passes) and calls
-// afterCode(k) after the k-th code, k = 1 to 5.
-ListRowRecord HashListFile(const platform::Path& path, std::u16string_view caseText,
-                           const std::function<void(int)>& afterCode);
+// The row of one file: its path and the five codes in the display case, "File Error" for each
+// one that could not be computed (the empty text).
+ListRowRecord ListRow(const platform::Path& path, const std::array<std::string, 5>& codes,
+                      std::u16string_view caseText);
 
 }  // namespace hashwell::digest

@@ -58,6 +58,8 @@ bool PathExists(const Path& path);
 bool FolderExists(const Path& path);
 // True when the path names an existing regular file (not a folder, pipe or device).
 bool IsRegularFile(const Path& path);
+// The size in bytes of a regular file; nothing when it is not one or cannot be looked at.
+std::optional<std::uint64_t> RegularFileSize(const Path& path);
 // Creates one folder; its parent must exist. False when it cannot be created.
 bool CreateFolder(const Path& path);
 

@@ -123,6 +123,14 @@ bool IsRegularFile(const Path& path) {
     return Status(path, status) && S_ISREG(status.st_mode);
 }
 
+std::optional<std::uint64_t> RegularFileSize(const Path& path) {
+    struct stat status {};
+    if (!Status(path, status) || !S_ISREG(status.st_mode)) {
+        return std::nullopt;
+    }
+    return static_cast<std::uint64_t>(status.st_size);
+}
+
 std::int64_t CheckFileAccess(const Path& path, std::uint32_t desiredAccess) {
     struct stat status {};
     if (!Status(path, status)) {

@@ -1,0 +1,82 @@
+// The list run's one-pass hashing on two workers: large files shared chunk by chunk, small
+// ones whole, every code equal to the oracle's and in the order of the list.
+
+#include "digest/list_hasher.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+#include "digest/registry.h"
+#include "support/oracle.h"
+#include "support/scratch_folder.h"
+
+namespace hashwell::digest {
+namespace {
+
+constexpr test::Variant kFive[] = {{"CRC32", 2, 256},
+                                   {"MD5", 1, 256},
+                                   {"SHA1", 3, 256},
+                                   {"SHA-256", 4, 256},
+                                   {"SHA3-256", 5, 256}};
+
+FiveCodes OracleCodes(const std::string& bytes) {
+    FiveCodes codes;
+    for (std::size_t i = 0; i < 5; ++i) {
+        codes[i] = test::OracleDigest(
+            kFive[i], {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    }
+    return codes;
+}
+
+std::vector<FiveCodes> HashAll(const std::vector<platform::Path>& paths) {
+    ListHasher hasher(paths);
+    while (!hasher.WaitFor(std::chrono::milliseconds(10))) {
+    }
+    EXPECT_EQ(hasher.PercentDone(), 100);
+    return hasher.Results();
+}
+
+TEST(ListHasher, LargeAndSmallFilesGetTheOraclesCodesInListOrder) {
+    RegisterDigestMethods();
+    test::ScratchFolder folder;
+    std::mt19937_64 random(2026);
+    // Around the size from which both workers share a file, and across the ring of buffers.
+    const std::size_t sizes[] = {0,
+                                 1,
+                                 4 * 1024 * 1024 - 1,
+                                 9 * 1024 * 1024 + 13,
+                                 65536,
+                                 4 * 1024 * 1024,
+                                 3 * 1024 * 1024,
+                                 5 * 1024 * 1024};
+    std::vector<platform::Path> paths;
+    std::vector<FiveCodes> expected;
+    for (std::size_t i = 0; i < std::size(sizes); ++i) {
+        std::string bytes(sizes[i], '\0');
+        for (char& b : bytes) {
+            b = static_cast<char>(random());
+        }
+        paths.push_back(test::ToUtf16(folder.Write("file" + std::to_string(i), bytes)));
+        expected.push_back(OracleCodes(bytes));
+    }
+    EXPECT_EQ(HashAll(paths), expected);
+}
+
+TEST(ListHasher, FilesThatCannotBeReadGetNoCodesAndTheOthersStillDo) {
+    RegisterDigestMethods();
+    test::ScratchFolder folder;
+    const std::string big(6 * 1024 * 1024, 'x');
+    const auto locked = folder.Write("locked", big);
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    const std::vector<platform::Path> paths = {test::ToUtf16(locked), u"/proc/self/mem",
+                                               test::ToUtf16(folder.Write("open", big))};
+    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
+        const std::vector<FiveCodes> codes = HashAll(paths);
+        return codes[0] == FiveCodes{} && codes[1] == FiveCodes{} && codes[2] == OracleCodes(big);
+    }));
+}
+
+}  // namespace
+}  // namespace hashwell::digest
