@@ -1,0 +1,178 @@
+// The List of Files run (five codes of every file, each file read once, two workers) beside
+// rhash computing the same five codes (--crc32 --md5 --sha1 --sha256 --sha3-256, one pass, one
+// thread) over the same files in the page cache, in one run: one 1 GiB file, then 2,000 files
+// of 64 KiB. Then the resident memory the run needs for a 10 GiB sparse file beyond a 1 MiB one.
+//
+//   list_bench [folder]   the files are made in the folder (default: a new one under /tmp)
+//                          and removed afterwards
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "digest/kernel/kernels.h"
+#include "digest/list_hasher.h"
+#include "digest/registry.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+constexpr int kRounds = 3;  // each side's best of three
+
+void WriteFile(const fs::path& path, std::uint64_t size, std::uint64_t seed) {
+    std::vector<std::uint64_t> block(1 << 17);  // 1 MiB
+    std::ofstream out(path, std::ios::binary);
+    for (std::uint64_t written = 0; written < size;) {
+        for (auto& word : block) {  // xorshift: cheap bytes that no hash finds easy
+            seed ^= seed << 13;
+            seed ^= seed >> 7;
+            seed ^= seed << 17;
+            word = seed;
+        }
+        const std::uint64_t piece = std::min<std::uint64_t>(size - written, block.size() * 8);
+        out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(piece));
+        written += piece;
+    }
+}
+
+// Reads the files once so that both sides find them in the page cache.
+void Warm(const std::vector<fs::path>& files) {
+    std::vector<char> buffer(1 << 20);
+    for (const fs::path& file : files) {
+        std::ifstream in(file, std::ios::binary);
+        while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()))) {
+        }
+    }
+}
+
+double SecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double OurRun(const std::vector<fs::path>& files) {
+    std::vector<hashwell::platform::Path> paths;
+    for (const fs::path& file : files) {
+        paths.push_back(file.u16string());
+    }
+    const auto start = Clock::now();
+    hashwell::digest::ListHasher hasher(paths);
+    while (!hasher.WaitFor(std::chrono::milliseconds(5))) {
+    }
+    return SecondsSince(start);
+}
+
+double RhashRun(const std::vector<fs::path>& files) {
+    std::vector<std::string> words = {"rhash", "--crc32", "--md5", "--sha1", "--sha256",
+                                      "--sha3-256"};
+    for (const fs::path& file : files) {
+        words.push_back(file.string());
+    }
+    std::vector<char*> argv;
+    for (std::string& word : words) {
+        argv.push_back(word.data());
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
+    const auto start = Clock::now();
+    pid_t child = 0;
+    if (posix_spawnp(&child, "rhash", &actions, nullptr, argv.data(), environ) != 0) {
+        std::fprintf(stderr, "rhash is not installed (Debian package rhash)\n");
+        std::exit(1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    const double seconds = SecondsSince(start);
+    posix_spawn_file_actions_destroy(&actions);
+    return seconds;
+}
+
+template <class Run>
+double Best(Run&& run, const std::vector<fs::path>& files) {
+    double best = 1e30;
+    for (int round = 0; round < kRounds; ++round) {
+        best = std::min(best, run(files));
+    }
+    return best;
+}
+
+long MaxResidentKiB() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    hashwell::digest::RegisterDigestMethods();
+    const bool ownFolder = argc < 2;
+    fs::path folder = ownFolder ? fs::temp_directory_path() / ("hashwell-list-bench-" +
+                                                                std::to_string(getpid()))
+                                : fs::path(argv[1]);
+    fs::create_directories(folder);
+
+    std::printf("kernels:");
+    for (const auto& [method, bits] : {std::pair{2, 0}, {1, 0}, {3, 0}, {4, 256}, {5, 256}}) {
+        std::printf(" %s=%s", std::string(hashwell::digest::EngineOf(method, bits)).c_str(),
+                    std::string(hashwell::digest::ActiveKernelName(method, bits)).c_str());
+    }
+    std::printf("\n\n%-22s %10s %10s %10s %10s %7s\n", "files", "MB", "ours s", "rhash s",
+                "ours MB/s", "ratio");
+
+    const std::vector<fs::path> big = {folder / "big.bin"};
+    WriteFile(big[0], std::uint64_t{1} << 30, 1);
+    std::vector<fs::path> small;
+    for (int i = 0; i < 2000; ++i) {
+        small.push_back(folder / ("small" + std::to_string(i) + ".bin"));
+        WriteFile(small.back(), 64 * 1024, 1000 + static_cast<std::uint64_t>(i));
+    }
+    for (const auto& [label, files, megabytes] :
+         {std::tuple{"one file of 1 GiB", big, 1073.741824},
+          std::tuple{"2,000 files of 64 KiB", small, 131.072}}) {
+        Warm(files);
+        const double ours = Best(OurRun, files);
+        const double rhash = Best(RhashRun, files);
+        std::printf("%-22s %10.0f %10.3f %10.3f %10.0f %7.2f\n", label, megabytes, ours, rhash,
+                    megabytes / ours, rhash / ours);
+    }
+
+    // Memory: the run over a 10 GiB sparse file against one over a 1 MiB file.
+    const fs::path oneMiB = folder / "one-mib.bin";
+    WriteFile(oneMiB, 1 << 20, 7);
+    const fs::path sparse = folder / "sparse.bin";
+    { std::ofstream touch(sparse); }
+    fs::resize_file(sparse, std::uint64_t{10} << 30);
+    OurRun({oneMiB});
+    const long before = MaxResidentKiB();
+    const double seconds = OurRun({sparse});
+    const long after = MaxResidentKiB();
+    std::printf("\nresident memory, peak: %ld KiB after 1 MiB, %ld KiB after 10 GiB sparse "
+                "(%.1f s): %+ld KiB\n",
+                before, after, seconds, after - before);
+
+    if (ownFolder) {
+        fs::remove_all(folder);
+    } else {
+        for (const auto& file : big) fs::remove(file);
+        for (const auto& file : small) fs::remove(file);
+        fs::remove(oneMiB);
+        fs::remove(sparse);
+    }
+    return 0;
+}
