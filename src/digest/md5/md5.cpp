@@ -13,9 +13,6 @@ using Word = std::uint32_t;
 inline Word F(Word x, Word y, Word z) {
     return z ^ (x & (y ^ z));
 }
-inline Word G(Word x, Word y, Word z) {
-    return y ^ (z & (x ^ y));
-}
 inline Word H(Word x, Word y, Word z) {
     return x ^ y ^ z;
 }
@@ -27,6 +24,13 @@ inline Word I(Word x, Word y, Word z) {
 template <Word (*Mix)(Word, Word, Word)>
 inline void Step(Word& a, Word b, Word c, Word d, Word x, Word t, int s) {
     a = b + std::rotl(a + Mix(b, c, d) + x + t, s);
+}
+
+// The same with G(b,c,d) = (b & d) | (c & ~d). Its two halves never share a bit, so the "or"
+// is an addition, and the half without b is added while b, the result of the step before,
+// is still being computed.
+inline void StepG(Word& a, Word b, Word c, Word d, Word x, Word t, int s) {
+    a = b + std::rotl((a + x + t + (c & ~d)) + (b & d), s);
 }
 
 }  // namespace
@@ -56,22 +60,22 @@ void Md5CompressPortable(std::uint32_t* state, const std::uint8_t* blocks, std::
         Step<F>(c, d, a, b, x[14], 0xa679438e, 17);
         Step<F>(b, c, d, a, x[15], 0x49b40821, 22);
 
-        Step<G>(a, b, c, d, x[1], 0xf61e2562, 5);
-        Step<G>(d, a, b, c, x[6], 0xc040b340, 9);
-        Step<G>(c, d, a, b, x[11], 0x265e5a51, 14);
-        Step<G>(b, c, d, a, x[0], 0xe9b6c7aa, 20);
-        Step<G>(a, b, c, d, x[5], 0xd62f105d, 5);
-        Step<G>(d, a, b, c, x[10], 0x02441453, 9);
-        Step<G>(c, d, a, b, x[15], 0xd8a1e681, 14);
-        Step<G>(b, c, d, a, x[4], 0xe7d3fbc8, 20);
-        Step<G>(a, b, c, d, x[9], 0x21e1cde6, 5);
-        Step<G>(d, a, b, c, x[14], 0xc33707d6, 9);
-        Step<G>(c, d, a, b, x[3], 0xf4d50d87, 14);
-        Step<G>(b, c, d, a, x[8], 0x455a14ed, 20);
-        Step<G>(a, b, c, d, x[13], 0xa9e3e905, 5);
-        Step<G>(d, a, b, c, x[2], 0xfcefa3f8, 9);
-        Step<G>(c, d, a, b, x[7], 0x676f02d9, 14);
-        Step<G>(b, c, d, a, x[12], 0x8d2a4c8a, 20);
+        StepG(a, b, c, d, x[1], 0xf61e2562, 5);
+        StepG(d, a, b, c, x[6], 0xc040b340, 9);
+        StepG(c, d, a, b, x[11], 0x265e5a51, 14);
+        StepG(b, c, d, a, x[0], 0xe9b6c7aa, 20);
+        StepG(a, b, c, d, x[5], 0xd62f105d, 5);
+        StepG(d, a, b, c, x[10], 0x02441453, 9);
+        StepG(c, d, a, b, x[15], 0xd8a1e681, 14);
+        StepG(b, c, d, a, x[4], 0xe7d3fbc8, 20);
+        StepG(a, b, c, d, x[9], 0x21e1cde6, 5);
+        StepG(d, a, b, c, x[14], 0xc33707d6, 9);
+        StepG(c, d, a, b, x[3], 0xf4d50d87, 14);
+        StepG(b, c, d, a, x[8], 0x455a14ed, 20);
+        StepG(a, b, c, d, x[13], 0xa9e3e905, 5);
+        StepG(d, a, b, c, x[2], 0xfcefa3f8, 9);
+        StepG(c, d, a, b, x[7], 0x676f02d9, 14);
+        StepG(b, c, d, a, x[12], 0x8d2a4c8a, 20);
 
         Step<H>(a, b, c, d, x[5], 0xfffa3942, 4);
         Step<H>(d, a, b, c, x[8], 0x8771f681, 11);
