@@ -25,6 +25,7 @@ void Sha512CompressPortable(std::uint64_t* state, const std::uint8_t* blocks, st
 KernelTable<Sha512Compress>& Sha512Kernels() {
     static constexpr Kernel<Sha512Compress> kKernels[] = {
 #ifdef HASHWELL_X86_KERNELS
+        {"avx2", [] { return Cpu().avx2 && Cpu().bmi1 && Cpu().bmi2; }, &Sha512CompressAvx2},
         {"bmi", [] { return Cpu().bmi1 && Cpu().bmi2; }, &Sha512CompressBmi},
 #endif
         {"portable", &AlwaysSupported, &Sha512CompressPortable},

@@ -16,6 +16,7 @@ using Sha512Compress = void (*)(std::uint64_t* state, const std::uint8_t* blocks
 void Sha512CompressPortable(std::uint64_t* state, const std::uint8_t* blocks, std::size_t count);
 #ifdef HASHWELL_X86_KERNELS
 void Sha512CompressBmi(std::uint64_t* state, const std::uint8_t* blocks, std::size_t count);
+void Sha512CompressAvx2(std::uint64_t* state, const std::uint8_t* blocks, std::size_t count);
 #endif
 
 KernelTable<Sha512Compress>& Sha512Kernels();

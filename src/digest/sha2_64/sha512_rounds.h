@@ -42,13 +42,18 @@ namespace {
 using Word64 = std::uint64_t;
 
 // One round with the roles of the eight working words given by the caller, so that no word
-// is ever moved: d takes the new e and h the new a.
-[[gnu::always_inline]] inline void Sha512Round(Word64 a, Word64 b, Word64 c, Word64& d, Word64 e,
-                                               Word64 f, Word64 g, Word64& h, Word64 kw) {
-    const Word64 t1 =
-        h + (std::rotr(e, 14) ^ std::rotr(e, 18) ^ std::rotr(e, 41)) + (g ^ (e & (f ^ g))) + kw;
+// is ever moved: d takes the new e and h the new a. `bXorC` carries b ^ c from round to round,
+// since this round's a ^ b is the next round's b ^ c; with it the majority takes two steps.
+[[gnu::always_inline]] inline void Sha512Round(Word64 a, Word64 b, Word64& d, Word64 e, Word64 f,
+                                               Word64 g, Word64& h, Word64 kw, Word64& bXorC) {
+    const Word64 sigma1 = std::rotr(e, 14) ^ std::rotr(e, 18) ^ std::rotr(e, 41);
+    const Word64 choose = (e & f) + (~e & g);  // the two halves share no bit
+    const Word64 t1 = h + kw + choose + sigma1;
+    const Word64 aXorB = a ^ b;
+    const Word64 majority = (aXorB & bXorC) ^ b;
+    bXorC = aXorB;
     d += t1;
-    h = t1 + (std::rotr(a, 28) ^ std::rotr(a, 34) ^ std::rotr(a, 39)) + ((a & b) | (c & (a | b)));
+    h = t1 + (std::rotr(a, 28) ^ std::rotr(a, 34) ^ std::rotr(a, 39)) + majority;
 }
 
 // Schedule word t >= 16, computed in place in the ring of the last sixteen.
@@ -61,15 +66,29 @@ using Word64 = std::uint64_t;
 }
 
 // Eight rounds from round t on, with the schedule words and constants already added.
-[[gnu::always_inline]] inline void EightRounds(Word64 (&v)[8], int t, const Word64* kw) {
-    Sha512Round(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], kw[t]);
-    Sha512Round(v[7], v[0], v[1], v[2], v[3], v[4], v[5], v[6], kw[t + 1]);
-    Sha512Round(v[6], v[7], v[0], v[1], v[2], v[3], v[4], v[5], kw[t + 2]);
-    Sha512Round(v[5], v[6], v[7], v[0], v[1], v[2], v[3], v[4], kw[t + 3]);
-    Sha512Round(v[4], v[5], v[6], v[7], v[0], v[1], v[2], v[3], kw[t + 4]);
-    Sha512Round(v[3], v[4], v[5], v[6], v[7], v[0], v[1], v[2], kw[t + 5]);
-    Sha512Round(v[2], v[3], v[4], v[5], v[6], v[7], v[0], v[1], kw[t + 6]);
-    Sha512Round(v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[0], kw[t + 7]);
+[[gnu::always_inline]] inline void EightRounds(Word64 (&v)[8], int t, const Word64* kw,
+                                               Word64& bXorC) {
+    Sha512Round(v[0], v[1], v[3], v[4], v[5], v[6], v[7], kw[t], bXorC);
+    Sha512Round(v[7], v[0], v[2], v[3], v[4], v[5], v[6], kw[t + 1], bXorC);
+    Sha512Round(v[6], v[7], v[1], v[2], v[3], v[4], v[5], kw[t + 2], bXorC);
+    Sha512Round(v[5], v[6], v[0], v[1], v[2], v[3], v[4], kw[t + 3], bXorC);
+    Sha512Round(v[4], v[5], v[7], v[0], v[1], v[2], v[3], kw[t + 4], bXorC);
+    Sha512Round(v[3], v[4], v[6], v[7], v[0], v[1], v[2], kw[t + 5], bXorC);
+    Sha512Round(v[2], v[3], v[5], v[6], v[7], v[0], v[1], kw[t + 6], bXorC);
+    Sha512Round(v[1], v[2], v[4], v[5], v[6], v[7], v[0], kw[t + 7], bXorC);
+}
+
+// The 80 rounds of one block whose schedule words, constants added, are ready in `kw`.
+[[gnu::always_inline]] inline void Sha512RoundsFromSchedule(Word64* state, const Word64* kw) {
+    Word64 v[8] = {state[0], state[1], state[2], state[3], state[4], state[5], state[6], state[7]};
+    Word64 bXorC = v[1] ^ v[2];
+#pragma GCC unroll 10
+    for (int t = 0; t < 80; t += 8) {
+        EightRounds(v, t, kw, bXorC);
+    }
+    for (int i = 0; i < 8; ++i) {
+        state[i] += v[i];
+    }
 }
 
 inline void Sha512Blocks(Word64* state, const std::uint8_t* blocks, std::size_t count) {
@@ -85,15 +104,7 @@ inline void Sha512Blocks(Word64* state, const std::uint8_t* blocks, std::size_t 
         for (int t = 16; t < 80; ++t) {
             kw[t] = NextScheduleWord(w, t) + kSha512RoundConstants[t];
         }
-        Word64 v[8] = {state[0], state[1], state[2], state[3],
-                       state[4], state[5], state[6], state[7]};
-#pragma GCC unroll 10
-        for (int t = 0; t < 80; t += 8) {
-            EightRounds(v, t, kw);
-        }
-        for (int i = 0; i < 8; ++i) {
-            state[i] += v[i];
-        }
+        Sha512RoundsFromSchedule(state, kw);
     }
 }
 
