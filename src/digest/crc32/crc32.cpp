@@ -56,6 +56,8 @@ std::uint32_t Crc32UpdatePortable(std::uint32_t c, const std::uint8_t* data, std
 KernelTable<Crc32Update>& Crc32Kernels() {
     static constexpr Kernel<Crc32Update> kKernels[] = {
 #ifdef HASHWELL_X86_KERNELS
+        {"vpclmul", [] { return Cpu().vpclmul && Cpu().pclmul && Cpu().sse41; },
+         &Crc32UpdateVpclmul},
         {"pclmul", [] { return Cpu().pclmul && Cpu().sse41; }, &Crc32UpdatePclmul},
 #endif
         {"portable", &AlwaysSupported, &Crc32UpdatePortable},
