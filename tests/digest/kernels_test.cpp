@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 #include <string>
 
 #include "digest/digest.h"
+#include "digest/kernel/cpu_features.h"
 #include "digest/kernel/kernels.h"
 #include "digest/registry.h"
 #include "support/oracle.h"
@@ -77,6 +79,24 @@ TEST_P(EveryKernel, MatchesTheOracleAroundEveryBlockBoundaryAndOnLongInputs) {
                   OracleDigest(variant, bytes))
             << variant.name << ", " << bytes.size() << " bytes";
     }
+}
+
+TEST(KernelChoice, TheEnvironmentVariableForcesThePortableKernels) {
+    ::setenv(digest::kPortableKernelsVariable, "1", 1);
+    digest::SelectBestKernels();
+    for (const Variant& variant : kAllVariants) {
+        EXPECT_EQ(digest::ActiveKernelName(variant.method, variant.bits), "portable")
+            << variant.name;
+    }
+    ::setenv(digest::kPortableKernelsVariable, "0", 1);
+    digest::SelectBestKernels();
+    for (const digest::KernelInfo& kernel : digest::AllKernels()) {
+        if (kernel.engine == "CRC32" && kernel.supported) {  // the best one this CPU runs
+            EXPECT_EQ(digest::ActiveKernelName(2, 0), kernel.name);
+            break;
+        }
+    }
+    ::unsetenv(digest::kPortableKernelsVariable);
 }
 
 std::string KernelName(const ::testing::TestParamInfo<digest::KernelInfo>& info) {

@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds Hashwell and runs its benchmarks: every method beside OpenSSL's libcrypto (zlib for
+# CRC-32) in one run, then the List of Files run beside rhash over the same files.
+#   scripts/bench.sh [folder for the list benchmark's 1.2 GB of files]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup-debian.sh rhash
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHASHWELL_WERROR=ON
+cmake --build build --target digest_bench list_bench
+build/bench/digest_bench --benchmark_min_time=0.2 --benchmark_repetitions=7 \
+    --benchmark_filter=1MiB
+build/bench/list_bench "$@"
