@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <new>
 #include <optional>
-#include <system_error>
 
 #include "digest/digest.h"
 #include "digest/digest_method.h"
@@ -88,6 +87,7 @@ ListHasher::ListHasher(std::vector<platform::Path> paths)
     // The second worker starts first: it only waits for chunks, so if the first cannot start
     // it is simply told that there are none.
     workersRunning_ = 2;
+    workers_.reserve(2);
     try {
         workers_.emplace_back([this] {
             HashSharedSecondHalf();
@@ -99,7 +99,7 @@ ListHasher::ListHasher(std::vector<platform::Path> paths)
             HashSmallFiles(smallBuffers_.get());
             Finished();
         });
-    } catch (const std::system_error&) {
+    } catch (...) {  // no thread, or no memory for one
         // Without two workers the large files cannot be shared: they are hashed whole, on this
         // thread and on the second worker if it runs.
         small_.insert(small_.end(), large_.begin(), large_.end());

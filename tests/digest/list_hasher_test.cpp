@@ -62,6 +62,7 @@ TEST(ListHasher, LargeAndSmallFilesGetTheOraclesCodesInListOrder) {
         expected.push_back(OracleCodes(bytes));
     }
     EXPECT_EQ(HashAll(paths), expected);
+    EXPECT_TRUE(HashAll({}).empty());
 }
 
 TEST(ListHasher, FilesThatCannotBeReadGetNoCodesAndTheOthersStillDo) {

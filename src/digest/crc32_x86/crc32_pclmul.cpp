@@ -10,10 +10,6 @@
 namespace hashwell::digest {
 namespace {
 
-// The accumulator moved 512 bits on (four registers) and 128 bits on (one register).
-const __m128i kFold512 = _mm_set_epi64x(0x1c6e41596, 0x154442bd4);
-const __m128i kFold128 = _mm_set_epi64x(0x0ccaa009e, 0x1751997d0);
-
 inline __m128i Fold(__m128i accumulator, __m128i constants, __m128i next) {
     const __m128i low = _mm_clmulepi64_si128(accumulator, constants, 0x00);
     const __m128i high = _mm_clmulepi64_si128(accumulator, constants, 0x11);
@@ -30,6 +26,10 @@ std::uint32_t Crc32UpdatePclmul(std::uint32_t crc, const std::uint8_t* data, std
     if (length < 64) {
         return Crc32UpdatePortable(crc, data, length);
     }
+    // The accumulator moved 512 bits on (four registers) and 128 bits on (one register). Made
+    // here, not at namespace scope: code that runs before main must not need SSE4.1.
+    const __m128i kFold512 = _mm_set_epi64x(0x1c6e41596, 0x154442bd4);
+    const __m128i kFold128 = _mm_set_epi64x(0x0ccaa009e, 0x1751997d0);
     // The register joins the first four bytes; from there on the CRC of the folded bytes
     // equals the CRC of all bytes so far.
     __m128i x0 = _mm_xor_si128(Load(data), _mm_cvtsi32_si128(static_cast<int>(crc)));

@@ -21,7 +21,7 @@ void Sha256CompressShaNi(std::uint32_t* state, const std::uint8_t* blocks, std::
 
 KernelTable<Sha256Compress>& Sha256Kernels();
 
-inline constexpr std::array<std::uint32_t, 64> kSha256RoundConstants = {
+inline constexpr std::uint32_t kSha256RoundConstants[64] = {
     0x428a2f98, 0x71374491, 0xb5c0fbcf, 0xe9b5dba5, 0x3956c25b, 0x59f111f1, 0x923f82a4, 0xab1c5ed5,
     0xd807aa98, 0x12835b01, 0x243185be, 0x550c7dc3, 0x72be5d74, 0x80deb1fe, 0x9bdc06a7, 0xc19bf174,
     0xe49b69c1, 0xefbe4786, 0x0fc19dc6, 0x240ca1cc, 0x2de92c6f, 0x4a7484aa, 0x5cb0a9dc, 0x76f988da,

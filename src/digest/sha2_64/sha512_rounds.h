@@ -2,19 +2,16 @@
 
 // The SHA-512 rounds, written once for every kernel that differs from the portable one only in
 // the instructions the compiler may use. Each kernel's file includes this and gets its own
-// copy: everything here has internal linkage, so a copy built for BMI2 never stands in for the
-// portable one.
+// copy: every function here has internal linkage and calls no function that has not (no
+// std::rotr, no shared helper), so a copy built for BMI2 can never stand in for the portable
+// one at link time.
 
-#include <array>
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 
-#include "digest/byte_order.h"
-
 namespace hashwell::digest {
 
-inline constexpr std::array<std::uint64_t, 80> kSha512RoundConstants = {
+inline constexpr std::uint64_t kSha512RoundConstants[80] = {
     0x428a2f98d728ae22, 0x7137449123ef65cd, 0xb5c0fbcfec4d3b2f, 0xe9b5dba58189dbbc,
     0x3956c25bf348b538, 0x59f111f1b605d019, 0x923f82a4af194f9b, 0xab1c5ed5da6d8118,
     0xd807aa98a3030242, 0x12835b0145706fbe, 0x243185be4ee4b28c, 0x550c7dc3d5ffb4e2,
@@ -41,27 +38,39 @@ namespace {
 
 using Word64 = std::uint64_t;
 
+[[gnu::always_inline]] inline Word64 RotR(Word64 x, int n) {
+    return (x >> n) | (x << (64 - n));  // n is 1 to 63
+}
+
+[[gnu::always_inline]] inline Word64 LoadBigEndian64(const std::uint8_t* bytes) {
+    Word64 value = 0;
+    for (int i = 0; i < 8; ++i) {
+        value = (value << 8) | bytes[i];
+    }
+    return value;
+}
+
 // One round with the roles of the eight working words given by the caller, so that no word
 // is ever moved: d takes the new e and h the new a. `bXorC` carries b ^ c from round to round,
 // since this round's a ^ b is the next round's b ^ c; with it the majority takes two steps.
 [[gnu::always_inline]] inline void Sha512Round(Word64 a, Word64 b, Word64& d, Word64 e, Word64 f,
                                                Word64 g, Word64& h, Word64 kw, Word64& bXorC) {
-    const Word64 sigma1 = std::rotr(e, 14) ^ std::rotr(e, 18) ^ std::rotr(e, 41);
+    const Word64 sigma1 = RotR(e, 14) ^ RotR(e, 18) ^ RotR(e, 41);
     const Word64 choose = (e & f) + (~e & g);  // the two halves share no bit
     const Word64 t1 = h + kw + choose + sigma1;
     const Word64 aXorB = a ^ b;
     const Word64 majority = (aXorB & bXorC) ^ b;
     bXorC = aXorB;
     d += t1;
-    h = t1 + (std::rotr(a, 28) ^ std::rotr(a, 34) ^ std::rotr(a, 39)) + majority;
+    h = t1 + (RotR(a, 28) ^ RotR(a, 34) ^ RotR(a, 39)) + majority;
 }
 
 // Schedule word t >= 16, computed in place in the ring of the last sixteen.
 [[gnu::always_inline]] inline Word64 NextScheduleWord(Word64* w, int t) {
     const Word64 w15 = w[(t - 15) & 15];
     const Word64 w2 = w[(t - 2) & 15];
-    const Word64 s0 = std::rotr(w15, 1) ^ std::rotr(w15, 8) ^ (w15 >> 7);
-    const Word64 s1 = std::rotr(w2, 19) ^ std::rotr(w2, 61) ^ (w2 >> 6);
+    const Word64 s0 = RotR(w15, 1) ^ RotR(w15, 8) ^ (w15 >> 7);
+    const Word64 s1 = RotR(w2, 19) ^ RotR(w2, 61) ^ (w2 >> 6);
     return w[t & 15] += s0 + w[(t - 7) & 15] + s1;
 }
 
@@ -98,7 +107,7 @@ inline void Sha512Blocks(Word64* state, const std::uint8_t* blocks, std::size_t 
         Word64 w[16];
         Word64 kw[80];
         for (int t = 0; t < 16; ++t) {
-            w[t] = LoadBe64(blocks + 8 * t);
+            w[t] = LoadBigEndian64(blocks + 8 * t);
             kw[t] = w[t] + kSha512RoundConstants[t];
         }
         for (int t = 16; t < 80; ++t) {

@@ -3,16 +3,15 @@
 // The Keccak-f[1600] rounds, written once for every kernel that differs from the portable one
 // only in the instructions the compiler may use (BMI's and-not makes chi one instruction a
 // lane, which is what lane complementing achieves without it). Each kernel's file includes this
-// and gets its own copy: everything here has internal linkage.
+// and gets its own copy: every function here has internal linkage and calls no function that
+// has not (no std::rotl), so a copy built for BMI can never stand in for the portable one.
 
-#include <array>
-#include <bit>
-#include <cstddef>
 #include <cstdint>
 
 namespace hashwell::digest {
 
-inline constexpr std::array<std::uint64_t, 24> kKeccakRoundConstants = {
+inline constexpr int kKeccakRounds = 24;
+inline constexpr std::uint64_t kKeccakRoundConstants[kKeccakRounds] = {
     0x0000000000000001, 0x0000000000008082, 0x800000000000808a, 0x8000000080008000,
     0x000000000000808b, 0x0000000080000001, 0x8000000080008081, 0x8000000000008009,
     0x000000000000008a, 0x0000000000000088, 0x0000000080008009, 0x000000008000000a,
@@ -22,6 +21,10 @@ inline constexpr std::array<std::uint64_t, 24> kKeccakRoundConstants = {
 };
 
 namespace {
+
+[[gnu::always_inline]] inline std::uint64_t RotL(std::uint64_t x, int n) {
+    return n == 0 ? x : (x << n) | (x >> (64 - n));
+}
 
 // Where rho and pi take each lane from, and by how much they rotate it: lane i of the result
 // (x + 5y) is lane kSource[i] of the input, theta applied, rotated left by kRotation[i].
@@ -42,7 +45,7 @@ constexpr int kRotation[25] = {0, 44, 43, 21, 14, 28, 20, 3,  45, 61, 1,  6, 25,
     std::uint64_t d[5];
 #pragma GCC unroll 5
     for (int x = 0; x < 5; ++x) {
-        d[x] = c[(x + 4) % 5] ^ std::rotl(c[(x + 1) % 5], 1);
+        d[x] = c[(x + 4) % 5] ^ RotL(c[(x + 1) % 5], 1);
     }
 #pragma GCC unroll 5
     for (int y = 0; y < 5; ++y) {
@@ -50,7 +53,7 @@ constexpr int kRotation[25] = {0, 44, 43, 21, 14, 28, 20, 3,  45, 61, 1,  6, 25,
 #pragma GCC unroll 5
         for (int x = 0; x < 5; ++x) {
             const int i = 5 * y + x;
-            b[x] = std::rotl(a[kSource[i]] ^ d[kSource[i] % 5], kRotation[i]);
+            b[x] = RotL(a[kSource[i]] ^ d[kSource[i] % 5], kRotation[i]);
         }
 #pragma GCC unroll 5
         for (int x = 0; x < 5; ++x) {
@@ -67,7 +70,7 @@ constexpr int kRotation[25] = {0, 44, 43, 21, 14, 28, 20, 3,  45, 61, 1,  6, 25,
         a[i] = lanes[i];
     }
     // Two rounds a turn, so that the two sets of lanes swap roles without copying.
-    for (std::size_t round = 0; round < kKeccakRoundConstants.size(); round += 2) {
+    for (int round = 0; round < kKeccakRounds; round += 2) {
         KeccakRound(a, e, kKeccakRoundConstants[round]);
         KeccakRound(e, a, kKeccakRoundConstants[round + 1]);
     }
