@@ -1,7 +1,7 @@
 #pragma once
 
 // The pieces of a file-list run that do not touch the screen: splitting the list and the
-// column titles, and the five fixed codes of one file.
+// column titles, and the grid row made of one file's five codes (list_hasher.h computes them).
 
 #include <array>
 #include <string>
