@@ -3,12 +3,10 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
+#include "ui/qt_text.h"
+
 namespace hashwell::ui {
 namespace {
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A file type as Qt's dialog takes it: the description, then the pattern in parentheses,
 // which the dialog is told not to show. "*.*" means every file on Windows; other systems have

@@ -21,13 +21,10 @@
 #include "core/window_hook.h"
 #include "ui/main_window_layout.h"
 #include "ui/open_dialog.h"
+#include "ui/qt_text.h"
 
 namespace hashwell::ui {
 namespace {
-
-QString ToQString(std::u16string_view text) {
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A core event waiting in Qt's queue.
 class QueuedCoreEvent : public QEvent {
