@@ -11,10 +11,6 @@
 namespace hashwell::core {
 namespace {
 
-bool HasBitSizes(std::int32_t method) {
-    return method == digest::HashMethod::Sha2 || method == digest::HashMethod::Sha3;
-}
-
 // SHA2 and SHA3 without a chosen size are computed, and shown, as 256 bits.
 void EnsureBitSize(Desktop& desktop, AppState& state) {
     if (HasBitSizes(state.method) && state.bitSize == digest::BitSize::None) {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "core/ids.h"
+#include "digest/digest_method.h"
 
 namespace hashwell::core {
 namespace {
@@ -12,6 +13,10 @@ using namespace ControlId;
 constexpr std::array kMethodOptions{OptionCrc32, OptionMd5, OptionSha1, OptionSha2, OptionSha3};
 
 }  // namespace
+
+bool HasBitSizes(std::int32_t method) {
+    return method == digest::HashMethod::Sha2 || method == digest::HashMethod::Sha3;
+}
 
 bool AskYesNo(Desktop& desktop, std::u16string title, std::u16string text) {
     return desktop.ShowMessageBox(

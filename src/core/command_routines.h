@@ -3,6 +3,7 @@
 // Small routines that several commands share.
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -15,6 +16,9 @@ namespace hashwell::core {
 // The four bit-size boxes, 224 to 512 bits.
 inline constexpr std::array kBitSizeBoxes{ControlId::CheckBits224, ControlId::CheckBits256,
                                           ControlId::CheckBits384, ControlId::CheckBits512};
+
+// Whether the method takes one of the bit sizes: SHA2 and SHA3 do.
+bool HasBitSizes(std::int32_t method);
 
 // A modal Yes/No question with the warning icon; true when the user answers Yes.
 bool AskYesNo(Desktop& desktop, std::u16string title, std::u16string text);

@@ -68,7 +68,7 @@ void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
 
 void SelectMethod(Desktop& desktop, AppState& state, std::int32_t method) {
     state.method = method;
-    const bool sized = method == digest::HashMethod::Sha2 || method == digest::HashMethod::Sha3;
+    const bool sized = HasBitSizes(method);
     if (!sized) {
         state.bitSize = digest::BitSize::None;  // the boxes keep their ticks
     }
