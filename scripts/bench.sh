@@ -8,6 +8,7 @@ scripts/setup-debian.sh rhash
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHASHWELL_WERROR=ON
 cmake --build build --target digest_bench list_bench
-build/bench/digest_bench --benchmark_min_time=0.2 --benchmark_repetitions=7 \
+build/bench/digest_bench --benchmark_min_time=0.1 --benchmark_repetitions=15 \
+    --benchmark_enable_random_interleaving=true \
     --benchmark_filter=1MiB
 build/bench/list_bench "$@"
