@@ -88,6 +88,7 @@ private:
 // majority takes two steps). `a` arrives without the previous round's big Sigma0, kept in
 // `s0` and added first, and the new a (left in h) goes on without this round's: that keeps the
 // add off the longest chain of the round. c is never read, f only copied.
+// clang-format off
 #define HASHWELL_SHA512_ROUND(a, b, c, d, e, f, g, h, bc, ab, k)                                \
     "add " #k "*8(%[kw]), %[" #h "]\n\t"         /* h += kw */                                  \
     "mov %[" #f "], %[t0]\n\t"                                                                 \
@@ -113,6 +114,7 @@ private:
     "xor %[" #b "], %[" #bc "]\n\t"             /* the majority */                             \
     "xor %[t0], %[s0]\n\t"                      /* big Sigma0(a), for the next round */        \
     "lea (%[" #h "],%[" #bc "]), %[" #h "]\n\t" /* the new a, but for s0 */
+// clang-format on
 
 // GCC keeps the schedule's stores in flight only when it knows which memory the rounds read;
 // clang cannot spare the register that operand costs it, so it gets a memory clobber instead.
@@ -144,6 +146,7 @@ struct WorkingWords {
     // Eight rounds, after which every word is back in its role.
     [[gnu::always_inline]] void EightRounds(const Word64* kw) {
         Word64 t0;
+        // clang-format off
         asm(HASHWELL_SHA512_ROUND(v0, v1, v2, v3, v4, v5, v6, v7, x, y, 0)
             HASHWELL_SHA512_ROUND(v7, v0, v1, v2, v3, v4, v5, v6, y, x, 1)
             HASHWELL_SHA512_ROUND(v6, v7, v0, v1, v2, v3, v4, v5, x, y, 2)
@@ -157,6 +160,7 @@ struct WorkingWords {
               [s0] "+r"(s0), [t0] "=&r"(t0)
             : [kw] "r"(kw) HASHWELL_SHA512_READS(kw)
             : HASHWELL_SHA512_CLOBBERS);
+        // clang-format on
     }
 };
 
@@ -167,7 +171,8 @@ struct WorkingWords {
 // The 160 rounds of a pair of blocks, with the 32 schedule steps of the next pair two to each
 // of the first sixteen groups of eight rounds. A group of four groups brings the schedule's
 // ring of registers back round, so the loop runs over those.
-[[gnu::always_inline]] inline void PairWithNextSchedule(Word64* state, const PairWords& kw, PairSchedule& next) {
+[[gnu::always_inline]] inline void PairWithNextSchedule(Word64* state, const PairWords& kw,
+                                                        PairSchedule& next) {
     const Word64* words = &kw[0][0];
     WorkingWords working;
     working.Start(state);

@@ -14,6 +14,7 @@
 namespace hashwell::digest {
 namespace {
 
+// clang-format off
 // The next lane of row 4 of the last round is in `last` (a D register); the column parity
 // C[x] goes to a B register, which is free until the rows start.
 #define HASHWELL_KECCAK_PARITY(c, x, last)            \
@@ -130,6 +131,8 @@ namespace {
         : [in] "r"(in), [out] "r"(out), [rc] "rm"(roundConstant)
         : "cc", "memory");
 }
+
+// clang-format on
 
 #undef HASHWELL_KECCAK_PARITY
 #undef HASHWELL_KECCAK_D
