@@ -1,10 +1,9 @@
 #pragma once
 
-// The Keccak-f[1600] rounds, written once for every kernel that differs from the portable one
-// only in the instructions the compiler may use (BMI's and-not makes chi one instruction a
-// lane, which is what lane complementing achieves without it). Each kernel's file includes this
-// and gets its own copy: every function here has internal linkage and calls no function that
-// has not (no std::rotl), so a copy built for BMI can never stand in for the portable one.
+// The Keccak-f[1600] round constants and tables every kernel shares, and the portable rounds.
+// The BMI kernel includes this for the constants and so gets its own copy of the rounds: every
+// function here has internal linkage and calls no function that has not (no std::rotl), so a
+// copy built for BMI can never stand in for the portable one.
 
 #include <cstdint>
 
