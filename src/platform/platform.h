@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hashwell::platform {
 
@@ -32,6 +33,15 @@ inline constexpr char16_t kListSeparator = u'\0';
 
 // A regular file opened for reading only; closed when the object goes away.
 class ReadOnlyFile {
+    // What the file looked like when it was opened.
+    struct Stamp {
+        std::uint64_t size = 0;
+        std::int64_t modified = 0;  // the times of the last write and of the last change of
+        std::int64_t changed = 0;   // the file's status, in the system's own units
+        bool sizeIsLength = true;   // false for files of pseudo file systems (/proc, /sys)
+        bool operator==(const Stamp&) const = default;
+    };
+
 public:
     // Opens `path` only when it names a regular file: directories, FIFOs and devices are
     // refused at once, so a caller never blocks or reads forever.
@@ -47,9 +57,20 @@ public:
     // is below `size` only at the end of the file; nothing when the system reports an error.
     std::optional<std::size_t> Read(std::uint8_t* buffer, std::size_t size);
 
+    // Asked after the last read: true when the bytes read are the whole file as it was when it
+    // was opened, so that their code is the code of a version that existed. False when its
+    // size or times have moved since, or when more or fewer bytes came than its size then.
+    // Files of pseudo file systems, whose size is not the length of what they stream (under
+    // /proc and /sys), need only keep their size and times.
+    bool ReadAsOpened() const;
+
 private:
-    explicit ReadOnlyFile(std::intptr_t handle) : handle_(handle) {}
+    ReadOnlyFile(std::intptr_t handle, const Stamp& opened) : handle_(handle), opened_(opened) {}
+    std::optional<Stamp> StampNow() const;
+
     std::intptr_t handle_;
+    Stamp opened_;
+    std::uint64_t bytesRead_ = 0;
 };
 
 // True when a file or folder of that name exists.
@@ -76,18 +97,30 @@ std::optional<std::u16string> EnvironmentVariable(std::u16string_view name);
 // The full path of the running program file.
 Path ProgramPath();
 
-// The whole content of a regular file; nothing when it cannot be opened or read.
-std::optional<std::string> ReadFileBytes(const Path& path);
+// The whole content of a regular file of at most `maxSize` bytes; nothing when it cannot be
+// opened or read to its end, or is larger.
+std::optional<std::string> ReadFileBytes(const Path& path, std::size_t maxSize);
 // True when the user may write the file and it is not marked read-only (no write permission
 // bit on POSIX, the read-only attribute on Windows), so even an administrator leaves it alone.
 bool IsWritableFile(const Path& path);
 // Creates an empty file, emptying one that exists. False when it cannot be created.
 bool CreateEmptyFile(const Path& path);
-// Replaces the content of the file as a whole or not at all: the bytes go to a temporary file
-// in the same folder, are flushed to the disk, and only then take the old file's place. The
-// file keeps its permissions; a symbolic link is followed and its target replaced. False, with
-// the old file unchanged, when any step fails.
+// Replaces the content of the file. Where the file stays the same file that way, it is replaced
+// as a whole or not at all: the bytes go to a temporary file in the same folder, are flushed to
+// the disk, and only then take the old file's place, with its permissions. Where a new file
+// would not be the same file (the folder takes no new file, the file has other names as hard
+// links, or it belongs to another user), the file is rewritten in place. A symbolic link is
+// followed and its target changed. False when any step fails; a replace then leaves the old
+// file unchanged.
 bool ReplaceFileContent(const Path& path, std::string_view bytes);
+// Removes what an interrupted ReplaceFileContent of `path` may have left beside the file: the
+// temporary files of saves that never finished.
+void RemoveInterruptedSaves(const Path& path);
+
+// The program's parameters, without the program's own name, as program text: losslessly
+// decoded from `argv` on POSIX systems (names that are not UTF-8 included), from the
+// command line the system keeps in UTF-16 on Windows.
+std::vector<std::u16string> ProgramParameters(int argc, char** argv);
 
 // The text in the system's ANSI code page (Windows-1252 on POSIX systems); characters the
 // code page cannot hold become its default character.

@@ -1,6 +1,11 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
+#ifdef __linux__
+#include <linux/magic.h>
+#endif
 
 #include <cerrno>
 #include <climits>
@@ -17,8 +22,40 @@ namespace {
 
 constexpr std::intptr_t kClosed = -1;
 
+constexpr std::string_view kSavePrefix = ".hashwell-save-";
+constexpr std::string_view kSaveSuffix = "XXXXXX";  // what mkostemp makes unique
+
 std::string NativePath(const Path& path) {
-    return Utf16ToUtf8(path);
+    return EncodeNativeBytes(path);
+}
+
+std::int64_t Nanoseconds(const timespec& time) {
+    return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
+}
+
+// Files of the kernel's pseudo file systems report a size (0, or a page) that is not the length
+// of what they stream.
+bool SizeIsLength([[maybe_unused]] int fd) {
+#ifdef __linux__
+    struct statfs system {};
+    if (::fstatfs(fd, &system) != 0) {
+        return true;
+    }
+    switch (static_cast<unsigned long>(system.f_type)) {
+        case PROC_SUPER_MAGIC:
+        case SYSFS_MAGIC:
+        case DEBUGFS_MAGIC:
+        case TRACEFS_MAGIC:
+        case SECURITYFS_MAGIC:
+        case CGROUP_SUPER_MAGIC:
+        case CGROUP2_SUPER_MAGIC:
+            return false;
+        default:
+            return true;
+    }
+#else
+    return true;
+#endif
 }
 
 bool Status(const Path& path, struct stat& status) {
@@ -46,6 +83,46 @@ std::string ResolvedTarget(const std::string& path) {
     return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
 }
 
+std::string FolderOf(const std::string& target) {
+    const std::size_t slash = target.rfind('/');
+    return slash == std::string::npos ? "./" : target.substr(0, slash + 1);
+}
+
+// A new file put in the old one's place is the same file to everyone else only when the old one
+// has no other names (hard links) and the new one can have its owner and group.
+bool ReplacingKeepsIdentity(const struct stat& old) {
+    return old.st_nlink == 1 && (::geteuid() == 0 || old.st_uid == ::geteuid());
+}
+
+// Writes the bytes over the file itself, from its start, and cuts it to their length.
+bool RewriteInPlace(const std::string& target, std::string_view bytes) {
+    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return false;
+    }
+    bool written = WriteAll(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
+    written = written && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && written;
+}
+
+// The temporary file takes the old file's owner, group and permissions; false when it cannot
+// have them.
+bool TakeIdentity(int fd, const struct stat& old) {
+    if (::geteuid() == 0) {
+        // An administrator saving a user's file leaves it the user's.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+            return false;
+        }
+    } else if (old.st_gid != ::getegid() && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+        return false;  // a group the user is not in
+    }
+    return ::fchmod(fd, old.st_mode & 07777) == 0;
+}
+
+bool IsSaveLeftover(std::string_view name) {
+    return name.size() == kSavePrefix.size() + kSaveSuffix.size() && name.starts_with(kSavePrefix);
+}
+
 void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -68,11 +145,24 @@ std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path) {
         ::close(fd);
         return std::nullopt;
     }
-    return ReadOnlyFile(fd);
+    const Stamp opened{static_cast<std::uint64_t>(status.st_size), Nanoseconds(status.st_mtim),
+                       Nanoseconds(status.st_ctim), SizeIsLength(fd)};
+    return ReadOnlyFile(fd, opened);
+}
+
+std::optional<ReadOnlyFile::Stamp> ReadOnlyFile::StampNow() const {
+    struct stat status {};
+    if (::fstat(static_cast<int>(handle_), &status) != 0) {
+        return std::nullopt;
+    }
+    return Stamp{static_cast<std::uint64_t>(status.st_size), Nanoseconds(status.st_mtim),
+                 Nanoseconds(status.st_ctim), opened_.sizeIsLength};
 }
 
 ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)) {}
+    : handle_(std::exchange(other.handle_, kClosed)),
+      opened_(other.opened_),
+      bytesRead_(other.bytesRead_) {}
 
 ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
     if (this != &other) {
@@ -80,6 +170,8 @@ ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
             ::close(static_cast<int>(handle_));
         }
         handle_ = std::exchange(other.handle_, kClosed);
+        opened_ = other.opened_;
+        bytesRead_ = other.bytesRead_;
     }
     return *this;
 }
@@ -105,6 +197,7 @@ std::optional<std::size_t> ReadOnlyFile::Read(std::uint8_t* buffer, std::size_t 
         }
         filled += static_cast<std::size_t>(got);
     }
+    bytesRead_ += filled;
     return filled;
 }
 
@@ -145,11 +238,11 @@ bool CreateFolder(const Path& path) {
 }
 
 std::optional<std::u16string> EnvironmentVariable(std::u16string_view name) {
-    const char* value = std::getenv(Utf16ToUtf8(name).c_str());
+    const char* value = std::getenv(EncodeNativeBytes(name).c_str());
     if (value == nullptr) {
         return std::nullopt;
     }
-    return Utf8ToUtf16(value);
+    return DecodeNativeBytes(value);
 }
 
 Path ProgramPath() {
@@ -160,7 +253,7 @@ Path ProgramPath() {
             return {};
         }
         if (static_cast<std::size_t>(length) < buffer.size()) {
-            return Utf8ToUtf16({buffer.data(), static_cast<std::size_t>(length)});
+            return DecodeNativeBytes({buffer.data(), static_cast<std::size_t>(length)});
         }
         buffer.resize(buffer.size() * 2);
     }
@@ -186,23 +279,22 @@ bool ReplaceFileContent(const Path& path, std::string_view bytes) {
     const std::string target = ResolvedTarget(NativePath(path));
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
-    const std::size_t slash = target.rfind('/');
-    const std::string folder = slash == std::string::npos ? "./" : target.substr(0, slash + 1);
-
-    std::string temporary = folder + ".hashwell-save-XXXXXX";
+    if (existed && !ReplacingKeepsIdentity(old)) {
+        return RewriteInPlace(target, bytes);
+    }
+    const std::string folder = FolderOf(target);
+    std::string temporary = folder + std::string(kSavePrefix) + std::string(kSaveSuffix);
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        return false;
+        // A folder the user may not write: the file itself may still be written.
+        return existed && RewriteInPlace(target, bytes);
     }
-    bool written = WriteAll(fd, bytes);
-    if (existed) {
-        written = written && ::fchmod(fd, old.st_mode & 07777) == 0;
-        if (::geteuid() == 0) {
-            // An administrator saving a user's file leaves it the user's.
-            written = written && ::fchown(fd, old.st_uid, old.st_gid) == 0;
-        }
+    if (existed && !TakeIdentity(fd, old)) {
+        ::close(fd);
+        ::unlink(temporary.c_str());
+        return RewriteInPlace(target, bytes);
     }
-    written = written && ::fsync(fd) == 0;
+    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     written = ::close(fd) == 0 && written;
     if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
         ::unlink(temporary.c_str());
@@ -210,6 +302,32 @@ bool ReplaceFileContent(const Path& path, std::string_view bytes) {
     }
     SyncFolder(folder);
     return true;
+}
+
+void RemoveInterruptedSaves(const Path& path) {
+    const std::string folder = FolderOf(ResolvedTarget(NativePath(path)));
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr) {
+        return;
+    }
+    const int folderFd = ::dirfd(listing);
+    while (const dirent* entry = ::readdir(listing)) {
+        struct stat status {};
+        if (IsSaveLeftover(entry->d_name) &&
+            ::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(status.st_mode) && status.st_uid == ::geteuid()) {
+            ::unlinkat(folderFd, entry->d_name, 0);
+        }
+    }
+    ::closedir(listing);
+}
+
+std::vector<std::u16string> ProgramParameters(int argc, char** argv) {
+    std::vector<std::u16string> parameters;
+    for (int i = 1; i < argc; ++i) {
+        parameters.push_back(DecodeNativeBytes(argv[i]));
+    }
+    return parameters;
 }
 
 std::string ToAnsiCodePage(std::u16string_view text) {

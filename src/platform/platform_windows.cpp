@@ -1,5 +1,6 @@
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
+#include <shellapi.h>
 #include <windows.h>
 
 #include <algorithm>
@@ -48,6 +49,87 @@ Path ResolvedTarget(const Path& path) {
     return target;
 }
 
+std::int64_t AsInteger(const FILETIME& time) {
+    return static_cast<std::int64_t>((static_cast<std::uint64_t>(time.dwHighDateTime) << 32) |
+                                     time.dwLowDateTime);
+}
+
+std::uint64_t SizeOf(const BY_HANDLE_FILE_INFORMATION& info) {
+    return (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+}
+
+// The time of the file's last change of any kind; 0 where the system does not tell it.
+std::int64_t ChangeTime(HANDLE file) {
+    FILE_BASIC_INFO basic{};
+    return ::GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic)
+               ? basic.ChangeTime.QuadPart
+               : 0;
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (!::WriteFile(file, bytes.data(), ask, &written, nullptr) || written == 0) {
+            return false;
+        }
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// Writes the bytes over the file itself, from its start, and cuts it to their length.
+bool RewriteInPlace(const Path& target, std::string_view bytes) {
+    HANDLE file = ::CreateFileW(Wide(target), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    const bool written = WriteAll(file, bytes) && ::SetEndOfFile(file) && ::FlushFileBuffers(file);
+    return ::CloseHandle(file) && written;
+}
+
+// The number of names (hard links) the file has; 0 when it cannot be told.
+DWORD LinkCount(const Path& path) {
+    HANDLE file =
+        ::CreateFileW(Wide(path), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return 0;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const DWORD links = ::GetFileInformationByHandle(file, &info) ? info.nNumberOfLinks : 0;
+    ::CloseHandle(file);
+    return links;
+}
+
+constexpr std::u16string_view kSavePrefix = u".hashwell-save-";
+constexpr std::size_t kSaveUniqueLength = 6;
+
+// A new, empty temporary file in `folder`, named like the leftovers RemoveInterruptedSaves
+// looks for.
+HANDLE CreateSaveFile(const Path& folder, Path& name) {
+    static const char16_t kDigits[] = u"0123456789abcdefghijklmnopqrstuv";
+    std::uint64_t seed = ::GetTickCount64() * 2654435761u ^ ::GetCurrentProcessId();
+    for (int attempt = 0; attempt < 100; ++attempt, seed = seed * 6364136223846793005u + 1) {
+        name = folder + u'\\' + Path(kSavePrefix);
+        for (std::size_t k = 0; k < kSaveUniqueLength; ++k) {
+            name += kDigits[(seed >> (5 * k + 20)) & 31];
+        }
+        HANDLE file = ::CreateFileW(Wide(name), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) {
+            return file;
+        }
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
+Path FolderOf(const Path& target) {
+    const std::size_t slash = target.find_last_of(u"\\/");
+    return slash == Path::npos ? Path(u".") : target.substr(0, slash);
+}
+
 }  // namespace
 
 std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path) {
@@ -65,11 +147,23 @@ std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path) {
         ::CloseHandle(file);
         return std::nullopt;
     }
-    return ReadOnlyFile(reinterpret_cast<std::intptr_t>(file));
+    const Stamp opened{SizeOf(info), AsInteger(info.ftLastWriteTime), ChangeTime(file), true};
+    return ReadOnlyFile(reinterpret_cast<std::intptr_t>(file), opened);
+}
+
+std::optional<ReadOnlyFile::Stamp> ReadOnlyFile::StampNow() const {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(AsHandle(handle_), &info)) {
+        return std::nullopt;
+    }
+    return Stamp{SizeOf(info), AsInteger(info.ftLastWriteTime), ChangeTime(AsHandle(handle_)),
+                 opened_.sizeIsLength};
 }
 
 ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
-    : handle_(std::exchange(other.handle_, kClosed)) {}
+    : handle_(std::exchange(other.handle_, kClosed)),
+      opened_(other.opened_),
+      bytesRead_(other.bytesRead_) {}
 
 ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
     if (this != &other) {
@@ -77,6 +171,8 @@ ReadOnlyFile& ReadOnlyFile::operator=(ReadOnlyFile&& other) noexcept {
             ::CloseHandle(AsHandle(handle_));
         }
         handle_ = std::exchange(other.handle_, kClosed);
+        opened_ = other.opened_;
+        bytesRead_ = other.bytesRead_;
     }
     return *this;
 }
@@ -100,6 +196,7 @@ std::optional<std::size_t> ReadOnlyFile::Read(std::uint8_t* buffer, std::size_t 
         }
         filled += got;
     }
+    bytesRead_ += filled;
     return filled;
 }
 
@@ -222,32 +319,59 @@ bool CreateEmptyFile(const Path& path) {
 
 bool ReplaceFileContent(const Path& path, std::string_view bytes) {
     const Path target = ResolvedTarget(path);
-    const std::size_t slash = target.find_last_of(u"\\/");
-    const Path folder = slash == Path::npos ? Path(u".") : target.substr(0, slash);
-    std::u16string temporary(MAX_PATH, u'\0');
-    if (::GetTempFileNameW(Wide(folder), L"hws", 0, reinterpret_cast<wchar_t*>(temporary.data())) ==
-        0) {
-        return false;
+    const bool existed = PathExists(target);
+    // A file with other names would lose them to a new file: it is rewritten where it is.
+    if (existed && LinkCount(target) > 1) {
+        return RewriteInPlace(target, bytes);
     }
-    temporary.resize(temporary.find(u'\0'));
-    HANDLE file = ::CreateFileW(Wide(temporary), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    Path temporary;
+    HANDLE file = CreateSaveFile(FolderOf(target), temporary);
     if (file == INVALID_HANDLE_VALUE) {
-        ::DeleteFileW(Wide(temporary));
-        return false;
+        // A folder the user may not write: the file itself may still be written.
+        return existed && RewriteInPlace(target, bytes);
     }
-    DWORD written = 0;
-    bool ok =
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-        written == bytes.size() && ::FlushFileBuffers(file);
+    bool ok = WriteAll(file, bytes) && ::FlushFileBuffers(file);
     ok = ::CloseHandle(file) && ok;
     // ReplaceFileW keeps the old file's attributes and security descriptor.
-    if (!ok || !::ReplaceFileW(Wide(target), Wide(temporary), nullptr,
-                               REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+    const bool replaced =
+        ok && (existed ? ::ReplaceFileW(Wide(target), Wide(temporary), nullptr,
+                                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                       : ::MoveFileExW(Wide(temporary), Wide(target), MOVEFILE_WRITE_THROUGH));
+    if (!replaced) {
         ::DeleteFileW(Wide(temporary));
         return false;
     }
     return true;
+}
+
+void RemoveInterruptedSaves(const Path& path) {
+    const Path folder = FolderOf(ResolvedTarget(path));
+    const Path pattern = folder + u'\\' + Path(kSavePrefix) + u'*';
+    WIN32_FIND_DATAW found{};
+    HANDLE search = ::FindFirstFileW(Wide(pattern), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return;
+    }
+    do {
+        const Path name(reinterpret_cast<const char16_t*>(found.cFileName));
+        if (name.size() == kSavePrefix.size() + kSaveUniqueLength &&
+            (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            ::DeleteFileW(Wide(folder + u'\\' + name));
+        }
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+}
+
+std::vector<std::u16string> ProgramParameters(int, char**) {
+    // The ANSI argv would lose every character outside the code page.
+    int count = 0;
+    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::u16string> parameters;
+    for (int i = 1; arguments != nullptr && i < count; ++i) {
+        parameters.emplace_back(reinterpret_cast<const char16_t*>(arguments[i]));
+    }
+    ::LocalFree(arguments);
+    return parameters;
 }
 
 std::string ToAnsiCodePage(std::u16string_view text) {

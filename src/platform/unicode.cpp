@@ -42,13 +42,20 @@ void AppendUtf16(std::u16string& out, char32_t code) {
     }
 }
 
-// Decodes one UTF-8 sequence starting at bytes[i]; advances i past what it used.
-char32_t DecodeUtf8(std::string_view bytes, std::size_t& i) {
-    const auto lead = static_cast<std::uint8_t>(bytes[i++]);
+// One UTF-8 sequence at the start of `bytes`: its character and length, or, when it is
+// malformed, how many bytes it ran before it broke down (at least one).
+struct Utf8Sequence {
+    char32_t code = kReplacement;
+    std::size_t length = 1;
+    bool valid = false;
+};
+
+Utf8Sequence DecodeUtf8(std::string_view bytes) {
+    const auto lead = static_cast<std::uint8_t>(bytes[0]);
     if (lead < 0x80) {
-        return lead;
+        return {lead, 1, true};
     }
-    int trailing = 0;
+    std::size_t trailing = 0;
     char32_t code = 0;
     char32_t minimum = 0;
     if (lead >= 0xC2 && lead <= 0xDF) {
@@ -58,19 +65,30 @@ char32_t DecodeUtf8(std::string_view bytes, std::size_t& i) {
     } else if (lead >= 0xF0 && lead <= 0xF4) {
         trailing = 3, code = lead & 0x07, minimum = 0x10000;
     } else {
-        return kReplacement;
+        return {};
     }
-    for (int k = 0; k < trailing; ++k) {
-        if (i >= bytes.size() || (static_cast<std::uint8_t>(bytes[i]) & 0xC0) != 0x80) {
-            return kReplacement;  // the byte that broke the sequence is decoded on its own
+    for (std::size_t k = 1; k <= trailing; ++k) {
+        if (k >= bytes.size() || (static_cast<std::uint8_t>(bytes[k]) & 0xC0) != 0x80) {
+            return {kReplacement, k, false};  // the byte that broke it starts anew
         }
-        code = (code << 6) | (static_cast<std::uint8_t>(bytes[i++]) & 0x3F);
+        code = (code << 6) | (static_cast<std::uint8_t>(bytes[k]) & 0x3F);
     }
     const bool surrogate = code >= 0xD800 && code <= 0xDFFF;
     if (code < minimum || code > 0x10FFFF || surrogate) {
-        return kReplacement;
+        return {kReplacement, trailing + 1, false};
     }
-    return code;
+    return {code, trailing + 1, true};
+}
+
+// Where a byte that is not part of valid UTF-8 goes in program text: a lone low surrogate,
+// which valid UTF-8 never decodes to, so the byte can be given back exactly.
+constexpr char16_t kEscapeBase = 0xDC00;
+bool IsEscapedByte(char16_t unit) {
+    return unit >= 0xDC80 && unit <= 0xDCFF;
+}
+
+char32_t PairedCode(char16_t high, char16_t low) {
+    return 0x10000 + ((high - 0xD800) << 10) + (low - 0xDC00);
 }
 
 }  // namespace
@@ -85,8 +103,7 @@ std::string Utf16ToUtf8(std::u16string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char16_t unit = text[i];
         if (IsSurrogatePairAt(text, i)) {
-            const char32_t code = 0x10000 + ((unit - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            AppendUtf8(out, code);
+            AppendUtf8(out, PairedCode(unit, text[i + 1]));
             ++i;
         } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
             AppendUtf8(out, kReplacement);
@@ -101,7 +118,57 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size());
     for (std::size_t i = 0; i < bytes.size();) {
-        AppendUtf16(out, DecodeUtf8(bytes, i));
+        const Utf8Sequence sequence = DecodeUtf8(bytes.substr(i));
+        AppendUtf16(out, sequence.code);
+        i += sequence.length;
+    }
+    return out;
+}
+
+std::u16string DecodeNativeBytes(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    for (std::size_t i = 0; i < bytes.size();) {
+        const Utf8Sequence sequence = DecodeUtf8(bytes.substr(i));
+        if (sequence.valid) {
+            AppendUtf16(out, sequence.code);
+            i += sequence.length;
+        } else {
+            // Only the first byte is taken: the next may begin a valid sequence.
+            out.push_back(static_cast<char16_t>(kEscapeBase + static_cast<std::uint8_t>(bytes[i])));
+            ++i;
+        }
+    }
+    return out;
+}
+
+std::string EncodeNativeBytes(std::u16string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i];
+        if (IsSurrogatePairAt(text, i)) {
+            AppendUtf8(out, PairedCode(unit, text[i + 1]));
+            ++i;
+        } else if (IsEscapedByte(unit)) {
+            out.push_back(static_cast<char>(unit - kEscapeBase));
+        } else if (IsHighSurrogate(unit) || IsLowSurrogate(unit)) {
+            AppendUtf8(out, kReplacement);
+        } else {
+            AppendUtf8(out, unit);
+        }
+    }
+    return out;
+}
+
+std::u16string ReadableText(std::u16string_view text) {
+    std::u16string out(text);
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        if (IsSurrogatePairAt(out, i)) {
+            ++i;
+        } else if (IsHighSurrogate(out[i]) || IsLowSurrogate(out[i])) {
+            out[i] = static_cast<char16_t>(kReplacement);
+        }
     }
     return out;
 }

@@ -1,6 +1,7 @@
 #include "settings/settings_document.h"
 
 #include <limits>
+#include <new>
 #include <utility>
 
 #include "platform/unicode.h"
@@ -55,16 +56,22 @@ bool SettingsDocument::CreateDocument(const platform::Path& path) {
 
 bool SettingsDocument::OpenDocument(const platform::Path& path) {
     CloseDocument();
-    std::optional<std::string> bytes = platform::ReadFileBytes(path);
-    if (!bytes) {
+    try {
+        std::optional<std::string> bytes = platform::ReadFileBytes(path, kMaxSettingsFileSize);
+        if (!bytes) {
+            return false;
+        }
+        ParsedSettings parsed = ParseSettingsText(*bytes);
+        bytes.reset();
+        entries_ = std::move(parsed.entries);
+        utf8_ = parsed.utf8;
+    } catch (const std::bad_alloc&) {
+        Reset();
         return false;
     }
-    ParsedSettings parsed = ParseSettingsText(*bytes);
-    entries_.assign(parsed.entries.begin(), parsed.entries.end());
     currentGroup_ = lastTouched_ = entries_.end();
     open_ = true;
     path_ = path;
-    utf8_ = parsed.utf8;
     readOnly_ = !platform::IsWritableFile(path);
     return true;
 }
@@ -171,9 +178,12 @@ bool SettingsDocument::CloseDocument() {
     // The file's own permission is looked at again: replacing a file only needs the right to
     // write its folder, and a file the user may not write must stay as it is.
     if (modified_ && !readOnly_ && platform::IsWritableFile(path_)) {
-        const std::vector<SettingsEntry> lines(entries_.begin(), entries_.end());
-        written =
-            platform::ReplaceFileContent(path_, WriteSettingsText(lines, utf8_, groupSeparator_));
+        try {
+            written = platform::ReplaceFileContent(
+                path_, WriteSettingsText(entries_, utf8_, groupSeparator_));
+        } catch (const std::bad_alloc&) {
+            written = false;
+        }
     }
     Reset();
     return written;

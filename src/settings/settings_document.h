@@ -1,7 +1,7 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,6 +10,10 @@
 #include "settings/settings_text.h"
 
 namespace hashwell::settings {
+
+// Far beyond anything the program writes (a few hundred bytes); a larger file is refused, so
+// that a stray or hostile file cannot take the program's memory.
+inline constexpr std::size_t kMaxSettingsFileSize = 1024 * 1024;
 
 // An open settings file held as its ordered list of lines, so that a save keeps the file's
 // order and comments. Texts at this interface are UTF-16; group names and keys match without
@@ -26,7 +30,8 @@ public:
     // cannot be created.
     bool CreateDocument(const platform::Path& path);
     // Closes any open document, then reads the file. A file the user may not write opens
-    // read-only: its changes are dropped silently on closing. False when it cannot be read.
+    // read-only: its changes are dropped silently on closing. False when it cannot be read,
+    // is larger than kMaxSettingsFileSize or does not fit in memory.
     bool OpenDocument(const platform::Path& path);
 
     // An empty name selects the top of the file. A group that does not exist is remembered and
@@ -47,13 +52,14 @@ public:
     void AddComment(std::u16string_view text);
 
     // Writes the file when the document was changed and the file may be written, then closes
-    // the document. False when writing failed; the file on disk is then as it was.
+    // the document. False when writing failed (see platform::ReplaceFileContent for what the
+    // file is like then).
     bool CloseDocument();
 
     bool IsReadOnly() const { return readOnly_; }
 
 private:
-    using Entries = std::list<SettingsEntry>;
+    using Entries = SettingsEntries;
     using Position = Entries::iterator;
 
     Entries::const_iterator FindKeyIn(std::string_view key) const;

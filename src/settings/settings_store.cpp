@@ -1,5 +1,7 @@
 #include "settings/settings_store.h"
 
+#include <new>
+
 #include "settings/settings_document.h"
 
 namespace hashwell::settings {
@@ -79,6 +81,7 @@ void CreateWithDefaults(const platform::Path& path, AppSettings& settings,
 
 void LoadSettings(const platform::Path& path, AppSettings& settings,
                   platform::MessageBoxSink& messages) {
+    platform::RemoveInterruptedSaves(path);
     if (!platform::PathExists(path)) {
         CreateWithDefaults(path, settings, messages);
         return;
@@ -88,14 +91,21 @@ void LoadSettings(const platform::Path& path, AppSettings& settings,
         platform::ShowError(messages, u"Error", u"Could not open Preferences file!");
         return;
     }
-    document.SelectGroup(kCaseGroup);
-    settings.Case = document.ReadText(u"Case", kDefaultCase);
-    document.SelectGroup(kFormatGroup);
-    settings.Format = document.ReadInteger(u"Format", kDefaultFormat);
-    document.SelectGroup(kSkinGroup);
-    settings.Skin = document.ReadInteger(u"Skin", kDefaultSkin);
-    document.SelectGroup(kOnTopGroup);
-    settings.MainOnTop = AsciiLowerCase(document.ReadText(u"MainOnTop", u"No")) == u"yes" ? 1 : 0;
+    AppSettings loaded;
+    try {
+        document.SelectGroup(kCaseGroup);
+        loaded.Case = document.ReadText(u"Case", kDefaultCase);
+        document.SelectGroup(kFormatGroup);
+        loaded.Format = document.ReadInteger(u"Format", kDefaultFormat);
+        document.SelectGroup(kSkinGroup);
+        loaded.Skin = document.ReadInteger(u"Skin", kDefaultSkin);
+        document.SelectGroup(kOnTopGroup);
+        loaded.MainOnTop = AsciiLowerCase(document.ReadText(u"MainOnTop", u"No")) == u"yes" ? 1 : 0;
+    } catch (const std::bad_alloc&) {
+        platform::ShowError(messages, u"Error", u"Could not open Preferences file!");
+        return;
+    }
+    settings = std::move(loaded);
 }
 
 void SaveSettings(const platform::Path& path, const AppSettings& settings,
@@ -105,8 +115,14 @@ void SaveSettings(const platform::Path& path, const AppSettings& settings,
         platform::ShowError(messages, u"Error", u"Could not open Preferences file!");
         return;
     }
-    WriteValues(document, settings, false);
-    if (!document.CloseDocument()) {
+    bool written = false;
+    try {
+        WriteValues(document, settings, false);
+        written = document.CloseDocument();
+    } catch (const std::bad_alloc&) {
+        written = false;  // the document closes unwritten
+    }
+    if (!written) {
         platform::ShowError(messages, u"Error", u"Could not save Preferences file!");
     }
 }

@@ -80,13 +80,14 @@ ParsedSettings ParseSettingsText(std::string_view bytes) {
         return parsed;
     }
     parsed.utf8 = true;
-    std::string text;
+    std::string converted;
+    std::string_view rest;
     if (bytes.size() > 2 && bytes.substr(0, 3) == kByteOrderMark) {
-        text = bytes.substr(3);
+        rest = bytes.substr(3);
     } else {
-        text = Latin1ToUtf8(bytes);
+        converted = Latin1ToUtf8(bytes);
+        rest = converted;
     }
-    std::string_view rest = text;
     while (!rest.empty()) {
         std::size_t end = 0;
         while (end < rest.size() && !IsLineEnd(rest[end])) {
@@ -104,8 +105,7 @@ ParsedSettings ParseSettingsText(std::string_view bytes) {
     return parsed;
 }
 
-std::string WriteSettingsText(const std::vector<SettingsEntry>& entries, bool utf8,
-                              bool groupSeparator) {
+std::string WriteSettingsText(const SettingsEntries& entries, bool utf8, bool groupSeparator) {
     std::string text;
     if (utf8) {
         text.append(kByteOrderMark).append(kLineEnd);

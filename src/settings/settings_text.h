@@ -3,9 +3,9 @@
 // The byte format of the settings file: INI-style lines of group headers, comments and
 // "key = value" entries, read into an ordered list and written back from it.
 
+#include <list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace hashwell::settings {
 
@@ -21,20 +21,24 @@ struct SettingsEntry {
     bool operator==(const SettingsEntry&) const = default;
 };
 
+// The lines of a file in order. A list, so that lines can be added among them while the places
+// of others are held.
+using SettingsEntries = std::list<SettingsEntry>;
+
 struct ParsedSettings {
-    std::vector<SettingsEntry> entries;
+    SettingsEntries entries;
     bool utf8 = false;  // the file held at least one byte, so it is written back as UTF-8
 };
 
 // Reads a file's bytes: UTF-8 after a byte-order mark, ISO-8859-1 otherwise; lines split at
-// any run of CR and LF; nothing validated. Any bytes give a result.
+// any run of CR and LF; nothing validated. Any bytes give a result, in memory proportional to
+// their number.
 ParsedSettings ParseSettingsText(std::string_view bytes);
 
 // The file's bytes: the byte-order mark and an empty line when `utf8`, then every entry as a
 // line ended by CR LF; with `groupSeparator`, an empty line before each group header but the
 // first.
-std::string WriteSettingsText(const std::vector<SettingsEntry>& entries, bool utf8,
-                              bool groupSeparator);
+std::string WriteSettingsText(const SettingsEntries& entries, bool utf8, bool groupSeparator);
 
 // Spaces and tabs are the blanks the file format skips and trims.
 inline bool IsBlank(char c) {

@@ -3,10 +3,14 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
+#include <fstream>
 
+#include "settings/settings_document.h"
 #include "settings/settings_store.h"
 #include "support/fake_desktop.h"
 #include "support/scratch_folder.h"
@@ -136,8 +140,105 @@ TEST_F(SettingsStore, SaveWritesThroughASymbolicLinkAndKeepsPermissions) {
 
     SaveSettings(path_, {u"UPPER", 24, 2, 1}, desktop_);
     EXPECT_TRUE(fs::is_symlink(folder_.path() / "Hashwell.ini"));
-    EXPECT_EQ(fs::status(target).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(fs::status(target).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(Load(), (AppSettings{u"UPPER", 24, 2, 1}));
+}
+
+TEST_F(SettingsStore, FileLargerThanAnySettingsFileIsRefusedAndOneAtTheLimitLoads) {
+    // Lines as short as a line can be give the most entries for the bytes.
+    std::string lines = "[Skins]\nSkin = 3\n";
+    lines.resize(kMaxSettingsFileSize, 'a');
+    for (std::size_t i = lines.find('a') + 1; i < lines.size(); i += 2) {
+        lines[i] = '\n';
+    }
+    folder_.Write("Hashwell.ini", lines);
+    EXPECT_EQ(Load(), (AppSettings{u"lower", 2, 3, 0}));
+    folder_.Write("Hashwell.ini", lines + "a");
+    EXPECT_EQ(Load(), AppSettings{});
+    EXPECT_EQ(desktop_.boxes, std::vector{ErrorBox(u"Could not open Preferences file!")});
+}
+
+#if !defined(__SANITIZE_ADDRESS__)  // the sanitizer's shadow memory needs more address space
+TEST_F(SettingsStore, MemoryRunningOutWhileLoadingIsReportedNotACrash) {
+    std::string lines(kMaxSettingsFileSize, '\n');
+    for (std::size_t i = 0; i < lines.size(); i += 2) {
+        lines[i] = 'a';
+    }
+    folder_.Write("Hashwell.ini", lines);
+    EXPECT_TRUE(test::RunInChildProcess([&] {
+        // Room for the program as it is and a little more, not for a million entries.
+        std::ifstream statm("/proc/self/statm");
+        std::size_t pages = 0;
+        statm >> pages;
+        const rlim_t limit = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (8 << 20);
+        const rlimit space{limit, limit};
+        ::setrlimit(RLIMIT_AS, &space);
+        test::FakeDesktop desktop;
+        AppSettings settings;
+        LoadSettings(path_, settings, desktop);
+        return settings == AppSettings{} &&
+               desktop.boxes == std::vector{ErrorBox(u"Could not open Preferences file!")};
+    }));
+}
+#endif
+
+TEST_F(SettingsStore, FileInAFolderTheUserMayNotWriteIsSavedInPlace) {
+    Load();
+    fs::permissions(folder_.path() / "Hashwell.ini", fs::perms::all);
+    fs::permissions(folder_.path(), fs::perms::owner_read | fs::perms::owner_exec |
+                                        fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
+    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
+        test::FakeDesktop desktop;
+        SaveSettings(path_, {u"UPPER", 25, 3, 1}, desktop);
+        AppSettings loaded;
+        LoadSettings(path_, loaded, desktop);
+        return desktop.boxes.empty() && loaded == AppSettings{u"UPPER", 25, 3, 1};
+    }));
+    fs::permissions(folder_.path(), fs::perms::owner_write, fs::perm_options::add);
+}
+
+TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
+    Load();
+    const fs::path file = folder_.path() / "Hashwell.ini";
+    fs::create_hard_link(file, folder_.path() / "other-name.ini");
+    SaveSettings(path_, {u"UPPER", 25, 3, 1}, desktop_);
+    EXPECT_EQ(folder_.Read("other-name.ini"), FileBytes());
+    EXPECT_EQ(fs::hard_link_count(file), 2u);
+    fs::remove(folder_.path() / "other-name.ini");
+
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "another user's file needs root to set up";
+    }
+    // Someone else's file that the user may write through its group, in a folder where the
+    // user could put a new file in its place.
+    constexpr uid_t kOwner = 1;  // daemon
+    constexpr gid_t kSharedGroup = 65534;
+    fs::permissions(folder_.path(), fs::perms::all);
+    ASSERT_EQ(::chown(file.c_str(), kOwner, kSharedGroup), 0);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                              fs::perms::group_write | fs::perms::others_read);
+    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
+        test::FakeDesktop desktop;
+        SaveSettings(path_, {u"lower", 24, 2, 0}, desktop);
+        return desktop.boxes.empty();
+    }));
+    struct stat status {};
+    ASSERT_EQ(::stat(file.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, kOwner);
+    EXPECT_EQ(Load(), (AppSettings{u"lower", 24, 2, 0}));
+}
+
+TEST_F(SettingsStore, TemporaryFileOfAnInterruptedSaveIsGoneAtTheNextStart) {
+    Load();
+    folder_.Write(".hashwell-save-a1B2c3", "half a save");
+    folder_.Write(".hashwell-save-notmine", "kept");
+    folder_.Write("notes.txt", "kept");
+    Load();
+    EXPECT_FALSE(fs::exists(folder_.path() / ".hashwell-save-a1B2c3"));
+    EXPECT_TRUE(fs::exists(folder_.path() / ".hashwell-save-notmine"));
+    EXPECT_TRUE(fs::exists(folder_.path() / "notes.txt"));
 }
 
 TEST_F(SettingsStore, MissingOrUnopenableFileIsReportedAndNotCreatedBySave) {
