@@ -32,6 +32,10 @@ std::string HashFile(const platform::Path& path, std::int32_t method, std::int32
             break;
         }
     }
+    // A file that changed while it was read has no code: the bytes may be of no version of it.
+    if (!file->ReadAsOpened()) {
+        return {};
+    }
     return stream.Finish();
 }
 

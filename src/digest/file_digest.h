@@ -13,8 +13,8 @@ inline constexpr std::size_t kFileReadBufferSize = 1024 * 1024;
 
 // The lowercase hex code of the whole content of a regular file, or the empty text when it
 // is not a regular file, cannot be opened or read to its end, the buffer cannot be had, the
-// method is not registered or the size not supported. A read error never yields the code of
-// part of the file.
+// method is not registered or the size not supported. Neither a read error nor a file that
+// changes while it is read ever yields the code of part of the file.
 std::string HashFile(const platform::Path& path, std::int32_t method, std::int32_t bits);
 
 }  // namespace hashwell::digest

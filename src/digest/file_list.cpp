@@ -28,7 +28,8 @@ std::u16string_view TrimSpaces(std::u16string_view text) {
 ListRowRecord ListRow(const platform::Path& path, const std::array<std::string, 5>& codes,
                       std::u16string_view caseText) {
     ListRowRecord record;
-    record.cells.push_back(path);
+    record.path = path;
+    record.cells.push_back(platform::ReadableText(path));
     for (const std::string& code : codes) {
         if (code.empty()) {
             record.cells.emplace_back(kFileError);

@@ -22,15 +22,17 @@ std::vector<std::u16string> SplitFields(std::u16string_view text, char16_t separ
 // The text without its leading and trailing spaces.
 std::u16string_view TrimSpaces(std::u16string_view text);
 
-// One file of a run: its path and its CRC-32, MD5, SHA-1, SHA-256 and SHA3-256 cells, each
-// the code in the display case or "File Error".
+// One file of a run: its path, and its cells: the path as it can be shown, then the CRC-32,
+// MD5, SHA-1, SHA-256 and SHA3-256 cells, each the code in the display case or "File Error".
 struct ListRowRecord {
+    platform::Path path;
     std::vector<std::u16string> cells;
     int errors = 0;
 };
 
-// The row of one file: its path and the five codes in the display case, "File Error" for each
-// one that could not be computed (the empty text).
+// The row of one file: its path in readable form (bytes of the name that are not UTF-8 shown
+// as U+FFFD) and the five codes in the display case, "File Error" for each one that could not
+// be computed (the empty text).
 ListRowRecord ListRow(const platform::Path& path, const std::array<std::string, 5>& codes,
                       std::u16string_view caseText);
 

@@ -176,9 +176,9 @@ void ListHasher::ReadAndHashShared() {
             chunk.length = 0;
             if (!failed) {
                 const std::optional<std::size_t> got = input->Read(chunk.bytes, kChunkSize);
-                failed = !got;
                 chunk.length = got.value_or(0);
-                last = failed || chunk.length < kChunkSize;
+                last = !got || chunk.length < kChunkSize;
+                failed = !got || (last && !input->ReadAsOpened());
             }
             chunk.failed = failed;
             chunk.last = last;
@@ -249,7 +249,9 @@ void ListHasher::HashSmallFiles(std::uint8_t* buffer) {
                 streams.Add({buffer, *got});
                 unitsDone_.fetch_add(*got, std::memory_order_relaxed);
                 if (*got < kChunkSize) {
-                    streams.FinishInto(results_[file]);
+                    if (input->ReadAsOpened()) {
+                        streams.FinishInto(results_[file]);
+                    }
                     break;
                 }
             }

@@ -21,7 +21,7 @@
 namespace hashwell::digest {
 
 // CRC-32, MD5, SHA-1, SHA-256, SHA3-256 as lowercase hex; all five empty when the file could
-// not be opened or read to its end.
+// not be opened or read to its end, or changed while it was read.
 using FiveCodes = std::array<std::string, 5>;
 
 class ListHasher {
