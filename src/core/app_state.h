@@ -24,6 +24,7 @@ struct AppState {
     std::u16string helpTopic{kHelpIndex};  // the page F1 opens
     std::u16string currentFileName;        // last file name or list chosen, typed or dropped
     std::u16string fileToHash;             // what Calculate hashes on the File tab; may hold a list
+    platform::Path nameBoxPath;            // the path FileNameBox shows in readable form
     std::string textHash;                  // last codes computed for the Text and File tabs
     std::string fileHash;
     int currentTab = 0;  // the tab last read or chosen

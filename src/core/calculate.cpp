@@ -46,7 +46,7 @@ void CalculateFile(Desktop& desktop, AppState& state) {
         state.fileToHash.find(platform::kListSeparator) != std::u16string::npos) {
         const std::u16string shown = desktop.ControlText(ControlId::FileNameBox);
         if (!shown.empty()) {
-            state.fileToHash = PathInNameBox(shown);
+            state.fileToHash = PathInNameBox(shown, state.nameBoxPath);
         }
     }
     if (FileExists(state.fileToHash)) {

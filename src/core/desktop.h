@@ -20,9 +20,12 @@ class Desktop : public platform::MessageBoxSink {
 public:
     virtual ~Desktop() = default;
 
-    // Builds the main window with its menus and controls and shows it; false when it cannot
-    // be created.
+    // Builds the main window with its menus and controls, hidden; false when it cannot be
+    // created.
     virtual bool BuildMainWindow() = 0;
+    // Shows a built window and brings it to the front. The window system may give it another
+    // size as it appears; the resize handler hears of it.
+    virtual void ShowWindow(int windowId) = 0;
 
     // Calls `handle` with each event as the user raises it, one at a time and never while an
     // earlier one is still being handled, until `handle` returns false.
@@ -75,6 +78,10 @@ public:
     // Lets the desktop handle what is queued (repaints among it) and throws away the events
     // that result, so that clicks made during a long run are not acted on afterwards.
     virtual void DrainEvents() = 0;
+    // Lets the windows repaint what was uncovered or changed while a long command holds the
+    // program, so that they stay drawn. Nothing the user does is acted on: it waits, and the
+    // next DrainEvents throws it away.
+    virtual void RepaintWindows() = 0;
 };
 
 }  // namespace hashwell::core

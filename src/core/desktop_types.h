@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -47,13 +48,14 @@ struct FileFilterEntry {
 };
 
 // The platform's standard Open dialog: it starts in the platform's default folder with the
-// first filter entry selected, accepts a typed name only in an existing folder, returns files
-// only and never changes the program's current directory.
+// filter entry `selectedFilter` selected, accepts a typed name only in an existing folder,
+// returns files only and never changes the program's current directory.
 struct OpenDialogRequest {
     std::u16string title;
     std::vector<FileFilterEntry> filter;
     bool multiSelect = false;
     std::u16string defaultName;
+    std::size_t selectedFilter = 0;
 
     bool operator==(const OpenDialogRequest&) const = default;
 };

@@ -92,7 +92,7 @@ void HandleFileNameBox(Desktop& desktop, AppState& state, const Event& event) {
     }
     const std::u16string text = desktop.ControlText(FileNameBox);
     if (!text.empty()) {
-        state.currentFileName = PathInNameBox(text);
+        state.currentFileName = PathInNameBox(text, state.nameBoxPath);
     }
 }
 

@@ -85,7 +85,8 @@ int FileListRun(Desktop& desktop, int startWidth, std::u16string_view caseText,
             readable.push_back(path);
         }
     }
-    // The workers hash; this thread only keeps the bar moving, and handles no event meanwhile.
+    // The workers hash; this thread keeps the bar moving and the windows drawn, and acts on
+    // nothing the user does meanwhile.
     digest::ListHasher hasher(readable);
     int shown = 0;
     while (!hasher.WaitFor(kProgressInterval)) {
@@ -93,6 +94,7 @@ int FileListRun(Desktop& desktop, int startWidth, std::u16string_view caseText,
             shown = percent;
             desktop.SetProgress(ControlId::ProgressBar, percent);
         }
+        desktop.RepaintWindows();
     }
     std::vector<ListRowRecord> records;
     for (std::size_t i = 0; i < readable.size(); ++i) {
@@ -106,7 +108,7 @@ int FileListRun(Desktop& desktop, int startWidth, std::u16string_view caseText,
     desktop.SetProgress(ControlId::ProgressBar, 100);
     for (const ListRowRecord& record : records) {
         // A file that vanished since it was hashed gets no row.
-        if (platform::IsRegularFile(record.cells[0])) {
+        if (platform::IsRegularFile(record.path)) {
             desktop.AppendGridRow(ControlId::FileGrid, record.cells);
         }
     }

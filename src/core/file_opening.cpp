@@ -4,6 +4,7 @@
 #include "core/file_list_run.h"
 #include "core/ids.h"
 #include "digest/file_list.h"
+#include "platform/unicode.h"
 
 namespace hashwell::core {
 namespace {
@@ -38,15 +39,30 @@ const std::vector<FileFilterEntry>& OpenFileFilter() {
     return filter;
 }
 
+std::size_t PreselectedFilter() {
+#ifdef _WIN32
+    return 0;
+#else
+    const std::vector<FileFilterEntry>& filter = OpenFileFilter();
+    for (std::size_t i = 0; i < filter.size(); ++i) {
+        if (filter[i].pattern == u"*.*") {
+            return i;
+        }
+    }
+    return 0;
+#endif
+}
+
 std::u16string ChooseFile(Desktop& desktop, std::u16string_view defaultName) {
     const std::vector<platform::Path> chosen = desktop.ShowOpenDialog(
-        {u"Open File", OpenFileFilter(), false, std::u16string(defaultName)});
+        {u"Open File", OpenFileFilter(), false, std::u16string(defaultName), PreselectedFilter()});
     return chosen.empty() ? std::u16string() : chosen.front();
 }
 
 std::u16string ChooseFiles(Desktop& desktop, std::u16string_view defaultName) {
-    const std::vector<platform::Path> chosen = desktop.ShowOpenDialog(
-        {u"Open File(s)", OpenFileFilter(), true, std::u16string(defaultName)});
+    const std::vector<platform::Path> chosen =
+        desktop.ShowOpenDialog({u"Open File(s)", OpenFileFilter(), true,
+                                std::u16string(defaultName), PreselectedFilter()});
     std::u16string list;
     for (const platform::Path& path : chosen) {
         if (!list.empty()) {
@@ -60,7 +76,8 @@ std::u16string ChooseFiles(Desktop& desktop, std::u16string_view defaultName) {
 std::u16string OpenSingleFile(Desktop& desktop, int nameBoxId) {
     std::u16string path = ChooseFile(desktop, u"");
     if (!IsBlank(path)) {
-        desktop.SetControlText(nameBoxId, std::u16string(kFileNamePrefix) + path);
+        desktop.SetControlText(nameBoxId,
+                               std::u16string(kFileNamePrefix) + platform::ReadableText(path));
     }
     return path;
 }
@@ -74,16 +91,23 @@ std::u16string OpenFileList(Desktop& desktop, int startWidth, std::u16string_vie
     return list;
 }
 
-std::u16string PathInNameBox(std::u16string_view text) {
+std::u16string PathInNameBox(std::u16string_view text, const platform::Path& shownPath) {
     if (text.starts_with(kFileNamePrefix)) {
         text.remove_prefix(kFileNamePrefix.size());
+    }
+    if (!shownPath.empty() && text == platform::ReadableText(shownPath)) {
+        return shownPath;
     }
     return std::u16string(text);
 }
 
 void OpenCommand(Desktop& desktop, AppState& state) {
     ShowTabForCommand(desktop, state, TabIndex::File);
-    RememberChoice(state, OpenSingleFile(desktop, ControlId::FileNameBox));
+    const std::u16string path = OpenSingleFile(desktop, ControlId::FileNameBox);
+    if (!IsBlank(path)) {
+        state.nameBoxPath = path;
+    }
+    RememberChoice(state, path);
 }
 
 void OpenListCommand(Desktop& desktop, AppState& state) {

@@ -2,6 +2,7 @@
 
 // The two Open dialogs, what is done with their answers, and the Open and Open List commands.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,8 +12,11 @@
 
 namespace hashwell::core {
 
-// The file types both dialogs offer, the first one selected.
+// The file types both dialogs offer.
 const std::vector<FileFilterEntry>& OpenFileFilter();
+// The file type the dialogs open on: the first on Windows; "All files" elsewhere, where
+// programs carry no extension and the first would show no file at all.
+std::size_t PreselectedFilter();
 
 // The text FileNameBox shows before the chosen path.
 inline constexpr std::u16string_view kFileNamePrefix = u"Filename: ";
@@ -24,8 +28,8 @@ std::u16string ChooseFile(Desktop& desktop, std::u16string_view defaultName);
 // user cancels. One chosen file is just its path.
 std::u16string ChooseFiles(Desktop& desktop, std::u16string_view defaultName);
 
-// Lets the user choose a file and writes "Filename: " and its path into the name box. Returns
-// the path, or the empty text (the box then keeps its text).
+// Lets the user choose a file and writes "Filename: " and its path, in readable form, into the
+// name box. Returns the path, or the empty text (the box then keeps its text).
 std::u16string OpenSingleFile(Desktop& desktop, int nameBoxId);
 
 // Lets the user choose files and runs the file-list run over them at once. Returns the joined
@@ -33,8 +37,10 @@ std::u16string OpenSingleFile(Desktop& desktop, int nameBoxId);
 std::u16string OpenFileList(Desktop& desktop, int startWidth, std::u16string_view caseText,
                             std::u16string_view columnTitles);
 
-// The path a name box shows: its text without a leading "Filename: ".
-std::u16string PathInNameBox(std::u16string_view text);
+// The path a name box stands for: its text without a leading "Filename: ". When that is the
+// readable form of `shownPath`, the path last written into the box, it is that path, so that a
+// name with bytes that are not UTF-8 is read back exactly.
+std::u16string PathInNameBox(std::u16string_view text, const platform::Path& shownPath = {});
 
 // Open and Open List from the menu or the toolbar, after the help page was set: show the tab,
 // let the user choose, and remember the choice as the file to hash.

@@ -58,10 +58,13 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     if (!desktop.BuildMainWindow()) {
         return false;
     }
+    // Anchored at the size it was built with, so that a window system that resizes the window
+    // as it appears already moves the controls with it.
+    RegisterMainWindowAnchors(desktop, state.anchors);
+    desktop.ShowWindow(WindowId::MainWindow);
     if (state.settings.MainOnTop == 1) {
         desktop.SetWindowTopMost(WindowId::MainWindow, true);
     }
-    RegisterMainWindowAnchors(desktop, state.anchors);
     state.startWidth = desktop.ClientSize(WindowId::MainWindow).width;
     desktop.SetControlVisible(ControlId::ProgressBar, false);
     ApplySkin(desktop, WindowId::MainWindow, state.settings.Skin);

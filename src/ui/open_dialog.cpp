@@ -56,8 +56,8 @@ std::vector<platform::Path> RunOpenDialog(QWidget* owner, const core::OpenDialog
         filters << NameFilter(entry);
     }
     dialog.setNameFilters(filters);
-    if (!filters.isEmpty()) {
-        dialog.selectNameFilter(filters.front());
+    if (request.selectedFilter < static_cast<std::size_t>(filters.size())) {
+        dialog.selectNameFilter(filters[static_cast<qsizetype>(request.selectedFilter)]);
     }
     if (!request.defaultName.empty()) {
         dialog.selectFile(ToQString(request.defaultName));
@@ -69,7 +69,7 @@ std::vector<platform::Path> RunOpenDialog(QWidget* owner, const core::OpenDialog
     for (const QString& name : dialog.selectedFiles()) {
         const QFileInfo file(name);
         if (!file.isDir()) {
-            chosen.push_back(file.absoluteFilePath().toStdU16String());
+            chosen.push_back(PathFromQt(file.absoluteFilePath()));
         }
     }
     return chosen;

@@ -10,8 +10,8 @@ class QWidget;
 namespace hashwell::ui {
 
 // Shows the standard Open dialog, modal over `owner`: it starts in the current folder with the
-// first file type selected, accepts typed names of files that do not exist yet but only in a
-// folder that does, and returns files only. The chosen full paths, or nothing on cancel.
+// file type the request names selected, accepts typed names of files that do not exist yet but only
+// in a folder that does, and returns files only. The chosen full paths, or nothing on cancel.
 std::vector<platform::Path> RunOpenDialog(QWidget* owner, const core::OpenDialogRequest& request);
 
 }  // namespace hashwell::ui

@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QGroupBox>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -136,11 +137,25 @@ bool QtDesktop::BuildMainWindow() {
         window->move(screen->availableGeometry().center() - window->rect().center());
     }
     main_.client->installEventFilter(this);
-    window->show();
-    // The window's own event stream, seen before Qt hands an event to a child widget.
-    window->windowHandle()->installEventFilter(this);
-    WaitUntilActive(window);
+    // The menu bar and the area below it get their sizes now, not when the window is shown,
+    // so that the controls can be anchored to the window as it was built.
+    window->ensurePolished();
+    window->layout()->activate();
     return true;
+}
+
+void QtDesktop::ShowWindow(int windowId) {
+    QWidget* window = Window(windowId);
+    if (window == nullptr) {
+        return;
+    }
+    window->show();
+    if (windowId == core::WindowId::MainWindow && !watchingMainWindow_) {
+        // The window's own event stream, seen before Qt hands an event to a child widget.
+        window->windowHandle()->installEventFilter(this);
+        watchingMainWindow_ = true;
+    }
+    WaitUntilActive(window);
 }
 
 // A window just shown comes to the front a moment later, once the window system has said so;
@@ -166,8 +181,13 @@ bool QtDesktop::IsForegroundWindow(int windowId) {
     return window != nullptr && window->isActiveWindow();
 }
 
+// What a skin colours: the window's area below its menu bar, which keeps the system's colours.
+QWidget* QtDesktop::SkinSurface(int windowId) const {
+    return windowId == core::WindowId::MainWindow ? main_.client : Window(windowId);
+}
+
 void QtDesktop::SetWindowBackground(int windowId, const core::WindowColour& colour) {
-    QWidget* window = Window(windowId);
+    QWidget* window = SkinSurface(windowId);
     if (window == nullptr) {
         return;
     }
@@ -191,7 +211,7 @@ void QtDesktop::SetWindowBackground(int windowId, const core::WindowColour& colo
 std::u16string QtDesktop::ControlText(int controlId) {
     QWidget* control = Control(controlId);
     if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
-        return box->toPlainText().toStdU16String();
+        return BoxText(*box->document());
     }
     if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         return button->text().toStdU16String();
@@ -414,6 +434,16 @@ void QtDesktop::DrainEvents() {
     draining_ = true;
     qApp->installEventFilter(this);
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    qApp->removeEventFilter(this);
+    draining_ = false;
+}
+
+void QtDesktop::RepaintWindows() {
+    // The window system's user input stays queued for the next drain; what was posted of it
+    // is thrown away at once, as while draining.
+    draining_ = true;
+    qApp->installEventFilter(this);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     qApp->removeEventFilter(this);
     draining_ = false;
 }

@@ -48,6 +48,7 @@ public:
     void SetFocus(int controlId) override;
     std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
     bool BuildMainWindow() override;
+    void ShowWindow(int windowId) override;
     core::Size ClientSize(int windowId) override;
     bool IsForegroundWindow(int windowId) override;
     void SetWindowBackground(int windowId, const core::WindowColour& colour) override;
@@ -70,6 +71,7 @@ public:
     void SetProgress(int barId, int value) override;
     void SetMenuItemEnabled(int itemId, bool enabled) override;
     void DrainEvents() override;
+    void RepaintWindows() override;
 
 protected:
     bool event(QEvent* event) override;
@@ -80,6 +82,7 @@ private:
     void HandleBacklog();
     bool HandleRightButton(QEvent* event);
     QWidget* Window(int windowId) const;
+    QWidget* SkinSurface(int windowId) const;
     static void WaitUntilActive(QWidget* window);
 
     MainWindowWidgets main_;
@@ -90,6 +93,7 @@ private:
     std::function<void(int)> resizeHandler_;
     std::function<platform::MessageAnswer(const platform::MessageBoxRequest&)> answerer_;
     bool draining_ = false;
+    bool watchingMainWindow_ = false;
     int lastObjectId_ = 0;
 };
 

@@ -1,6 +1,7 @@
 // The commands of the main window against the fake desktop: help pages, the enabling that
 // follows the tab, the method and size choices, and Calculate on the Text and File tabs.
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -14,6 +15,8 @@ namespace hashwell::core {
 namespace {
 
 using namespace ControlId;
+namespace fs = std::filesystem;
+using namespace std::string_view_literals;
 
 std::string CodeOf(std::string_view variantName, std::string_view bytes) {
     for (const test::Variant& variant : test::kAllVariants) {
@@ -171,6 +174,64 @@ TEST_F(CommandTest, FileTabHashesTheOpenedFileOrForAListTheNameBoxPath) {
     Click(ButtonCalculate);
     EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("SHA1", "named"));
     EXPECT_TRUE(desktop_.boxes.empty());
+}
+
+TEST_F(CommandTest, StoredTextFormatDecidesTheBytesOfTheTypedText) {
+    // "é€" is E9 80 in Windows-1252, C3 A9 E2 82 AC in UTF-8 and E9 00 AC 20 in UTF-16LE.
+    const std::pair<std::int64_t, std::string_view> formats[] = {
+        {24, "\xE9\x80"sv},
+        {2, "\xC3\xA9\xE2\x82\xAC"sv},
+        {25, "\xE9\x00\xAC\x20"sv},
+        {7, "\xE9\x00\xAC\x20"sv}};  // any other code is taken as UTF-16
+    for (const auto& [format, bytes] : formats) {
+        fs::create_directories(folder_.path() / "Tarnvale/Hashwell");
+        folder_.Write("Tarnvale/Hashwell/Hashwell.ini",
+                      "[Data Format]\r\nFormat = " + std::to_string(format) + "\r\n");
+        desktop_ = {};
+        state_ = {};
+        Start();
+        desktop_.controls[TextInput].text = u"\u00E9\u20AC";
+        Click(OptionMd5);
+        Click(ButtonCalculate);
+        EXPECT_EQ(Shown(desktop_, TextHashBox), CodeOf("MD5", bytes)) << "format " << format;
+    }
+}
+
+TEST_F(CommandTest, FileTabWithoutAChosenSizeOrAnyNameBehavesAsOnTheTextTab) {
+    Start();
+    const auto file = test::ToUtf16(folder_.Write("f.bin", "file"));
+    desktop_.shownTab = TabIndex::File;
+    state_.fileToHash = file;
+    Click(ButtonCalculate);  // an empty name box computes nothing, even with a file to hash
+    EXPECT_TRUE(desktop_.ControlText(FileHashBox).empty());
+
+    desktop_.dialogAnswers.push_back({file});
+    Click(ButtonOpen);
+    for (const auto& [option, variant] :
+         {std::pair{OptionSha2, "SHA-256"}, {OptionSha3, "SHA3-256"}}) {
+        Click(option);
+        if (desktop_.controls[CheckBits256].checked) {
+            Click(CheckBits256);  // no size ticked
+        }
+        ASSERT_EQ(state_.bitSize, 0);
+        Click(ButtonCalculate);
+        EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf(variant, "file")) << variant;
+        EXPECT_TRUE(desktop_.controls[CheckBits256].checked);
+    }
+}
+
+TEST_F(CommandTest, FileWhoseNameIsNotUtf8IsShownReadablyAndHashedByItsRealName) {
+    Start();
+    const auto path = platform::DecodeNativeBytes(folder_.Write("bad\xFFname", "bytes").string());
+    desktop_.dialogAnswers.push_back({path});
+    Click(ButtonOpen);
+    EXPECT_EQ(desktop_.ControlText(FileNameBox),
+              u"Filename: " + test::ToUtf16(folder_.path()) + u"/bad\uFFFDname");
+    // After a list, Calculate takes the path behind the name box's readable text.
+    state_.fileToHash = path + platform::kListSeparator + path;
+    Click(ButtonCalculate);
+    EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("CRC32", "bytes"));
+    EXPECT_EQ(state_.fileToHash, path);
 }
 
 TEST_F(CommandTest, ExportWithAnEmptyGridSaysThereIsNothingToExport) {

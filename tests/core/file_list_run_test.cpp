@@ -52,7 +52,7 @@ protected:
     test::ScratchFolder folder_;
 };
 
-TEST_F(FileListRunTest, BarOnlyMovesForwardAndEndsFull) {
+TEST_F(FileListRunTest, BarOnlyMovesForwardEndsFullAndTheWindowsRepaintMeanwhile) {
     // Large enough for the bar to be set while the workers are still reading.
     folder_.Write("large.bin", std::string(64 * 1024 * 1024, 'x'));
     Run({folder_.PathOf("large.bin")});
@@ -60,6 +60,22 @@ TEST_F(FileListRunTest, BarOnlyMovesForwardAndEndsFull) {
     EXPECT_LT(desktop_.progress.front(), 100);
     EXPECT_TRUE(std::is_sorted(desktop_.progress.begin(), desktop_.progress.end()));
     EXPECT_EQ(desktop_.progress.back(), 100);
+    EXPECT_GE(desktop_.repaints, static_cast<int>(desktop_.progress.size()) - 1);
+}
+
+TEST_F(FileListRunTest, FileCutShortWhileItIsReadGetsNoCodeOfItsFirstPart) {
+    const fs::path file = folder_.Write("shrinking.bin", "");
+    fs::resize_file(file, 256 * 1024 * 1024);  // sparse: quick to make, slow enough to hash
+    bool cut = false;
+    desktop_.onProgress = [&](int percent) {
+        if (!cut && percent < 100) {
+            fs::resize_file(file, 1024 * 1024);
+            cut = true;
+        }
+    };
+    Run({test::ToUtf16(file)});
+    ASSERT_TRUE(cut);
+    EXPECT_TRUE(desktop_.gridRows.empty()) << "a code of bytes no version of the file held";
 }
 
 TEST_F(FileListRunTest, OneFileGivesOneRowUnderSixColumns) {

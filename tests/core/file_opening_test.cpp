@@ -28,6 +28,14 @@ TEST(OpenDialogs, AskWithTheirTitleAndFilterAndJoinSeveralFilesBySeparators) {
                                               {u"All files (*.*)", u"*.*"}};
     EXPECT_EQ(desktop.dialogs[0].filter, filter);
     EXPECT_EQ(desktop.dialogs[1].filter, filter);
+    // Programs outside Windows have no extension: there the dialogs open on every file.
+#ifdef _WIN32
+    const std::size_t preselected = 0;
+#else
+    const std::size_t preselected = 2;
+#endif
+    EXPECT_EQ(desktop.dialogs[0].selectedFilter, preselected);
+    EXPECT_EQ(desktop.dialogs[1].selectedFilter, preselected);
 }
 
 TEST(OpenDialogs, NameBoxLosesOnlyAnExactFilenamePrefix) {

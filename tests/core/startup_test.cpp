@@ -6,6 +6,7 @@
 
 #include "core/file_list_run.h"
 #include "core/skin.h"
+#include "platform/unicode.h"
 #include "started_program.h"
 
 namespace hashwell::core {
@@ -76,6 +77,26 @@ TEST_F(StartUpTest, KeepOnTopPreferenceKeepsTheMainWindowOnTop) {
     folder_.Write("Tarnvale/Hashwell/Hashwell.ini", "[Drag and Drop]\r\nMainOnTop = Yes\r\n");
     Start();
     EXPECT_TRUE(desktop_.topMostWindows[WindowId::MainWindow]);
+}
+
+TEST_F(StartUpTest, FileWhoseNameIsNotUtf8IsHashedAndItsRowShowsTheNameReadably) {
+    const std::u16string parameter =
+        platform::DecodeNativeBytes(folder_.Write("bad\xFFname", "").string());
+    Start({parameter});
+    ASSERT_EQ(desktop_.gridRows.size(), 1u);
+    EXPECT_EQ(desktop_.gridRows[0][0], test::ToUtf16(folder_.path()) + u"/bad\uFFFDname");
+    EXPECT_EQ(desktop_.gridRows[0][1], u"00000000");
+}
+
+TEST_F(StartUpTest, WindowResizedAsItAppearsHasItsControlsFollow) {
+    desktop_.onShowWindow = [this](int windowId) {
+        desktop_.clientSize = {1000, 700};  // as a window manager may maximise it
+        desktop_.resizeHandler(windowId);
+    };
+    Start();
+    EXPECT_EQ(desktop_.shownWindows, std::vector<int>{WindowId::MainWindow});
+    EXPECT_EQ(desktop_.controls[TabPanel].geometry, (Rect{10, 70, 575 + 402, 340 + 221}));
+    EXPECT_EQ(state_.startWidth, 1000);
 }
 
 TEST_F(StartUpTest, FailedWindowEndsStartUp) {

@@ -49,6 +49,12 @@ public:
     }
     std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
     bool BuildMainWindow() override { return buildSucceeds; }
+    void ShowWindow(int windowId) override {
+        shownWindows.push_back(windowId);
+        if (onShowWindow) {
+            onShowWindow(windowId);
+        }
+    }
     core::Size ClientSize(int) override { return clientSize; }
     bool IsForegroundWindow(int) override { return foreground; }
     void SetWindowBackground(int, const core::WindowColour& colour) override {
@@ -84,6 +90,7 @@ public:
     }
     void SetMenuItemEnabled(int id, bool enabled) override { menuEnabled[id] = enabled; }
     void DrainEvents() override;
+    void RepaintWindows() override { ++repaints; }
 
     bool buildSucceeds = true;
     bool foreground = true;
@@ -99,10 +106,13 @@ public:
     std::map<int, bool> menuEnabled;
     std::optional<core::WindowColour> background;
     int drains = 0;
+    int repaints = 0;
     std::deque<core::Event> queue;  // what the user does next
     int lastObjectId = 0;           // of the last event taken off the queue
     std::function<void(int)> resizeHandler;
     std::map<int, bool> topMostWindows;
+    std::vector<int> shownWindows;
+    std::function<void(int)> onShowWindow;  // what the window system does as a window appears
     std::vector<int> hiddenWindows;
     std::vector<int> closedWindows;
     std::vector<core::OpenDialogRequest> dialogs;

@@ -47,6 +47,21 @@ QString TextOf(QWidget* control) {
     return {};
 }
 
+// Counts the paint events a widget receives while it lives.
+class PaintCounter : public QObject {
+public:
+    PaintCounter(QWidget* widget, int& count) : count_(count) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        count_ += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+
+private:
+    int& count_;
+};
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -66,6 +81,10 @@ private slots:
         anchors_ = {};
         core::RegisterMainWindowAnchors(*desktop_, anchors_);
         desktop_->SetResizeHandler([this](int window) { anchors_.Reanchor(*desktop_, window); });
+        if (QByteArray(QTest::currentTestFunction()) !=
+            "windowMaximisedAsItAppearsHasItsControlsFillIt") {
+            desktop_->ShowWindow(core::WindowId::MainWindow);
+        }
         events_.clear();
         boxes_.clear();
     }
@@ -135,6 +154,19 @@ private slots:
         }
     }
 
+    void windowMaximisedAsItAppearsHasItsControlsFillIt() {
+        // As a window manager may do: the window comes up with another size than it was built.
+        const core::Size built = desktop_->ClientSize(core::WindowId::MainWindow);
+        desktop_->MainWindow()->setWindowState(Qt::WindowMaximized);
+        desktop_->ShowWindow(core::WindowId::MainWindow);
+        const core::Size client = desktop_->ClientSize(core::WindowId::MainWindow);
+        QVERIFY(client.width > 598);
+        const QRect panel = desktop_->Control(core::ControlId::TabPanel)->geometry();
+        QCOMPARE(panel.right(), client.width - 1 - (built.width - (10 + 575)));
+        QCOMPARE(desktop_->Control(core::ControlId::OptionSha3)->y(),
+                 client.height - (built.height - 425));
+    }
+
     void windowCannotShrinkBelowItsFirstSize() {
         QMainWindow* window = desktop_->MainWindow();
         QCOMPARE(window->size(), QSize(598, 499));
@@ -187,10 +219,31 @@ private slots:
         QCOMPARE(desktop_->LastObjectId(), core::MenuId::ItemCopyText);
     }
 
-    void builtWindowIsInFrontAndTakesItsSkin() {
+    void repaintingWhileBusyDrawsTheWindowButActsOnNoClick() {
+        auto* sha2 = qobject_cast<QAbstractButton*>(desktop_->Control(core::ControlId::OptionSha2));
+        const QPoint centre = sha2->rect().center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QCoreApplication::postEvent(
+                sha2, new QMouseEvent(type, centre, sha2->mapToGlobal(centre), Qt::LeftButton,
+                                      Qt::LeftButton, Qt::NoModifier));
+        }
+        int paints = 0;
+        PaintCounter counter(desktop_->Control(core::ControlId::ButtonCalculate), paints);
+        desktop_->Control(core::ControlId::ButtonCalculate)->update();
+        desktop_->RepaintWindows();
+        QVERIFY(paints > 0);
+        QVERIFY(!sha2->isChecked());
+        QVERIFY(events_.empty());
+    }
+
+    void builtWindowIsInFrontAndTakesItsSkinBelowTheMenuBar() {
         QVERIFY(desktop_->IsForegroundWindow(core::WindowId::MainWindow));
+        const QColor menuColour =
+            desktop_->MainWindow()->menuBar()->palette().color(QPalette::Window);
         core::ApplySkin(*desktop_, core::WindowId::MainWindow, 2);
-        QCOMPARE(desktop_->MainWindow()->palette().color(QPalette::Window), QColor(192, 192, 192));
+        QCOMPARE(desktop_->MainWindow()->centralWidget()->palette().color(QPalette::Window),
+                 QColor(192, 192, 192));
+        QCOMPARE(desktop_->MainWindow()->menuBar()->palette().color(QPalette::Window), menuColour);
     }
 
     void listRunFillsTheGridOfTheRealWindow() {

@@ -2,10 +2,12 @@
 // the commands, the Open dialog is the one described, keep-on-top keeps the skin, and the
 // close box ends the loop.
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -52,6 +54,13 @@ private:
     }
     QString Text(int id) const {
         return static_cast<QPlainTextEdit*>(desktop_->Control(id))->toPlainText();
+    }
+    void WriteSettings(const QByteArray& text) {
+        QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("Tarnvale/Hashwell")));
+        QFile settings(
+            QDir(folder_.path()).filePath(QStringLiteral("Tarnvale/Hashwell/Hashwell.ini")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write(text);
     }
 
     QTemporaryDir folder_;
@@ -104,11 +113,13 @@ private slots:
         const QString file = QDir(folder_.path()).filePath(QStringLiteral("new.exe"));  // not there
         QStringList listed;
         QString title;
+        QString selectedType;
         bool refused = false;
         RunProgram([&] {
             WhenDialogOpens([&](QFileDialog* dialog) {
                 title = dialog->windowTitle();
                 const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                selectedType = types != nullptr ? types->currentText() : QString();
                 for (int i = 0; types != nullptr && i < types->count(); ++i) {
                     listed << types->itemText(i);
                 }
@@ -122,6 +133,7 @@ private slots:
             QCoreApplication::processEvents();
         });
         QCOMPARE(title, QStringLiteral("Open File"));
+        QCOMPARE(selectedType, QStringLiteral("All files (*.*)"));  // programs have no extension
         QCOMPARE(listed, (QStringList{QStringLiteral("Windows Executable File (*.exe)"),
                                       QStringLiteral("Dynamic Link Library (*.dll)"),
                                       QStringLiteral("All files (*.*)")}));
@@ -131,17 +143,43 @@ private slots:
     }
 
     void keptOnTopTheWindowStillTakesItsSkin() {
-        QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("Tarnvale/Hashwell")));
-        QFile settings(
-            QDir(folder_.path()).filePath(QStringLiteral("Tarnvale/Hashwell/Hashwell.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[Skins]\r\nSkin = 3\r\n[Drag and Drop]\r\nMainOnTop = Yes\r\n");
-        settings.close();
+        WriteSettings("[Skins]\r\nSkin = 3\r\n[Drag and Drop]\r\nMainOnTop = Yes\r\n");
         RunProgram([&] {
             QVERIFY(desktop_->MainWindow()->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
-            QCOMPARE(desktop_->MainWindow()->palette().color(QPalette::Window),
+            QCOMPARE(desktop_->MainWindow()->centralWidget()->palette().color(QPalette::Window),
                      QColor(215, 215, 255));
         });
+    }
+
+    void pastedTextIsHashedAsItStandsInTheBoxInEachTextFormat() {
+        QFile table(QStringLiteral(HASHWELL_TEST_DATA_DIR "/ui/pasted_text.tsv"));
+        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
+        for (const QString& line : QString::fromUtf8(table.readAll()).split(u'\n')) {
+            if (line.isEmpty() || line.startsWith(u'#')) {
+                continue;
+            }
+            const QStringList fields = line.split(u'\t');
+            QString pasted = fields[1];
+            static const QRegularExpression escape(QStringLiteral("\\\\u([0-9A-F]{4})"));
+            for (QRegularExpressionMatch m = escape.match(pasted); m.hasMatch();
+                 m = escape.match(pasted)) {
+                pasted.replace(m.capturedStart(), m.capturedLength(),
+                               QChar(m.captured(1).toUShort(nullptr, 16)));
+            }
+            WriteSettings("[Data Format]\r\nFormat = " + fields[0].toLatin1() + "\r\n");
+            init();
+            QString shown;
+            RunProgram([&] {
+                QGuiApplication::clipboard()->setText(pasted);
+                QWidget* input = desktop_->Control(TextInput);
+                input->setFocus();
+                QTest::keyClick(input, Qt::Key_V, Qt::ControlModifier);
+                QTest::mouseClick(desktop_->Control(ButtonCalculate), Qt::LeftButton);
+                QCoreApplication::processEvents();
+                shown = Text(TextHashBox);
+            });
+            QCOMPARE(shown, fields[2]);
+        }
     }
 };
 

@@ -1,0 +1,24 @@
+#include "ui/qt_text.h"
+
+#include <QFile>
+#include <algorithm>
+
+#include "platform/unicode.h"
+
+namespace hashwell::ui {
+
+std::u16string BoxText(const QTextDocument& document) {
+    std::u16string text = document.toRawText().toStdU16String();
+    std::replace(text.begin(), text.end(), char16_t{QChar::ParagraphSeparator}, u'\n');
+    return text;
+}
+
+platform::Path PathFromQt(const QString& path) {
+#ifdef _WIN32
+    return path.toStdU16String();
+#else
+    return platform::DecodeNativeBytes(QFile::encodeName(path).toStdString());
+#endif
+}
+
+}  // namespace hashwell::ui
