@@ -93,12 +93,12 @@ public:
             const Variant& variant = VariantNamed(method);
             // CRC-32 is measured against zlib's table code, the others against libcrypto.
             const double target = variant.method == 2 ? 3.0 : 0.95;
-            std::printf("%-10s %8s %9s %12.0f %12.0f %7.2f %7.2f\n", method.c_str(),
-                        stem.substr(split + 1).c_str(),
-                        std::string(hashwell::digest::ActiveKernelName(variant.method,
-                                                                       variant.bits))
-                            .c_str(),
-                        ours / 1e6, reference->second / 1e6, ours / reference->second, target);
+            std::printf(
+                "%-10s %8s %9s %12.0f %12.0f %7.2f %7.2f\n", method.c_str(),
+                stem.substr(split + 1).c_str(),
+                std::string(hashwell::digest::ActiveKernelName(variant.method, variant.bits))
+                    .c_str(),
+                ours / 1e6, reference->second / 1e6, ours / reference->second, target);
         }
     }
 

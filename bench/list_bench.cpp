@@ -76,8 +76,8 @@ double OurRun(const std::vector<fs::path>& files) {
 }
 
 double RhashRun(const std::vector<fs::path>& files) {
-    std::vector<std::string> words = {"rhash", "--crc32", "--md5", "--sha1", "--sha256",
-                                      "--sha3-256"};
+    std::vector<std::string> words = {"rhash",  "--crc32",  "--md5",
+                                      "--sha1", "--sha256", "--sha3-256"};
     for (const fs::path& file : files) {
         words.push_back(file.string());
     }
@@ -122,9 +122,9 @@ long MaxResidentKiB() {
 int main(int argc, char** argv) {
     hashwell::digest::RegisterDigestMethods();
     const bool ownFolder = argc < 2;
-    fs::path folder = ownFolder ? fs::temp_directory_path() / ("hashwell-list-bench-" +
-                                                                std::to_string(getpid()))
-                                : fs::path(argv[1]);
+    fs::path folder =
+        ownFolder ? fs::temp_directory_path() / ("hashwell-list-bench-" + std::to_string(getpid()))
+                  : fs::path(argv[1]);
     fs::create_directories(folder);
 
     std::printf("kernels:");
@@ -162,15 +162,18 @@ int main(int argc, char** argv) {
     const long before = MaxResidentKiB();
     const double seconds = OurRun({sparse});
     const long after = MaxResidentKiB();
-    std::printf("\nresident memory, peak: %ld KiB after 1 MiB, %ld KiB after 10 GiB sparse "
-                "(%.1f s): %+ld KiB\n",
-                before, after, seconds, after - before);
+    std::printf(
+        "\nresident memory, peak: %ld KiB after 1 MiB, %ld KiB after 10 GiB sparse "
+        "(%.1f s): %+ld KiB\n",
+        before, after, seconds, after - before);
 
     if (ownFolder) {
         fs::remove_all(folder);
     } else {
-        for (const auto& file : big) fs::remove(file);
-        for (const auto& file : small) fs::remove(file);
+        for (const auto& file : big)
+            fs::remove(file);
+        for (const auto& file : small)
+            fs::remove(file);
         fs::remove(oneMiB);
         fs::remove(sparse);
     }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/control_anchors.h"
+#include "core/event_record.h"
 #include "core/help_topics.h"
 #include "digest/digest_method.h"
 #include "settings/settings_location.h"
@@ -35,7 +36,7 @@ struct AppState {
     bool preferencesCreated = false;
     std::u16string aboutLinkUrl;
 
-    int mouseMoveCount = 0;  // mouse movements since the last window, menu, control or drop
+    EventRecord events;  // the last event's id and the mouse movements since
     int dropType = 0;
     std::u16string droppedFiles;  // paths joined by line feeds
     int droppedCount = 0;

@@ -1,12 +1,13 @@
 #include "core/calculate.h"
 
-#include "core/command_routines.h"
+#include "core/bit_sizes.h"
 #include "core/file_opening.h"
+#include "core/hash_case.h"
 #include "core/ids.h"
+#include "core/list_text.h"
+#include "core/tab_state.h"
 #include "digest/file_digest.h"
-#include "digest/file_list.h"
 #include "digest/text_digest.h"
-#include "platform/unicode.h"
 
 namespace hashwell::core {
 namespace {
@@ -20,8 +21,7 @@ void EnsureBitSize(Desktop& desktop, AppState& state) {
 }
 
 void ShowCode(Desktop& desktop, const AppState& state, int boxId, const std::string& code) {
-    desktop.SetControlText(
-        boxId, platform::AsciiToUtf16(digest::ApplyHashCase(code, state.settings.Case)));
+    desktop.SetControlText(boxId, DisplayCode(code, state.settings.Case));
 }
 
 void CalculateText(Desktop& desktop, AppState& state) {
@@ -36,7 +36,7 @@ void CalculateText(Desktop& desktop, AppState& state) {
 }
 
 void CalculateFile(Desktop& desktop, AppState& state) {
-    if (digest::TrimSpaces(desktop.ControlText(ControlId::FileNameBox)).empty()) {
+    if (TrimSpaces(desktop.ControlText(ControlId::FileNameBox)).empty()) {
         return;
     }
     EnsureBitSize(desktop, state);

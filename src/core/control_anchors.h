@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/desktop.h"
+#include "core/desktop/desktop.h"
 
 namespace hashwell::core {
 

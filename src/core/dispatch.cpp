@@ -1,26 +1,17 @@
 #include "core/dispatch.h"
 
-#include <array>
-
+#include "core/bit_sizes.h"
 #include "core/calculate.h"
-#include "core/command_routines.h"
 #include "core/file_opening.h"
 #include "core/ids.h"
+#include "core/message_boxes.h"
+#include "core/tab_state.h"
 
 namespace hashwell::core {
 namespace {
 
 using namespace ControlId;
 using namespace MenuId;
-
-constexpr std::array kBitSizes{digest::BitSize::Bits224, digest::BitSize::Bits256,
-                               digest::BitSize::Bits384, digest::BitSize::Bits512};
-
-void EnableBitSizes(Desktop& desktop, bool enabled) {
-    for (const int box : kBitSizeBoxes) {
-        desktop.SetControlEnabled(box, enabled);
-    }
-}
 
 void HandleCloseWindow(Desktop& desktop, AppState& state, int windowId) {
     if (windowId == WindowId::MainWindow) {
@@ -33,7 +24,7 @@ void HandleCloseWindow(Desktop& desktop, AppState& state, int windowId) {
 
 void ExportCommand(Desktop& desktop) {
     if (desktop.GridRowCount(FileGrid) == 0) {
-        platform::ShowError(desktop, u"No Data", u"There is nothing to export!");
+        ShowError(desktop, u"No Data", u"There is nothing to export!");
         return;
     }
     // Writing the grid to a CSV or TSV file plugs in here.
@@ -78,7 +69,7 @@ void SelectMethod(Desktop& desktop, AppState& state, std::int32_t method) {
 void HandleBitSizeBox(Desktop& desktop, AppState& state, int boxId) {
     const int k = boxId - CheckBits224 + 1;
     if (desktop.IsChecked(boxId)) {
-        state.bitSize = kBitSizes[static_cast<std::size_t>(k - 1)];
+        state.bitSize = kBitSizeBoxes[static_cast<std::size_t>(k - 1)].bits;
         SelectBitSize(desktop, k, true);
     } else {
         state.bitSize = digest::BitSize::None;
@@ -171,9 +162,7 @@ void HandleControl(Desktop& desktop, AppState& state, const Event& event) {
 }  // namespace
 
 void HandleEvent(Desktop& desktop, AppState& state, const Event& event) {
-    if (event.kind != EventKind::MouseMove) {
-        state.mouseMoveCount = 0;
-    }
+    state.events.Dispatched(event);
     if (event.kind == EventKind::Menu || event.kind == EventKind::Control) {
         if (std::optional<std::u16string> topic = HelpTopicOf(event.objectId)) {
             state.helpTopic = std::move(*topic);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "core/app_state.h"
-#include "core/desktop.h"
+#include "core/desktop/desktop.h"
 #include "core/event.h"
 
 namespace hashwell::core {

@@ -2,6 +2,11 @@
 
 // What the desktop hands to the core: one event per user action, named by the fixed ids.
 
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
 namespace hashwell::core {
 
 enum class EventKind {
@@ -25,6 +30,9 @@ struct Event {
     int objectId = 0;  // the menu item or control; none for a mouse movement
     int windowId = 0;
     EventType type = EventType::LeftClick;
+    // What a drop carries: a text, or the paths of the dropped files.
+    std::u16string droppedText{};
+    std::vector<platform::Path> droppedPaths{};
 
     bool operator==(const Event&) const = default;
 };

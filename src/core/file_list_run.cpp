@@ -5,15 +5,14 @@
 #include <vector>
 
 #include "core/ids.h"
-#include "digest/file_list.h"
+#include "core/list_row.h"
+#include "core/list_text.h"
+#include "core/message_boxes.h"
 #include "digest/list_hasher.h"
-#include "platform/platform.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {
 namespace {
-
-using digest::ListRowRecord;
 
 constexpr int kFirstColumnWidth = 360;
 constexpr int kCodeColumnWidth = 180;
@@ -21,17 +20,22 @@ constexpr int kCodesPerFile = 5;
 constexpr int kWarnAbove = 10;
 constexpr std::chrono::milliseconds kProgressInterval{40};
 
-void ReplaceColumns(Desktop& desktop, const std::vector<std::u16string>& titles) {
+void ReplaceColumns(Controls& controls, const std::vector<std::u16string>& titles) {
     for (int index = static_cast<int>(titles.size()) - 1; index >= 0; --index) {
-        desktop.RemoveGridColumn(ControlId::FileGrid, index);
+        controls.RemoveGridColumn(ControlId::FileGrid, index);
     }
 }
 
-void AddColumns(Desktop& desktop, const std::vector<std::u16string>& titles) {
+void AddColumns(Controls& controls, const std::vector<std::u16string>& titles) {
     for (std::size_t k = 0; k < titles.size(); ++k) {
-        desktop.InsertGridColumn(ControlId::FileGrid, static_cast<int>(k), titles[k],
-                                 k == 0 ? kFirstColumnWidth : kCodeColumnWidth);
+        controls.InsertGridColumn(ControlId::FileGrid, static_cast<int>(k), titles[k],
+                                  k == 0 ? kFirstColumnWidth : kCodeColumnWidth);
     }
+}
+
+// A list that is one entry of only spaces is no list at all; as joined text it would be blank.
+bool IsBlankList(const std::vector<platform::Path>& paths) {
+    return paths.empty() || (paths.size() == 1 && TrimSpaces(paths.front()).empty());
 }
 
 // Places the bar in the middle of the panel, relative to the tab's client area.
@@ -53,26 +57,22 @@ bool IsReadableFile(const platform::Path& path) {
 
 }  // namespace
 
-int FileListRun(Desktop& desktop, int startWidth, std::u16string_view caseText,
-                std::u16string_view columnTitles, std::u16string_view pathList) {
-    if (digest::TrimSpaces(columnTitles).empty() || digest::TrimSpaces(pathList).empty()) {
+int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16string_view caseText,
+                std::u16string_view columnTitles, const std::vector<platform::Path>& paths) {
+    if (TrimSpaces(columnTitles).empty() || IsBlankList(paths)) {
         return 0;
     }
-    const std::vector<std::u16string> titles = digest::SplitFields(columnTitles, u',');
-    const std::vector<std::u16string> paths =
-        digest::SplitFields(pathList, platform::kListSeparator);
+    const std::vector<std::u16string> titles = SplitFields(columnTitles, u',');
     const int count = static_cast<int>(paths.size());
 
     desktop.ClearGridRows(ControlId::FileGrid);
     ReplaceColumns(desktop, titles);
     if (count > kWarnAbove) {
-        desktop.ShowMessageBox({u"Time Warning",
-                                u"You selected " + platform::AsciiToUtf16(std::to_string(count)) +
-                                    u" files. Please be aware that this might take a long time to "
-                                    u"process!",
-                                platform::MessageIcon::Warning, platform::MessageButtons::Ok});
+        ShowWarning(desktop, u"Time Warning",
+                    u"You selected " + platform::AsciiToUtf16(std::to_string(count)) +
+                        u" files. Please be aware that this might take a long time to process!");
     }
-    desktop.DrainEvents();
+    DrainEvents(desktop, events);
     AddColumns(desktop, titles);
     desktop.SetControlVisible(ControlId::ProgressBar, true);
     desktop.SetMenuItemEnabled(MenuId::MenuExportCsv, true);
@@ -98,13 +98,13 @@ int FileListRun(Desktop& desktop, int startWidth, std::u16string_view caseText,
     }
     std::vector<ListRowRecord> records;
     for (std::size_t i = 0; i < readable.size(); ++i) {
-        ListRowRecord record = digest::ListRow(readable[i], hasher.Results()[i], caseText);
+        ListRowRecord record = ListRow(readable[i], hasher.Results()[i], caseText);
         if (record.errors < kCodesPerFile) {
             records.push_back(std::move(record));
         }
     }
 
-    desktop.DrainEvents();
+    DrainEvents(desktop, events);
     desktop.SetProgress(ControlId::ProgressBar, 100);
     for (const ListRowRecord& record : records) {
         // A file that vanished since it was hashed gets no row.
@@ -115,10 +115,9 @@ int FileListRun(Desktop& desktop, int startWidth, std::u16string_view caseText,
     desktop.SetControlVisible(ControlId::ProgressBar, false);
 
     if (desktop.ClientSize(WindowId::MainWindow).width == startWidth) {
-        desktop.ShowMessageBox({u"Window Size",
-                                u"Please maximize or resize this window so that all hash codes "
-                                u"can be displayed!",
-                                platform::MessageIcon::Information, platform::MessageButtons::Ok});
+        ShowInformation(desktop, u"Window Size",
+                        u"Please maximize or resize this window so that all hash codes can be "
+                        u"displayed!");
     }
     return 1;
 }

@@ -1,16 +1,16 @@
 #include "core/file_opening.h"
 
-#include "core/command_routines.h"
 #include "core/file_list_run.h"
 #include "core/ids.h"
-#include "digest/file_list.h"
+#include "core/list_text.h"
+#include "core/tab_state.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {
 namespace {
 
 bool IsBlank(std::u16string_view text) {
-    return digest::TrimSpaces(text).empty();
+    return TrimSpaces(text).empty();
 }
 
 // Shows the panel's tab with the commands it allows, the focus on the panel.
@@ -53,24 +53,15 @@ std::size_t PreselectedFilter() {
 #endif
 }
 
-std::u16string ChooseFile(Desktop& desktop, std::u16string_view defaultName) {
-    const std::vector<platform::Path> chosen = desktop.ShowOpenDialog(
+std::u16string ChooseFile(Dialogs& dialogs, std::u16string_view defaultName) {
+    const std::vector<platform::Path> chosen = dialogs.ShowOpenDialog(
         {u"Open File", OpenFileFilter(), false, std::u16string(defaultName), PreselectedFilter()});
     return chosen.empty() ? std::u16string() : chosen.front();
 }
 
-std::u16string ChooseFiles(Desktop& desktop, std::u16string_view defaultName) {
-    const std::vector<platform::Path> chosen =
-        desktop.ShowOpenDialog({u"Open File(s)", OpenFileFilter(), true,
-                                std::u16string(defaultName), PreselectedFilter()});
-    std::u16string list;
-    for (const platform::Path& path : chosen) {
-        if (!list.empty()) {
-            list += platform::kListSeparator;
-        }
-        list += path;
-    }
-    return list;
+std::vector<platform::Path> ChooseFiles(Dialogs& dialogs, std::u16string_view defaultName) {
+    return dialogs.ShowOpenDialog({u"Open File(s)", OpenFileFilter(), true,
+                                   std::u16string(defaultName), PreselectedFilter()});
 }
 
 std::u16string OpenSingleFile(Desktop& desktop, int nameBoxId) {
@@ -82,13 +73,17 @@ std::u16string OpenSingleFile(Desktop& desktop, int nameBoxId) {
     return path;
 }
 
-std::u16string OpenFileList(Desktop& desktop, int startWidth, std::u16string_view caseText,
-                            std::u16string_view columnTitles) {
-    std::u16string list = ChooseFiles(desktop, u"");
-    if (!IsBlank(list)) {
-        FileListRun(desktop, startWidth, caseText, columnTitles, list);
+std::u16string OpenFileList(Desktop& desktop, EventRecord& events, int startWidth,
+                            std::u16string_view caseText, std::u16string_view columnTitles) {
+    const std::vector<platform::Path> chosen = ChooseFiles(desktop, u"");
+    if (!chosen.empty()) {
+        FileListRun(desktop, events, startWidth, caseText, columnTitles, chosen);
     }
-    return list;
+    return JoinPaths(chosen);
+}
+
+bool FileExists(const platform::Path& path) {
+    return platform::PathExists(path);
 }
 
 std::u16string PathInNameBox(std::u16string_view text, const platform::Path& shownPath) {
@@ -112,8 +107,8 @@ void OpenCommand(Desktop& desktop, AppState& state) {
 
 void OpenListCommand(Desktop& desktop, AppState& state) {
     ShowTabForCommand(desktop, state, TabIndex::ListOfFiles);
-    RememberChoice(state,
-                   OpenFileList(desktop, state.startWidth, state.settings.Case, kFileListColumns));
+    RememberChoice(state, OpenFileList(desktop, state.events, state.startWidth, state.settings.Case,
+                                       kFileListColumns));
 }
 
 }  // namespace hashwell::core

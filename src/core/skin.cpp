@@ -15,10 +15,10 @@ std::optional<WindowColour> SkinColor(std::int64_t skin) {
     }
 }
 
-void ApplySkin(Desktop& desktop, int windowId, std::int64_t skin) {
+void ApplySkin(Windows& windows, int windowId, std::int64_t skin) {
     const std::optional<WindowColour> colour = SkinColor(skin);
-    if (colour && desktop.IsForegroundWindow(windowId)) {
-        desktop.SetWindowBackground(windowId, *colour);
+    if (colour && windows.IsForegroundWindow(windowId)) {
+        windows.SetWindowBackground(windowId, *colour);
     }
 }
 

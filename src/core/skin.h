@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/desktop.h"
+#include "core/desktop/windows.h"
 
 namespace hashwell::core {
 
@@ -13,6 +13,6 @@ std::optional<WindowColour> SkinColor(std::int64_t skin);
 
 // Gives the window the skin's background, but only while it is the foreground window of this
 // program; otherwise, and for an unknown skin, nothing changes.
-void ApplySkin(Desktop& desktop, int windowId, std::int64_t skin);
+void ApplySkin(Windows& windows, int windowId, std::int64_t skin);
 
 }  // namespace hashwell::core

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
-#include "core/command_routines.h"
+#include "core/bit_sizes.h"
 #include "core/dispatch.h"
 #include "core/file_list_run.h"
 #include "core/ids.h"
+#include "core/list_text.h"
 #include "core/program_version.h"
+#include "core/settings_messages.h"
 #include "core/skin.h"
-#include "digest/file_list.h"
+#include "core/tab_state.h"
 #include "digest/registry.h"
 
 namespace hashwell::core {
@@ -21,10 +23,10 @@ void HashCommandLineFile(Desktop& desktop, AppState& state) {
     state.currentFileName = state.commandLineArgs.front();
     state.fileToHash = state.currentFileName;
     desktop.ShowTab(TabIndex::ListOfFiles);
-    desktop.DrainEvents();
-    if (!digest::TrimSpaces(state.currentFileName).empty()) {
-        FileListRun(desktop, state.startWidth, state.settings.Case, kFileListColumns,
-                    state.currentFileName);
+    DrainEvents(desktop, state.events);
+    if (!TrimSpaces(state.currentFileName).empty()) {
+        FileListRun(desktop, state.events, state.startWidth, state.settings.Case, kFileListColumns,
+                    {state.currentFileName});
     }
     // The other commands keep the states start-up gave them.
     UpdateCopyState(desktop, desktop.GridRowCount(ControlId::FileGrid) > 0);
@@ -47,11 +49,13 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     state.commandLineArgs = ReadCommandLine(parameters);
 
     state.platformBits = kPlatformBits;
-    state.location = settings::ResolveSettingsPath(environment, desktop);
+    state.location = settings::ResolveSettingsPath(environment);
+    ReportSettingsFolder(desktop, state.location);
     state.versionNumber = VersionNumber(kProgramVersion);
     state.versionText = VersionText(kProgramVersion);
     state.ownershipNotice = kOwnershipNotice;
-    settings::LoadSettings(state.location.SettingsFilePath, state.settings, desktop);
+    ReportSettingsLoad(desktop,
+                       settings::LoadSettings(state.location.SettingsFilePath, state.settings));
     state.savedSettings = state.settings;
     digest::RegisterDigestMethods();
 
@@ -75,9 +79,7 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     desktop.SetChecked(ControlId::OptionCrc32, true);
     state.method = digest::HashMethod::Crc32;
     state.bitSize = digest::BitSize::Bits256;
-    for (const int box : kBitSizeBoxes) {
-        desktop.SetControlEnabled(box, false);
-    }
+    EnableBitSizes(desktop, false);
     UpdateCopyState(desktop, false);  // no code yet
 
     if (!state.commandLineArgs.empty()) {

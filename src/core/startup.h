@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/app_state.h"
-#include "core/desktop.h"
+#include "core/desktop/desktop.h"
 #include "settings/settings_location.h"
 
 namespace hashwell::core {

@@ -31,15 +31,4 @@ std::string HashText(std::u16string_view text, std::int32_t method, std::int32_t
     return ComputeDigest(method, bits, kFromText, AsBytes(bytes));
 }
 
-std::string ApplyHashCase(std::string code, std::u16string_view caseText) {
-    if (caseText == u"UPPER") {
-        for (char& c : code) {
-            if (c >= 'a' && c <= 'f') {
-                c = static_cast<char>(c - 'a' + 'A');
-            }
-        }
-    }
-    return code;
-}
-
 }  // namespace hashwell::digest

@@ -21,7 +21,4 @@ std::string TextToBytes(std::u16string_view text, std::int64_t format);
 std::string HashText(std::u16string_view text, std::int32_t method, std::int32_t bits,
                      std::int64_t format);
 
-// The code in upper case when the case text is exactly "UPPER"; otherwise unchanged.
-std::string ApplyHashCase(std::string code, std::u16string_view caseText);
-
 }  // namespace hashwell::digest

@@ -9,7 +9,6 @@ using platform::Path;
 constexpr std::u16string_view kMakerFolder = u"Tarnvale";
 constexpr std::u16string_view kProductFolder = u"Hashwell";
 constexpr std::u16string_view kFileName = u"Hashwell.ini";
-constexpr std::u16string_view kUnableToCreate = u"Unable to create folder: ";
 
 const Path kSeparator(1, kPathSeparator);
 
@@ -57,28 +56,24 @@ Path InstalledBase(const SettingsEnvironment& environment) {
 #endif
 }
 
-void ReportUnableToCreate(platform::MessageBoxSink& messages, std::u16string title,
-                          const Path& folder) {
-    platform::ShowError(messages, std::move(title), Path(kUnableToCreate) + folder);
-}
-
-// Creates base/Tarnvale and base/Tarnvale/Hashwell where missing, two levels at the most.
-void CreateSettingsFolders(const Path& base, platform::MessageBoxSink& messages) {
+// Creates base/Tarnvale and base/Tarnvale/Hashwell where missing, two levels at the most; the
+// folder that could not be created, if one could not.
+std::optional<UncreatedFolder> CreateSettingsFolders(const Path& base) {
     const Path maker = base + Path(kMakerFolder);
     const Path product = maker + kSeparator + Path(kProductFolder);
     if (platform::FolderExists(maker)) {
         if (!platform::FolderExists(product) && !platform::CreateFolder(product)) {
-            ReportUnableToCreate(messages, u"Path Error", product);
+            return UncreatedFolder{product, false};
         }
-        return;
+        return std::nullopt;
     }
     if (!platform::CreateFolder(maker)) {
-        ReportUnableToCreate(messages, u"INI Path Error", maker + kSeparator);
-        return;
+        return UncreatedFolder{maker + kSeparator, true};
     }
     if (!platform::CreateFolder(product)) {
-        ReportUnableToCreate(messages, u"INI Path Error", product);
+        return UncreatedFolder{product, true};
     }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -111,8 +106,7 @@ bool IsInstalledLocation(std::u16string_view programFolder) {
 #endif
 }
 
-SettingsLocation ResolveSettingsPath(const SettingsEnvironment& environment,
-                                     platform::MessageBoxSink& messages) {
+SettingsLocation ResolveSettingsPath(const SettingsEnvironment& environment) {
     const Path programFolder = ProgramFolder(environment.programPath);
     const Path base =
         JoinPath(IsInstalledLocation(programFolder) ? InstalledBase(environment) : programFolder,
@@ -120,7 +114,7 @@ SettingsLocation ResolveSettingsPath(const SettingsEnvironment& environment,
     const Path productFolder = Path(kMakerFolder) + kSeparator + Path(kProductFolder) + kSeparator;
     SettingsLocation location;
     location.SettingsFolder = JoinPath(base, productFolder);
-    CreateSettingsFolders(base, messages);
+    location.uncreatedFolder = CreateSettingsFolders(base);
     location.SettingsFilePath = location.SettingsFolder + Path(kFileName);
     return location;
 }

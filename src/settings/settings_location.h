@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/message_box.h"
 #include "platform/platform.h"
 
 namespace hashwell::settings {
@@ -20,9 +19,18 @@ struct SettingsEnvironment {
 // The real program path and environment.
 SettingsEnvironment SystemSettingsEnvironment();
 
+// A settings folder that could not be created.
+struct UncreatedFolder {
+    platform::Path folder;
+    bool makerFolderNew = false;  // the maker's folder was being created too (or failed itself)
+
+    bool operator==(const UncreatedFolder&) const = default;
+};
+
 struct SettingsLocation {
     platform::Path SettingsFolder;  // ends with one separator
     platform::Path SettingsFilePath;
+    std::optional<UncreatedFolder> uncreatedFolder;  // the folder that is missing, if any
 };
 
 // `folder` and `name` joined with exactly one separator between them; joining a separator
@@ -35,8 +43,7 @@ bool IsInstalledLocation(std::u16string_view programFolder);
 
 // Works out the settings folder (the user's application-data or configuration folder for an
 // installed program, a folder beside the program otherwise) and creates its missing levels,
-// showing "Path Error" or "INI Path Error" when one cannot be created.
-SettingsLocation ResolveSettingsPath(const SettingsEnvironment& environment,
-                                     platform::MessageBoxSink& messages);
+// two at the most. The location names the folder that could not be created, if one could not.
+SettingsLocation ResolveSettingsPath(const SettingsEnvironment& environment);
 
 }  // namespace hashwell::settings

@@ -56,43 +56,38 @@ void WriteValues(SettingsDocument& document, const AppSettings& settings, bool w
     comment(u"The above section describes the Drag and Drop flag for the main window");
 }
 
-void CreateWithDefaults(const platform::Path& path, AppSettings& settings,
-                        platform::MessageBoxSink& messages) {
-    const AppSettings defaults{std::u16string(kDefaultCase), kDefaultFormat, kDefaultSkin, 0};
-    SettingsDocument document;
-    bool created = document.CreateDocument(path);
-    if (created) {
-        WriteValues(document, defaults, true);
-        created = document.CloseDocument();
+LoadOutcome CreateWithDefaults(const platform::Path& path, AppSettings& settings) {
+    try {
+        const AppSettings defaults{std::u16string(kDefaultCase), kDefaultFormat, kDefaultSkin, 0};
+        SettingsDocument document;
+        bool created = document.CreateDocument(path);
+        if (created) {
+            WriteValues(document, defaults, true);
+            created = document.CloseDocument();
+        }
+        if (!created) {
+            return LoadOutcome::CannotCreate;
+        }
+        settings = defaults;
+        return LoadOutcome::CreatedWithDefaults;
+    } catch (const std::bad_alloc&) {
+        return LoadOutcome::CannotCreate;
     }
-    if (!created) {
-        platform::ShowError(messages, u"Error", u"Could not create Preferences file!");
-        return;
-    }
-    settings = defaults;
-    messages.ShowMessageBox(
-        {u"Notice",
-         u"Please remember that the CRC32 hash used in this application is actually CRC-32b. "
-         u"Also, to get an SHA-256 hash, select SHA2 and then choose 256 Bits.",
-         platform::MessageIcon::Information, platform::MessageButtons::Ok});
 }
 
 }  // namespace
 
-void LoadSettings(const platform::Path& path, AppSettings& settings,
-                  platform::MessageBoxSink& messages) {
+LoadOutcome LoadSettings(const platform::Path& path, AppSettings& settings) {
     platform::RemoveInterruptedSaves(path);
     if (!platform::PathExists(path)) {
-        CreateWithDefaults(path, settings, messages);
-        return;
+        return CreateWithDefaults(path, settings);
     }
-    SettingsDocument document;
-    if (!document.OpenDocument(path)) {
-        platform::ShowError(messages, u"Error", u"Could not open Preferences file!");
-        return;
-    }
-    AppSettings loaded;
     try {
+        SettingsDocument document;
+        if (!document.OpenDocument(path)) {
+            return LoadOutcome::CannotOpen;
+        }
+        AppSettings loaded;
         document.SelectGroup(kCaseGroup);
         loaded.Case = document.ReadText(u"Case", kDefaultCase);
         document.SelectGroup(kFormatGroup);
@@ -101,29 +96,23 @@ void LoadSettings(const platform::Path& path, AppSettings& settings,
         loaded.Skin = document.ReadInteger(u"Skin", kDefaultSkin);
         document.SelectGroup(kOnTopGroup);
         loaded.MainOnTop = AsciiLowerCase(document.ReadText(u"MainOnTop", u"No")) == u"yes" ? 1 : 0;
+        settings = std::move(loaded);
+        return LoadOutcome::Loaded;
     } catch (const std::bad_alloc&) {
-        platform::ShowError(messages, u"Error", u"Could not open Preferences file!");
-        return;
+        return LoadOutcome::CannotOpen;
     }
-    settings = std::move(loaded);
 }
 
-void SaveSettings(const platform::Path& path, const AppSettings& settings,
-                  platform::MessageBoxSink& messages) {
+SaveOutcome SaveSettings(const platform::Path& path, const AppSettings& settings) {
     SettingsDocument document;
     if (!document.OpenDocument(path)) {
-        platform::ShowError(messages, u"Error", u"Could not open Preferences file!");
-        return;
+        return SaveOutcome::CannotOpen;
     }
-    bool written = false;
     try {
         WriteValues(document, settings, false);
-        written = document.CloseDocument();
+        return document.CloseDocument() ? SaveOutcome::Saved : SaveOutcome::CannotSave;
     } catch (const std::bad_alloc&) {
-        written = false;  // the document closes unwritten
-    }
-    if (!written) {
-        platform::ShowError(messages, u"Error", u"Could not save Preferences file!");
+        return SaveOutcome::CannotSave;  // the document closes unwritten
     }
 }
 

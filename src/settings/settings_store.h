@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/message_box.h"
 #include "platform/platform.h"
 
 namespace hashwell::settings {
@@ -19,18 +18,30 @@ struct AppSettings {
     bool operator==(const AppSettings&) const = default;
 };
 
+// How loading went.
+enum class LoadOutcome {
+    Loaded,
+    CreatedWithDefaults,  // the first run: nothing of that name existed, the file was made
+    CannotCreate,         // the first run, and the file could not be made
+    CannotOpen,           // the file (or a folder of its name) could not be read
+};
+
 // Reads the preferences from the file at `path` into `settings`. On the first run (nothing of
-// that name exists) it creates the file with the defaults and their comments, takes the
-// defaults and shows a one-time notice. Problems are reported in error boxes, and `settings`
-// then keeps what it held. Values are not validated.
-void LoadSettings(const platform::Path& path, AppSettings& settings,
-                  platform::MessageBoxSink& messages);
+// that name exists) it creates the file with the defaults and their comments and takes the
+// defaults. When it fails, `settings` keeps what it held. Values are not validated. Leftovers
+// of saves that were interrupted are removed first.
+LoadOutcome LoadSettings(const platform::Path& path, AppSettings& settings);
+
+// How saving went. A file the user may not write counts as saved: it is left as it is, as the
+// user asked of it.
+enum class SaveOutcome {
+    Saved,
+    CannotOpen,  // the file is missing or unreadable; it is not created again
+    CannotSave,  // writing failed; see platform::ReplaceFileContent for the file's state
+};
 
 // Writes the four preferences into the existing file at `path`, keeping its other lines and
-// comments. A file that is missing is not created again ("Could not open Preferences file!");
-// one that cannot be written whole stays as it was ("Could not save Preferences file!"); a
-// file the user may not write stays untouched without a message.
-void SaveSettings(const platform::Path& path, const AppSettings& settings,
-                  platform::MessageBoxSink& messages);
+// comments.
+SaveOutcome SaveSettings(const platform::Path& path, const AppSettings& settings);
 
 }  // namespace hashwell::settings

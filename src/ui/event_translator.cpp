@@ -3,19 +3,19 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAction>
+#include <QMainWindow>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QWindow>
 
 #include "core/ids.h"
+#include "core/window_hook.h"
 
 namespace hashwell::ui {
 namespace {
-
-int IdOf(const QObject* object) {
-    return object->property("hashwellId").toInt();
-}
 
 // The event type of a mouse press; nothing for other buttons.
 std::optional<core::EventType> PressType(const QMouseEvent& press) {
@@ -31,7 +31,7 @@ std::optional<core::EventType> PressType(const QMouseEvent& press) {
 
 }  // namespace
 
-EventTranslator::EventTranslator(const MainWindowWidgets& main, Post post)
+EventTranslator::EventTranslator(const WindowWidgets& main, Post post)
     : main_(main), post_(std::move(post)) {
     using namespace core::ControlId;
     for (const auto& [id, action] : main_.menuItems) {
@@ -60,6 +60,17 @@ EventTranslator::EventTranslator(const MainWindowWidgets& main, Post post)
     main_.window->installEventFilter(this);
 }
 
+QMainWindow* EventTranslator::Window() const {
+    return static_cast<QMainWindow*>(main_.window.get());
+}
+
+void EventTranslator::WatchNativeWindow() {
+    if (!watchingNativeWindow_ && Window()->windowHandle() != nullptr) {
+        Window()->windowHandle()->installEventFilter(this);
+        watchingNativeWindow_ = true;
+    }
+}
+
 void EventTranslator::PostControl(int controlId, core::EventType type) {
     post_({core::EventKind::Control, controlId, core::WindowId::MainWindow, type});
 }
@@ -71,6 +82,12 @@ void EventTranslator::WatchMouse(QWidget* control) {
 }
 
 bool EventTranslator::eventFilter(QObject* watched, QEvent* event) {
+    const bool rightPress = (event->type() == QEvent::MouseButtonPress ||
+                             event->type() == QEvent::MouseButtonDblClick) &&
+                            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    if (watched == Window()->windowHandle() && rightPress) {
+        return HandleRightButton(event);
+    }
     if (watched == main_.window.get() && event->type() == QEvent::Close) {
         if (closeAllowed_) {
             return false;
@@ -96,6 +113,27 @@ bool EventTranslator::eventFilter(QObject* watched, QEvent* event) {
         PostControl(id, *type);
     }
     return false;
+}
+
+// A right press over any control of the main window opens the menu of the box that has the
+// focus: one event per press (Qt reports the second press of a double click twice, as a press
+// and as a double click). The press is then kept from the control: it neither moves the focus
+// nor opens the control's own menu. The grid reports its right clicks itself and gets them.
+bool EventTranslator::HandleRightButton(QEvent* event) {
+    const auto* press = static_cast<QMouseEvent*>(event);
+    QWidget* target = Window()->childAt(press->position().toPoint());
+    QMenuBar* menuBar = Window()->menuBar();
+    if (target == nullptr || target == main_.client || target == menuBar ||
+        menuBar->isAncestorOf(target)) {
+        return false;
+    }
+    const std::optional<int> box = core::RightClickTarget(FocusedControlId());
+    if (box && event->type() == QEvent::MouseButtonPress) {
+        post_({core::EventKind::Control, *box, core::WindowId::MainWindow,
+               core::EventType::RightClick});
+    }
+    QWidget* grid = main_.controls.at(core::ControlId::FileGrid);
+    return target != grid && !grid->isAncestorOf(target);
 }
 
 }  // namespace hashwell::ui

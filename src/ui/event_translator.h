@@ -4,21 +4,27 @@
 #include <functional>
 
 #include "core/event.h"
-#include "ui/main_window.h"
+#include "ui/window_registry.h"
+
+class QMainWindow;
 
 namespace hashwell::ui {
 
 // Turns what the user does to the main window's widgets into core events: menu items, F1,
 // buttons, options, check boxes, tab changes, edits and mouse clicks on the boxes and the
-// grid, and the window's close box. Changes the program makes itself raise no events.
+// grid, the right button over any control, and the window's close box. Changes the program
+// makes itself raise no events.
 class EventTranslator final : public QObject {
     Q_OBJECT
 
 public:
     using Post = std::function<void(const core::Event&)>;
 
-    EventTranslator(const MainWindowWidgets& main, Post post);
+    EventTranslator(const WindowWidgets& main, Post post);
 
+    // Watches the shown window's own event stream, seen before Qt hands an event to a child
+    // widget, for the right button.
+    void WatchNativeWindow();
     // Lets the next close of the main window through: the program itself is closing it.
     void AllowClose() { closeAllowed_ = true; }
 
@@ -28,10 +34,13 @@ protected:
 private:
     void PostControl(int controlId, core::EventType type = core::EventType::LeftClick);
     void WatchMouse(QWidget* control);
+    bool HandleRightButton(QEvent* event);
+    QMainWindow* Window() const;
 
-    const MainWindowWidgets& main_;
+    const WindowWidgets& main_;
     Post post_;
     bool closeAllowed_ = false;
+    bool watchingNativeWindow_ = false;
 };
 
 }  // namespace hashwell::ui

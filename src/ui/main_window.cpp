@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -110,12 +111,12 @@ QWidget* MakeControl(const ControlLayout& layout, QWidget* parent, QButtonGroup&
     return nullptr;
 }
 
-void BuildMenuBar(MainWindowWidgets& parts) {
+void BuildMenuBar(QMainWindow& window, WindowWidgets& parts) {
     QMenu* menu = nullptr;
     for (const MenuItemLayout& item : MainMenuItems()) {
         const QString title = QString::fromUtf8(item.title);
         if (menu == nullptr || menu->title() != title) {
-            menu = parts.window->menuBar()->addMenu(title);
+            menu = window.menuBar()->addMenu(title);
         }
         QAction* action = menu->addAction(QString::fromUtf8(item.text));
         action->setObjectName(QString::fromUtf8(item.name));
@@ -126,14 +127,15 @@ void BuildMenuBar(MainWindowWidgets& parts) {
 
 }  // namespace
 
-MainWindowWidgets BuildMainWindowWidgets() {
-    MainWindowWidgets parts;
-    parts.window = std::make_unique<QMainWindow>();
-    parts.window->setObjectName(QStringLiteral("MainWindow"));
-    parts.window->setWindowTitle(QStringLiteral("Hashwell"));
-    BuildMenuBar(parts);
-    parts.client = new QWidget(parts.window.get());
-    parts.window->setCentralWidget(parts.client);
+WindowWidgets BuildMainWindowWidgets() {
+    WindowWidgets parts;
+    auto window = std::make_unique<QMainWindow>();
+    window->setObjectName(QStringLiteral("MainWindow"));
+    window->setWindowTitle(QStringLiteral("Hashwell"));
+    BuildMenuBar(*window, parts);
+    parts.client = new QWidget(window.get());
+    window->setCentralWidget(parts.client);
+    parts.window = std::move(window);
 
     auto* options = new QButtonGroup(parts.window.get());
     options->setExclusive(true);

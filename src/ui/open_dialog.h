@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/desktop_types.h"
+#include "core/desktop/types.h"
 #include "platform/platform.h"
 
 class QWidget;

@@ -5,7 +5,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/command_routines.h"
 #include "platform/unicode.h"
 #include "started_program.h"
 #include "support/oracle.h"
@@ -238,9 +237,28 @@ TEST_F(CommandTest, ExportWithAnEmptyGridSaysThereIsNothingToExport) {
     Start();
     ChooseMenu(MenuId::MenuExportTsv);
     ASSERT_EQ(desktop_.boxes.size(), 1u);
-    EXPECT_EQ(desktop_.boxes[0], (platform::MessageBoxRequest{
-                                     u"No Data", u"There is nothing to export!",
-                                     platform::MessageIcon::Error, platform::MessageButtons::Ok}));
+    EXPECT_EQ(desktop_.boxes[0],
+              (core::MessageBoxRequest{u"No Data", u"There is nothing to export!",
+                                       core::MessageIcon::Error, core::MessageButtons::Ok}));
+}
+
+TEST_F(CommandTest, MouseMovementsStandForTheLastEventTakenEvenOneThrownAway) {
+    Start();
+    Click(OptionMd5);
+    EXPECT_EQ(state_.events.lastObjectId, OptionMd5);
+    desktop_.queue = {{EventKind::Menu, MenuId::ItemCopyText, WindowId::MainWindow},
+                      {EventKind::MouseMove, 0, WindowId::MainWindow}};
+    DrainEvents(desktop_, state_.events);
+    EXPECT_TRUE(desktop_.queue.empty());
+    EXPECT_EQ(state_.events.lastObjectId, MenuId::ItemCopyText);
+    EXPECT_EQ(state_.events.mouseMoveCount, 0);  // drained movements are not counted
+    Queue({EventKind::MouseMove, 0, WindowId::MainWindow});
+    Queue({EventKind::MouseMove, 0, WindowId::MainWindow});
+    EXPECT_EQ(state_.events.mouseMoveCount, 2);
+    EXPECT_EQ(state_.events.lastObjectId, MenuId::ItemCopyText);
+    Click(TabPanel);
+    EXPECT_EQ(state_.events.mouseMoveCount, 0);
+    EXPECT_EQ(state_.events.lastObjectId, TabPanel);
 }
 
 TEST_F(CommandTest, ClosingTheMainWindowOrExitEndsTheLoopAtOnce) {

@@ -8,8 +8,9 @@
 #include <filesystem>
 
 #include "core/file_list_run.h"
+#include "core/hash_case.h"
 #include "core/ids.h"
-#include "digest/file_list.h"
+#include "core/list_row.h"
 #include "digest/registry.h"
 #include "platform/platform.h"
 #include "support/fake_desktop.h"
@@ -34,11 +35,7 @@ protected:
         desktop_.clientSize.width = kStartWidth + 200;  // widened: no "Window Size" box
     }
     int Run(const std::vector<std::u16string>& paths, std::u16string_view caseText = u"lower") {
-        std::u16string list;
-        for (std::size_t i = 0; i < paths.size(); ++i) {
-            list += (i == 0 ? u"" : std::u16string(1, kListSeparator)) + paths[i];
-        }
-        return FileListRun(desktop_, kStartWidth, caseText, kFileListColumns, list);
+        return FileListRun(desktop_, events_, kStartWidth, caseText, kFileListColumns, paths);
     }
     std::vector<std::u16string> RowPaths() const {
         std::vector<std::u16string> paths;
@@ -49,6 +46,7 @@ protected:
     }
 
     test::FakeDesktop desktop_;
+    EventRecord events_;
     test::ScratchFolder folder_;
 };
 
@@ -127,11 +125,10 @@ TEST_F(FileListRunTest, MoreThanTenEntriesWarnFirstCountingEmptyOnes) {
     Run({u"/missing", u"", u"", u"", u"", u"", u"", u"", u"", u"", u""});
     ASSERT_EQ(desktop_.boxes.size(), 1u);
     EXPECT_EQ(desktop_.boxes[0],
-              (platform::MessageBoxRequest{u"Time Warning",
-                                           u"You selected 11 files. Please be aware that this "
-                                           u"might take a long time to process!",
-                                           platform::MessageIcon::Warning,
-                                           platform::MessageButtons::Ok}));
+              (core::MessageBoxRequest{u"Time Warning",
+                                       u"You selected 11 files. Please be aware that this "
+                                       u"might take a long time to process!",
+                                       core::MessageIcon::Warning, core::MessageButtons::Ok}));
     EXPECT_TRUE(desktop_.gridRows.empty());
 }
 
@@ -140,10 +137,17 @@ TEST_F(FileListRunTest, UpperCaseReachesCodesButNotFileErrorCells) {
     Run({folder_.PathOf("empty.bin")}, u"UPPER");
     ASSERT_EQ(desktop_.gridRows.size(), 1u);
     EXPECT_EQ(desktop_.gridRows[0][2], u"D41D8CD98F00B204E9800998ECF8427E");
-    const digest::ListRowRecord row = digest::ListRow(u"/f", {"ab12", "", "", "", ""}, u"UPPER");
+    const ListRowRecord row = ListRow(u"/f", {"ab12", "", "", "", ""}, u"UPPER");
     EXPECT_EQ(row.cells, (std::vector<std::u16string>{u"/f", u"AB12", u"File Error", u"File Error",
                                                       u"File Error", u"File Error"}));
     EXPECT_EQ(row.errors, 4);
+}
+
+TEST(DisplayCode, OnlyExactUpperTurnsCodesToUpperCase) {
+    EXPECT_EQ(DisplayCode("00ab12ef", u"UPPER"), u"00AB12EF");
+    for (const std::u16string_view other : {u"lower", u"Upper", u"upper", u" UPPER", u""}) {
+        EXPECT_EQ(DisplayCode("00ab12ef", other), u"00ab12ef");
+    }
 }
 
 TEST_F(FileListRunTest, FileWhoseFiveCodesAllFailGetsNoRow) {
@@ -155,8 +159,8 @@ TEST_F(FileListRunTest, FileWhoseFiveCodesAllFailGetsNoRow) {
 
 TEST_F(FileListRunTest, ListOrTitlesOfOnlySpacesChangeNothing) {
     desktop_.gridRows = {{u"kept"}};
-    EXPECT_EQ(FileListRun(desktop_, kStartWidth, u"lower", kFileListColumns, u"   "), 0);
-    EXPECT_EQ(FileListRun(desktop_, kStartWidth, u"lower", u" ", u"/missing"), 0);
+    EXPECT_EQ(Run({u"   "}), 0);
+    EXPECT_EQ(FileListRun(desktop_, events_, kStartWidth, u"lower", u" ", {u"/missing"}), 0);
     EXPECT_EQ(desktop_.gridRows.size(), 1u);
     EXPECT_EQ(desktop_.gridColumns.size(), 1u);
     EXPECT_TRUE(desktop_.progress.empty());
@@ -170,7 +174,7 @@ TEST_F(FileListRunTest, WindowStillAtItsStartWidthIsAskedToBeWidened) {
     EXPECT_EQ(desktop_.boxes[0].title, u"Window Size");
     EXPECT_EQ(desktop_.boxes[0].text,
               u"Please maximize or resize this window so that all hash codes can be displayed!");
-    EXPECT_EQ(desktop_.boxes[0].icon, platform::MessageIcon::Information);
+    EXPECT_EQ(desktop_.boxes[0].icon, core::MessageIcon::Information);
 }
 
 }  // namespace

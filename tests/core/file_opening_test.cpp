@@ -1,6 +1,7 @@
 // The Open dialogs, what their answers become, and the Open and Open List commands.
 
 #include "core/file_opening.h"
+#include "core/list_text.h"
 #include "started_program.h"
 
 namespace hashwell::core {
@@ -13,10 +14,10 @@ TEST(OpenDialogs, AskWithTheirTitleAndFilterAndJoinSeveralFilesBySeparators) {
     test::FakeDesktop desktop;
     desktop.dialogAnswers = {{u"/data/a.exe"}, {u"/data/a.exe"}, {u"/d/1", u"/d/2", u"/d/3"}};
     EXPECT_EQ(ChooseFile(desktop, u""), u"/data/a.exe");
-    EXPECT_EQ(ChooseFiles(desktop, u""), u"/data/a.exe");
-    EXPECT_EQ(ChooseFiles(desktop, u""),
+    EXPECT_EQ(ChooseFiles(desktop, u""), std::vector<platform::Path>{u"/data/a.exe"});
+    EXPECT_EQ(JoinPaths(ChooseFiles(desktop, u"")),
               u"/d/1" + std::u16string(1, kListSeparator) + u"/d/2" + kListSeparator + u"/d/3");
-    EXPECT_EQ(ChooseFiles(desktop, u""), u"");  // cancelled
+    EXPECT_TRUE(ChooseFiles(desktop, u"").empty());  // cancelled
 
     ASSERT_EQ(desktop.dialogs.size(), 4u);
     EXPECT_EQ(desktop.dialogs[0].title, u"Open File");

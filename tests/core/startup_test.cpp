@@ -27,14 +27,41 @@ TEST_F(StartUpTest, LoadsTheSettingsBesideTheProgramAndGivesTheControlsTheirFirs
     EXPECT_FALSE(desktop_.controls[ControlId::CheckBits256].enabled);
     EXPECT_FALSE(desktop_.controls[ControlId::ProgressBar].visible);
     EXPECT_EQ(desktop_.background, SkinColor(1));
-    ASSERT_EQ(desktop_.boxes.size(), 1u);
-    EXPECT_EQ(desktop_.boxes[0].title, u"Notice");
+    const MessageBoxRequest notice{
+        u"Notice",
+        u"Please remember that the CRC32 hash used in this application is actually CRC-32b. "
+        u"Also, to get an SHA-256 hash, select SHA2 and then choose 256 Bits.",
+        MessageIcon::Information, MessageButtons::Ok};
+    EXPECT_EQ(desktop_.boxes, std::vector{notice});
     EXPECT_EQ(desktop_.shownTab, TabIndex::Text);
     EXPECT_EQ(state_.helpTopic, u"index.html");
     EXPECT_EQ(state_.versionNumber, u"21110");
     EXPECT_EQ(state_.versionText, u"1.1.1.0");
     EXPECT_EQ(state_.platformBits, 64);
     EXPECT_TRUE(desktop_.topMostWindows.empty());
+}
+
+TEST_F(StartUpTest, SettingsProblemsAreSaidInOrderAndStartUpGoesOn) {
+    std::filesystem::create_directory(folder_.path() / "Tarnvale");
+    folder_.Write("Tarnvale/Hashwell", "a file where the folder belongs");
+    ASSERT_TRUE(StartUp(desktop_, state_, Environment(), {}));
+    const auto error = [](std::u16string title, std::u16string text) {
+        return MessageBoxRequest{std::move(title), std::move(text), MessageIcon::Error,
+                                 MessageButtons::Ok};
+    };
+    EXPECT_EQ(desktop_.boxes,
+              (std::vector{error(u"Path Error", u"Unable to create folder: " +
+                                                    folder_.PathOf("Tarnvale/Hashwell")),
+                           error(u"Error", u"Could not create Preferences file!")}));
+    EXPECT_EQ(state_.settings, settings::AppSettings{});
+
+    // A file that cannot be read: "Could not open", and the values stay empty.
+    std::filesystem::remove(folder_.path() / "Tarnvale/Hashwell");
+    std::filesystem::create_directories(folder_.path() / "Tarnvale/Hashwell/Hashwell.ini");
+    desktop_.boxes.clear();
+    state_ = {};
+    ASSERT_TRUE(StartUp(desktop_, state_, Environment(), {}));
+    EXPECT_EQ(desktop_.boxes, std::vector{error(u"Error", u"Could not open Preferences file!")});
 }
 
 TEST_F(StartUpTest, QuotedFileParameterIsHashedIntoTheGridAndFurtherOnesIgnored) {

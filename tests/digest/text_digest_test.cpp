@@ -51,13 +51,5 @@ TEST_F(TextDigest, TextIsHashedUntrimmedAndEmptyTextGivesTheEmptyInputCode) {
     EXPECT_EQ(HashText(u"abc", HashMethod::Sha2, 300, TextFormat::Utf8), "");
 }
 
-TEST_F(TextDigest, OnlyExactUpperTurnsCodesToUpperCase) {
-    EXPECT_EQ(ApplyHashCase("00ab12ef", u"UPPER"), "00AB12EF");
-    for (const std::u16string_view other : {u"lower", u"Upper", u"upper", u" UPPER", u""}) {
-        EXPECT_EQ(ApplyHashCase("00ab12ef", other), "00ab12ef");
-    }
-    EXPECT_EQ(ApplyHashCase("", u"UPPER"), "");
-}
-
 }  // namespace
 }  // namespace hashwell::digest

@@ -18,9 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     static const bool registered = (RegisterDigestMethods(), true);
     (void)registered;
-    static constexpr std::int32_t kMethods[] = {HashMethod::Crc32, HashMethod::Md5,
-                                                HashMethod::Sha1, HashMethod::Sha2,
-                                                HashMethod::Sha3};
+    static constexpr std::int32_t kMethods[] = {
+        HashMethod::Crc32, HashMethod::Md5, HashMethod::Sha1, HashMethod::Sha2, HashMethod::Sha3};
     static constexpr std::int32_t kBits[] = {0, 224, 256, 384, 512};
     const std::int32_t method = kMethods[data[0] % 5];
     const std::int32_t bits = kBits[(data[0] / 5) % 5];

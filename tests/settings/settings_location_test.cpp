@@ -7,16 +7,12 @@
 
 #include "settings/settings_location.h"
 #include "settings/settings_store.h"
-#include "support/fake_desktop.h"
 #include "support/scratch_folder.h"
 
 namespace hashwell::settings {
 namespace {
 
 namespace fs = std::filesystem;
-using platform::MessageBoxRequest;
-using platform::MessageButtons;
-using platform::MessageIcon;
 
 SettingsEnvironment Environment(std::u16string programPath,
                                 std::map<std::u16string, std::u16string> variables) {
@@ -25,10 +21,6 @@ SettingsEnvironment Environment(std::u16string programPath,
                 return found == variables.end() ? std::nullopt
                                                 : std::optional<std::u16string>(found->second);
             }};
-}
-
-MessageBoxRequest ErrorBox(std::u16string title, std::u16string text) {
-    return {std::move(title), std::move(text), MessageIcon::Error, MessageButtons::Ok};
 }
 
 TEST(JoinPath, PutsExactlyOneSeparatorBetween) {
@@ -51,42 +43,36 @@ class SettingsLocationTest : public ::testing::Test {
 protected:
     test::ScratchFolder folder_;
     std::u16string root_ = test::ToUtf16(folder_.path());
-    test::FakeDesktop desktop_;
 };
 
 TEST_F(SettingsLocationTest, PortableProgramKeepsItsSettingsBesideItself) {
     fs::create_directory(folder_.path() / "tools");
     const SettingsLocation location = ResolveSettingsPath(
-        Environment(root_ + u"/tools/hashwell", {{u"XDG_CONFIG_HOME", u"/nowhere"}}), desktop_);
+        Environment(root_ + u"/tools/hashwell", {{u"XDG_CONFIG_HOME", u"/nowhere"}}));
     EXPECT_EQ(location.SettingsFolder, root_ + u"/tools/Tarnvale/Hashwell/");
     EXPECT_EQ(location.SettingsFilePath, root_ + u"/tools/Tarnvale/Hashwell/Hashwell.ini");
     EXPECT_TRUE(fs::is_directory(folder_.path() / "tools/Tarnvale/Hashwell"));
-    EXPECT_TRUE(desktop_.boxes.empty());
+    EXPECT_FALSE(location.uncreatedFolder);
 }
 
 TEST_F(SettingsLocationTest, InstalledProgramUsesTheConfigurationFolder) {
     const auto program = u"/usr/bin/hashwell";
     EXPECT_EQ(ResolveSettingsPath(Environment(program, {{u"XDG_CONFIG_HOME", root_ + u"/xdg/"},
-                                                        {u"HOME", u"/nowhere"}}),
-                                  desktop_)
+                                                        {u"HOME", u"/nowhere"}}))
                   .SettingsFilePath,
               root_ + u"/xdg/Tarnvale/Hashwell/Hashwell.ini");
     // Without XDG_CONFIG_HOME it is ~/.config, made when the home folder lacks it.
-    EXPECT_EQ(
-        ResolveSettingsPath(Environment(program, {{u"HOME", root_}}), desktop_).SettingsFolder,
-        root_ + u"/.config/Tarnvale/Hashwell/");
+    EXPECT_EQ(ResolveSettingsPath(Environment(program, {{u"HOME", root_}})).SettingsFolder,
+              root_ + u"/.config/Tarnvale/Hashwell/");
     EXPECT_TRUE(fs::is_directory(folder_.path() / ".config/Tarnvale/Hashwell"));
-    EXPECT_TRUE(desktop_.boxes.empty());
 }
 
 TEST_F(SettingsLocationTest, UnsetBaseMeansTheRootWhereAnOrdinaryUserCannotCreateFolders) {
     EXPECT_TRUE(test::RunWithoutPrivileges([] {
-        test::FakeDesktop desktop;
         const SettingsLocation location =
-            ResolveSettingsPath(Environment(u"/opt/tool/hashwell", {}), desktop);
+            ResolveSettingsPath(Environment(u"/opt/tool/hashwell", {}));
         return location.SettingsFilePath == u"/Tarnvale/Hashwell/Hashwell.ini" &&
-               desktop.boxes ==
-                   std::vector{ErrorBox(u"INI Path Error", u"Unable to create folder: /Tarnvale/")};
+               location.uncreatedFolder == UncreatedFolder{u"/Tarnvale/", true};
     }));
 }
 
@@ -94,14 +80,12 @@ TEST_F(SettingsLocationTest, FileNamedLikeTheProductFolderFailsCreationThenLoadi
     fs::create_directories(folder_.path() / "app/Tarnvale");
     folder_.Write("app/Tarnvale/Hashwell", "not a folder");
     const SettingsLocation location =
-        ResolveSettingsPath(Environment(root_ + u"/app/hashwell", {}), desktop_);
+        ResolveSettingsPath(Environment(root_ + u"/app/hashwell", {}));
+    EXPECT_EQ(location.uncreatedFolder,
+              (UncreatedFolder{root_ + u"/app/Tarnvale/Hashwell", false}));
     AppSettings settings;
-    LoadSettings(location.SettingsFilePath, settings, desktop_);
+    EXPECT_EQ(LoadSettings(location.SettingsFilePath, settings), LoadOutcome::CannotCreate);
     EXPECT_EQ(settings, AppSettings{});
-    EXPECT_EQ(desktop_.boxes,
-              (std::vector{ErrorBox(u"Path Error", u"Unable to create folder: " + root_ +
-                                                       u"/app/Tarnvale/Hashwell"),
-                           ErrorBox(u"Error", u"Could not create Preferences file!")}));
 }
 
 }  // namespace

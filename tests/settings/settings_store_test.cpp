@@ -12,7 +12,6 @@
 
 #include "settings/settings_document.h"
 #include "settings/settings_store.h"
-#include "support/fake_desktop.h"
 #include "support/scratch_folder.h"
 #include "support/vector_file.h"
 
@@ -20,43 +19,34 @@ namespace hashwell::settings {
 namespace {
 
 namespace fs = std::filesystem;
-using platform::MessageBoxRequest;
-using platform::MessageIcon;
 
 const AppSettings kDefaults{u"lower", 2, 1, 0};
 
 class SettingsStore : public ::testing::Test {
 protected:
+    // The settings as loaded; how each load went is kept in `outcomes_`.
     AppSettings Load() {
         AppSettings settings;
-        LoadSettings(path_, settings, desktop_);
+        outcomes_.push_back(LoadSettings(path_, settings));
         return settings;
     }
     std::string FileBytes() const { return folder_.Read("Hashwell.ini"); }
 
     test::ScratchFolder folder_;
     std::u16string path_ = folder_.PathOf("Hashwell.ini");
-    test::FakeDesktop desktop_;
+    std::vector<LoadOutcome> outcomes_;
 };
-
-MessageBoxRequest ErrorBox(std::u16string text) {
-    return {u"Error", std::move(text), MessageIcon::Error, platform::MessageButtons::Ok};
-}
 
 TEST_F(SettingsStore, FirstRunWritesTheDefaultFileAndTheNoticeComesOnlyOnce) {
     EXPECT_EQ(Load(), kDefaults);
     EXPECT_EQ(FileBytes(), test::ReadTestData("settings/first_run.ini"));
-    ASSERT_EQ(desktop_.boxes.size(), 1u);
-    EXPECT_EQ(desktop_.boxes[0].title, u"Notice");
-    EXPECT_EQ(desktop_.boxes[0].icon, MessageIcon::Information);
-
     EXPECT_EQ(Load(), kDefaults);
-    EXPECT_EQ(desktop_.boxes.size(), 1u);
     EXPECT_EQ(FileBytes(), test::ReadTestData("settings/first_run.ini"));
+    EXPECT_EQ(outcomes_, (std::vector{LoadOutcome::CreatedWithDefaults, LoadOutcome::Loaded}));
 }
 
 TEST_F(SettingsStore, SavingTheSameValuesDropsTheEmptyLinesBetweenGroups) {
-    SaveSettings(path_, Load(), desktop_);
+    EXPECT_EQ(SaveSettings(path_, Load()), SaveOutcome::Saved);
     EXPECT_EQ(FileBytes(), test::ReadTestData("settings/resaved.ini"));
 }
 
@@ -64,11 +54,10 @@ TEST_F(SettingsStore, ForeignFileIsReadIgnoringCaseAndSavedWithTheMarkAndMissing
     folder_.Write("Hashwell.ini", "[conversion case]\ncase=UPPER\n[skins]\nskin = 3 \n");
     const AppSettings loaded = Load();
     EXPECT_EQ(loaded, (AppSettings{u"UPPER", 2, 3, 0}));
-    SaveSettings(path_, loaded, desktop_);
+    EXPECT_EQ(SaveSettings(path_, loaded), SaveOutcome::Saved);
     EXPECT_EQ(FileBytes(),
               "\xEF\xBB\xBF\r\n[conversion case]\r\nCase = UPPER\r\n[skins]\r\nSkin = 3\r\n"
               "[Data Format]\r\nFormat = 2\r\n[Drag and Drop]\r\nMainOnTop = No\r\n");
-    EXPECT_TRUE(desktop_.boxes.empty());
 }
 
 TEST_F(SettingsStore, ValuesAreTakenAsStoredWithoutValidation) {
@@ -92,13 +81,13 @@ TEST_F(SettingsStore, ValuesAreTakenAsStoredWithoutValidation) {
     for (const Case& c : cases) {
         folder_.Write("Hashwell.ini", c.line);
         EXPECT_EQ(Load(), c.expected) << c.line;
+        EXPECT_EQ(outcomes_.back(), LoadOutcome::Loaded);
     }
-    EXPECT_TRUE(desktop_.boxes.empty());
 }
 
 TEST_F(SettingsStore, Latin1ByteIsWrittenBackAsUtf8) {
     folder_.Write("Hashwell.ini", "; caf\xE9\n");
-    SaveSettings(path_, kDefaults, desktop_);
+    SaveSettings(path_, kDefaults);
     EXPECT_TRUE(FileBytes().starts_with("\xEF\xBB\xBF\r\n; caf\xC3\xA9\r\n"));
 }
 
@@ -107,9 +96,9 @@ TEST_F(SettingsStore, ReadOnlyFileLoadsAndASaveLeavesItUntouchedSilently) {
     const std::string before = FileBytes();
     fs::permissions(folder_.path() / "Hashwell.ini", fs::perms::owner_read | fs::perms::group_read);
     EXPECT_EQ(Load(), kDefaults);
-    SaveSettings(path_, {u"UPPER", 25, 3, 1}, desktop_);
+    // Left as the user made it, which counts as saved: nothing is said.
+    EXPECT_EQ(SaveSettings(path_, {u"UPPER", 25, 3, 1}), SaveOutcome::Saved);
     EXPECT_EQ(FileBytes(), before);
-    EXPECT_EQ(desktop_.boxes.size(), 1u) << "only the first run's notice";
 }
 
 TEST_F(SettingsStore, WriteErrorDuringASaveKeepsTheOldFileAndSaysSo) {
@@ -120,10 +109,7 @@ TEST_F(SettingsStore, WriteErrorDuringASaveKeepsTheOldFileAndSaysSo) {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{100, 100};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        test::FakeDesktop desktop;
-        SaveSettings(path_, {u"UPPER", 25, 3, 1}, desktop);
-        return desktop.boxes.size() == 1 &&
-               desktop.boxes[0] == ErrorBox(u"Could not save Preferences file!");
+        return SaveSettings(path_, {u"UPPER", 25, 3, 1}) == SaveOutcome::CannotSave;
     }));
     EXPECT_EQ(FileBytes(), before);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1)
@@ -134,11 +120,11 @@ TEST_F(SettingsStore, SaveWritesThroughASymbolicLinkAndKeepsPermissions) {
     fs::create_directory(folder_.path() / "real");
     const fs::path target = folder_.path() / "real" / "target.ini";
     AppSettings ignored;
-    LoadSettings(test::ToUtf16(target), ignored, desktop_);
+    LoadSettings(test::ToUtf16(target), ignored);
     fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     fs::create_symlink(target, folder_.path() / "Hashwell.ini");
 
-    SaveSettings(path_, {u"UPPER", 24, 2, 1}, desktop_);
+    EXPECT_EQ(SaveSettings(path_, {u"UPPER", 24, 2, 1}), SaveOutcome::Saved);
     EXPECT_TRUE(fs::is_symlink(folder_.path() / "Hashwell.ini"));
     EXPECT_EQ(fs::status(target).permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -156,7 +142,7 @@ TEST_F(SettingsStore, FileLargerThanAnySettingsFileIsRefusedAndOneAtTheLimitLoad
     EXPECT_EQ(Load(), (AppSettings{u"lower", 2, 3, 0}));
     folder_.Write("Hashwell.ini", lines + "a");
     EXPECT_EQ(Load(), AppSettings{});
-    EXPECT_EQ(desktop_.boxes, std::vector{ErrorBox(u"Could not open Preferences file!")});
+    EXPECT_EQ(outcomes_.back(), LoadOutcome::CannotOpen);
 }
 
 #if !defined(__SANITIZE_ADDRESS__)  // the sanitizer's shadow memory needs more address space
@@ -174,11 +160,9 @@ TEST_F(SettingsStore, MemoryRunningOutWhileLoadingIsReportedNotACrash) {
         const rlim_t limit = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (8 << 20);
         const rlimit space{limit, limit};
         ::setrlimit(RLIMIT_AS, &space);
-        test::FakeDesktop desktop;
         AppSettings settings;
-        LoadSettings(path_, settings, desktop);
-        return settings == AppSettings{} &&
-               desktop.boxes == std::vector{ErrorBox(u"Could not open Preferences file!")};
+        return LoadSettings(path_, settings) == LoadOutcome::CannotOpen &&
+               settings == AppSettings{};
     }));
 }
 #endif
@@ -190,11 +174,10 @@ TEST_F(SettingsStore, FileInAFolderTheUserMayNotWriteIsSavedInPlace) {
                                         fs::perms::group_read | fs::perms::group_exec |
                                         fs::perms::others_read | fs::perms::others_exec);
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        test::FakeDesktop desktop;
-        SaveSettings(path_, {u"UPPER", 25, 3, 1}, desktop);
         AppSettings loaded;
-        LoadSettings(path_, loaded, desktop);
-        return desktop.boxes.empty() && loaded == AppSettings{u"UPPER", 25, 3, 1};
+        return SaveSettings(path_, {u"UPPER", 25, 3, 1}) == SaveOutcome::Saved &&
+               LoadSettings(path_, loaded) == LoadOutcome::Loaded &&
+               loaded == AppSettings{u"UPPER", 25, 3, 1};
     }));
     fs::permissions(folder_.path(), fs::perms::owner_write, fs::perm_options::add);
 }
@@ -203,7 +186,7 @@ TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
     Load();
     const fs::path file = folder_.path() / "Hashwell.ini";
     fs::create_hard_link(file, folder_.path() / "other-name.ini");
-    SaveSettings(path_, {u"UPPER", 25, 3, 1}, desktop_);
+    EXPECT_EQ(SaveSettings(path_, {u"UPPER", 25, 3, 1}), SaveOutcome::Saved);
     EXPECT_EQ(folder_.Read("other-name.ini"), FileBytes());
     EXPECT_EQ(fs::hard_link_count(file), 2u);
     fs::remove(folder_.path() / "other-name.ini");
@@ -220,9 +203,7 @@ TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                               fs::perms::group_write | fs::perms::others_read);
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        test::FakeDesktop desktop;
-        SaveSettings(path_, {u"lower", 24, 2, 0}, desktop);
-        return desktop.boxes.empty();
+        return SaveSettings(path_, {u"lower", 24, 2, 0}) == SaveOutcome::Saved;
     }));
     struct stat status {};
     ASSERT_EQ(::stat(file.c_str(), &status), 0);
@@ -242,12 +223,11 @@ TEST_F(SettingsStore, TemporaryFileOfAnInterruptedSaveIsGoneAtTheNextStart) {
 }
 
 TEST_F(SettingsStore, MissingOrUnopenableFileIsReportedAndNotCreatedBySave) {
-    SaveSettings(path_, kDefaults, desktop_);
+    EXPECT_EQ(SaveSettings(path_, kDefaults), SaveOutcome::CannotOpen);
     EXPECT_FALSE(fs::exists(folder_.path() / "Hashwell.ini"));
     fs::create_directory(folder_.path() / "Hashwell.ini");
     EXPECT_EQ(Load(), AppSettings{});
-    EXPECT_EQ(desktop_.boxes, (std::vector{ErrorBox(u"Could not open Preferences file!"),
-                                           ErrorBox(u"Could not open Preferences file!")}));
+    EXPECT_EQ(outcomes_, std::vector{LoadOutcome::CannotOpen});
 }
 
 }  // namespace

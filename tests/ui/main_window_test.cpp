@@ -73,9 +73,9 @@ private slots:
     void init() {
         desktop_ = std::make_unique<QtDesktop>();
         desktop_->SetEventHandler([this](const core::Event& e) { events_.push_back(e); });
-        desktop_->SetMessageBoxAnswerer([this](const platform::MessageBoxRequest& box) {
+        desktop_->SetMessageBoxAnswerer([this](const core::MessageBoxRequest& box) {
             boxes_.push_back(box);
-            return platform::MessageAnswer::Ok;
+            return core::MessageAnswer::Ok;
         });
         QVERIFY(desktop_->BuildMainWindow());
         anchors_ = {};
@@ -213,10 +213,11 @@ private slots:
         }
         desktop_->PostEvent({core::EventKind::Menu, core::MenuId::ItemCopyText,
                              core::WindowId::MainWindow, core::EventType::LeftClick});
-        desktop_->DrainEvents();
+        const std::vector<core::Event> drained = desktop_->DrainEvents();
         QVERIFY(!sha2->isChecked());
         QVERIFY(events_.empty());
-        QCOMPARE(desktop_->LastObjectId(), core::MenuId::ItemCopyText);
+        QCOMPARE(drained.size(), std::size_t{1});
+        QCOMPARE(drained[0].objectId, core::MenuId::ItemCopyText);
     }
 
     void repaintingWhileBusyDrawsTheWindowButActsOnNoClick() {
@@ -252,8 +253,9 @@ private slots:
         QVERIFY(empty.open(QIODevice::WriteOnly));
         empty.close();
         const core::Size client = desktop_->ClientSize(core::WindowId::MainWindow);
-        QCOMPARE(core::FileListRun(*desktop_, client.width, u"UPPER", core::kFileListColumns,
-                                   empty.fileName().toStdU16String()),
+        core::EventRecord events;
+        QCOMPARE(core::FileListRun(*desktop_, events, client.width, u"UPPER",
+                                   core::kFileListColumns, {empty.fileName().toStdU16String()}),
                  1);
         auto* grid = qobject_cast<QTableWidget*>(desktop_->Control(core::ControlId::FileGrid));
         QCOMPARE(grid->columnCount(), 6);
@@ -285,7 +287,7 @@ private:
     std::unique_ptr<QtDesktop> desktop_;
     core::ControlAnchors anchors_;
     std::vector<core::Event> events_;
-    std::vector<platform::MessageBoxRequest> boxes_;
+    std::vector<core::MessageBoxRequest> boxes_;
 };
 
 }  // namespace hashwell::ui

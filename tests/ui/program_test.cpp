@@ -30,7 +30,7 @@ private:
     // loop, also when a check in `act` failed.
     void RunProgram(const std::function<void()>& act) {
         desktop_->SetMessageBoxAnswerer(
-            [](const platform::MessageBoxRequest&) { return platform::MessageAnswer::Ok; });
+            [](const core::MessageBoxRequest&) { return core::MessageAnswer::Ok; });
         const settings::SettingsEnvironment environment{
             QDir(folder_.path()).filePath(QStringLiteral("hashwell")).toStdU16String(),
             [](std::u16string_view) { return std::nullopt; }};

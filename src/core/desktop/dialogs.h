@@ -1,0 +1,24 @@
+#pragma once
+
+// The modal boxes and dialogs the program shows over its windows.
+
+#include <vector>
+
+#include "core/desktop/message_box.h"
+#include "core/desktop/types.h"
+#include "platform/platform.h"
+
+namespace hashwell::core {
+
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // Shows the box and waits for the user's answer.
+    virtual MessageAnswer ShowMessageBox(const MessageBoxRequest& box) = 0;
+    // Shows a modal Open dialog owned by the program's foreground window; the chosen files'
+    // full paths, or nothing when the user cancels.
+    virtual std::vector<platform::Path> ShowOpenDialog(const OpenDialogRequest& request) = 0;
+};
+
+}  // namespace hashwell::core

@@ -1,0 +1,33 @@
+#pragma once
+
+// The program's windows, addressed by their ids: building, showing and hiding them, their
+// size, colour and place among the other windows of the desktop.
+
+#include <functional>
+
+#include "core/desktop/types.h"
+
+namespace hashwell::core {
+
+class Windows {
+public:
+    virtual ~Windows() = default;
+
+    // Builds the main window with its menus and controls, hidden; false when it cannot be
+    // created.
+    virtual bool BuildMainWindow() = 0;
+    // Shows a built window and brings it to the front. The window system may give it another
+    // size as it appears; the resize handler hears of it.
+    virtual void ShowWindow(int windowId) = 0;
+    virtual void HideWindow(int windowId) = 0;
+    virtual void CloseWindow(int windowId) = 0;  // for good, at shut-down
+
+    // Where the size changes of every window go.
+    virtual void SetResizeHandler(std::function<void(int windowId)> handler) = 0;
+    virtual Size ClientSize(int windowId) = 0;  // the inner area below the menu bar
+    virtual bool IsForegroundWindow(int windowId) = 0;
+    virtual void SetWindowBackground(int windowId, const WindowColour& colour) = 0;
+    virtual void SetWindowTopMost(int windowId, bool topMost) = 0;
+};
+
+}  // namespace hashwell::core

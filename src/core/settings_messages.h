@@ -1,0 +1,17 @@
+#pragma once
+
+// The boxes that tell the user how finding and loading the settings went.
+
+#include "core/desktop/dialogs.h"
+#include "settings/settings_location.h"
+#include "settings/settings_store.h"
+
+namespace hashwell::core {
+
+// "Path Error" or "INI Path Error" for a settings folder that could not be created.
+void ReportSettingsFolder(Dialogs& dialogs, const settings::SettingsLocation& location);
+
+// The first run's notice, or the error of a file that could not be created or opened.
+void ReportSettingsLoad(Dialogs& dialogs, settings::LoadOutcome outcome);
+
+}  // namespace hashwell::core

@@ -1,0 +1,156 @@
+#include "ui/qt_controls.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <algorithm>
+
+#include "ui/qt_text.h"
+
+namespace hashwell::ui {
+
+std::u16string QtControls::ControlText(int controlId) {
+    QWidget* control = windows_.Control(controlId);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        return BoxText(*box->document());
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return button->text().toStdU16String();
+    }
+    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        return frame->title().toStdU16String();
+    }
+    return {};
+}
+
+void QtControls::SetControlText(int controlId, std::u16string_view text) {
+    QWidget* control = windows_.Control(controlId);
+    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
+        const QSignalBlocker quiet(box);  // the user did not edit it
+        box->setPlainText(ToQString(text));
+    } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        button->setText(ToQString(text));
+    } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
+        frame->setTitle(ToQString(text));
+    }
+}
+
+bool QtControls::IsChecked(int controlId) {
+    auto* button = qobject_cast<QAbstractButton*>(windows_.Control(controlId));
+    return button != nullptr && button->isChecked();
+}
+
+void QtControls::SetChecked(int controlId, bool checked) {
+    if (auto* button = qobject_cast<QAbstractButton*>(windows_.Control(controlId))) {
+        button->setChecked(checked);
+    }
+}
+
+void QtControls::SetControlEnabled(int controlId, bool enabled) {
+    if (QWidget* control = windows_.Control(controlId)) {
+        control->setEnabled(enabled);
+    }
+}
+
+void QtControls::SetControlVisible(int controlId, bool visible) {
+    if (QWidget* control = windows_.Control(controlId)) {
+        control->setVisible(visible);
+    }
+}
+
+core::Rect QtControls::ControlGeometry(int controlId) {
+    const QWidget* control = windows_.Control(controlId);
+    if (control == nullptr) {
+        return {};
+    }
+    const QRect place = control->geometry();
+    return {place.x(), place.y(), place.width(), place.height()};
+}
+
+void QtControls::SetControlGeometry(int controlId, const core::Rect& geometry) {
+    if (QWidget* control = windows_.Control(controlId)) {
+        control->setGeometry(geometry.x, geometry.y, geometry.width, geometry.height);
+    }
+}
+
+int QtControls::FocusedControl() {
+    return FocusedControlId();
+}
+
+void QtControls::SetFocus(int controlId) {
+    if (QWidget* control = windows_.Control(controlId)) {
+        control->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+int QtControls::ShownTab() {
+    const QTabWidget* tabs = windows_.Tabs();
+    return tabs != nullptr ? tabs->currentIndex() : -1;
+}
+
+void QtControls::ShowTab(int index) {
+    if (QTabWidget* tabs = windows_.Tabs()) {
+        const QSignalBlocker quiet(tabs);  // the user did not change the tab
+        tabs->setCurrentIndex(index);
+    }
+}
+
+void QtControls::ClearGridRows(int gridId) {
+    if (auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId))) {
+        grid->setRowCount(0);
+    }
+}
+
+void QtControls::RemoveGridColumn(int gridId, int index) {
+    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
+    if (grid != nullptr && index >= 0 && index < grid->columnCount()) {
+        grid->removeColumn(index);
+    }
+}
+
+void QtControls::InsertGridColumn(int gridId, int index, std::u16string_view title, int width) {
+    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
+    if (grid == nullptr) {
+        return;
+    }
+    index = std::clamp(index, 0, grid->columnCount());
+    grid->insertColumn(index);
+    grid->setHorizontalHeaderItem(index, new QTableWidgetItem(ToQString(title)));
+    grid->setColumnWidth(index, width);
+}
+
+void QtControls::AppendGridRow(int gridId, const std::vector<std::u16string>& cells) {
+    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
+    if (grid == nullptr) {
+        return;
+    }
+    const int row = grid->rowCount();
+    grid->insertRow(row);
+    const int columns = std::min(grid->columnCount(), static_cast<int>(cells.size()));
+    for (int column = 0; column < columns; ++column) {
+        grid->setItem(row, column, new QTableWidgetItem(ToQString(cells[column])));
+    }
+}
+
+int QtControls::GridRowCount(int gridId) {
+    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
+    return grid != nullptr ? grid->rowCount() : 0;
+}
+
+void QtControls::SetProgress(int barId, int value) {
+    if (auto* bar = qobject_cast<QProgressBar*>(windows_.Control(barId))) {
+        bar->setValue(value);
+        bar->repaint();  // the run holds the event loop, so paint now
+    }
+}
+
+void QtControls::SetMenuItemEnabled(int itemId, bool enabled) {
+    if (QAction* item = windows_.MenuItem(itemId)) {
+        item->setEnabled(enabled);
+    }
+}
+
+}  // namespace hashwell::ui
