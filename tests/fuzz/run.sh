@@ -5,16 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 seconds=${1:-60}
 
-for package in clang libclang-rt-14-dev cmake ninja-build; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        sudo=""
-        [ "$(id -u)" -ne 0 ] && sudo="sudo"
-        $sudo apt-get update
-        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends \
-            clang libclang-rt-14-dev cmake ninja-build
-        break
-    fi
-done
+scripts/setup-debian.sh clang libclang-rt-14-dev
 
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DHASHWELL_FUZZ=ON -DHASHWELL_BUILD_UI=OFF -DHASHWELL_BUILD_TESTS=OFF -DHASHWELL_BUILD_BENCH=OFF
