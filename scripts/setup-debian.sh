@@ -9,6 +9,7 @@ packages=(
     fonts-liberation  # Liberation Sans Narrow stands in for "Arial Narrow"
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev zlib1g-dev  # test oracles only
+    python3                # its csv module reads back the exported files in a test
     "$@"
 )
 

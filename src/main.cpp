@@ -3,11 +3,13 @@
 #include <QApplication>
 
 #include "core/startup.h"
+#include "platform/platform.h"
 #include "settings/settings_location.h"
 #include "ui/command_line.h"
 #include "ui/qt_desktop.h"
 
 int main(int argc, char* argv[]) {
+    hashwell::platform::PrepareProcess();
     hashwell::ui::CommandLine commandLine(argc, argv);
     QApplication application(commandLine.QtArgc(), commandLine.QtArgv());
     hashwell::ui::QtDesktop desktop;

@@ -2,9 +2,9 @@
 
 #include "core/bit_sizes.h"
 #include "core/calculate.h"
+#include "core/export_list.h"
 #include "core/file_opening.h"
 #include "core/ids.h"
-#include "core/message_boxes.h"
 #include "core/tab_state.h"
 
 namespace hashwell::core {
@@ -22,14 +22,6 @@ void HandleCloseWindow(Desktop& desktop, AppState& state, int windowId) {
     }
 }
 
-void ExportCommand(Desktop& desktop) {
-    if (desktop.GridRowCount(FileGrid) == 0) {
-        ShowError(desktop, u"No Data", u"There is nothing to export!");
-        return;
-    }
-    // Writing the grid to a CSV or TSV file plugs in here.
-}
-
 void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
     switch (itemId) {
         case MenuOpen:
@@ -42,10 +34,12 @@ void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
             state.quitRequested = true;
             break;
         case MenuExportCsv:
-        case MenuExportTsv:
         case ItemExportCsv:
+            ExportCommand(desktop, state.settings.Format, ExportKind::Csv);
+            break;
+        case MenuExportTsv:
         case ItemExportTsv:
-            ExportCommand(desktop);
+            ExportCommand(desktop, state.settings.Format, ExportKind::Tsv);
             break;
         // Still to come, each with its own window or service: Preferences (MenuPreferences),
         // copying the code (MenuCopyHash, ItemCopyCodes), the help viewer (MenuContents,
@@ -152,8 +146,11 @@ void HandleControl(Desktop& desktop, AppState& state, const Event& event) {
         case CheckBits512:
             HandleBitSizeBox(desktop, state, event.objectId);
             break;
-        // Still to come: Copy Hash (ButtonCopyHash), the export menu (ButtonExportList), the
-        // help viewer (ButtonHelp) and the controls of the About and Preferences windows.
+        case ButtonExportList:
+            desktop.ShowPopupMenu(MenuId::PopupExport);  // its items come as menu events
+            break;
+        // Still to come: Copy Hash (ButtonCopyHash), the help viewer (ButtonHelp) and the
+        // controls of the About and Preferences windows.
         default:
             break;
     }

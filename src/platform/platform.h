@@ -105,17 +105,22 @@ std::optional<std::string> ReadFileBytes(const Path& path, std::size_t maxSize);
 bool IsWritableFile(const Path& path);
 // Creates an empty file, emptying one that exists. False when it cannot be created.
 bool CreateEmptyFile(const Path& path);
-// Replaces the content of the file. Where the file stays the same file that way, it is replaced
-// as a whole or not at all: the bytes go to a temporary file in the same folder, are flushed to
-// the disk, and only then take the old file's place, with its permissions. Where a new file
-// would not be the same file (the folder takes no new file, the file has other names as hard
-// links, or it belongs to another user), the file is rewritten in place. A symbolic link is
-// followed and its target changed. False when any step fails; a replace then leaves the old
-// file unchanged.
-bool ReplaceFileContent(const Path& path, std::string_view bytes);
+// Replaces the content of the file, or creates it. Where the file stays the same file that way,
+// it is replaced as a whole or not at all: the bytes go to a temporary file in the same folder,
+// are flushed to the disk, and only then take the old file's place, with its permissions, so a
+// failure leaves the old file as it was and no partial file behind. Where a new file would not
+// be the same file (the folder takes no new file, the file has other names as hard links, or it
+// belongs to another user), the file is rewritten in place. A symbolic link is followed and its
+// target changed. A file the user may not write is left alone. False when any step fails, with
+// the system's reason in `reason` when given.
+bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string* reason = nullptr);
 // Removes what an interrupted ReplaceFileContent of `path` may have left beside the file: the
 // temporary files of saves that never finished.
 void RemoveInterruptedSaves(const Path& path);
+
+// Sets the process up the way the program expects: a write past a file-size limit fails (and is
+// reported) rather than ending the process.
+void PrepareProcess();
 
 // The program's parameters, without the program's own name, as program text: losslessly
 // decoded from `argv` on POSIX systems (names that are not UTF-8 included), from the

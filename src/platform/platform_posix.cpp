@@ -9,7 +9,9 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -94,15 +96,27 @@ bool ReplacingKeepsIdentity(const struct stat& old) {
     return old.st_nlink == 1 && (::geteuid() == 0 || old.st_uid == ::geteuid());
 }
 
+// Puts the reason of the system's last failure where the caller wants it; always false.
+bool Failed(std::u16string* reason, int error) {
+    if (reason != nullptr) {
+        *reason = DecodeNativeBytes(std::strerror(error));
+    }
+    return false;
+}
+
 // Writes the bytes over the file itself, from its start, and cuts it to their length.
-bool RewriteInPlace(const std::string& target, std::string_view bytes) {
+bool RewriteInPlace(const std::string& target, std::string_view bytes, std::u16string* reason) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
-        return false;
+        return Failed(reason, errno);
     }
-    bool written = WriteAll(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0;
-    written = written && ::fsync(fd) == 0;
-    return ::close(fd) == 0 && written;
+    const bool written = WriteAll(fd, bytes) &&
+                         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+    const int error = errno;
+    if (::close(fd) != 0) {
+        return Failed(reason, errno);
+    }
+    return written || Failed(reason, error);
 }
 
 // The temporary file takes the old file's owner, group and permissions; false when it cannot
@@ -275,30 +289,41 @@ bool CreateEmptyFile(const Path& path) {
     return ::close(fd) == 0;
 }
 
-bool ReplaceFileContent(const Path& path, std::string_view bytes) {
+bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string* reason) {
     const std::string target = ResolvedTarget(NativePath(path));
     struct stat old {};
     const bool existed = ::stat(target.c_str(), &old) == 0;
+    if (existed && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        return Failed(reason, errno);  // a new file must not take the place of one kept from us
+    }
     if (existed && !ReplacingKeepsIdentity(old)) {
-        return RewriteInPlace(target, bytes);
+        return RewriteInPlace(target, bytes, reason);
     }
     const std::string folder = FolderOf(target);
     std::string temporary = folder + std::string(kSavePrefix) + std::string(kSaveSuffix);
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0) {
-        // A folder the user may not write: the file itself may still be written.
-        return existed && RewriteInPlace(target, bytes);
+        // A folder the user may not write: an existing file itself may still be written.
+        return existed ? RewriteInPlace(target, bytes, reason) : Failed(reason, errno);
     }
     if (existed && !TakeIdentity(fd, old)) {
         ::close(fd);
         ::unlink(temporary.c_str());
-        return RewriteInPlace(target, bytes);
+        return RewriteInPlace(target, bytes, reason);
     }
     bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written || ::rename(temporary.c_str(), target.c_str()) != 0) {
+    int error = errno;
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
         ::unlink(temporary.c_str());
-        return false;
+        return Failed(reason, error);
     }
     SyncFolder(folder);
     return true;
@@ -320,6 +345,12 @@ void RemoveInterruptedSaves(const Path& path) {
         }
     }
     ::closedir(listing);
+}
+
+void PrepareProcess() {
+    // Going past a file-size limit then fails the write, which is reported, instead of ending
+    // the program.
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 std::vector<std::u16string> ProgramParameters(int argc, char** argv) {

@@ -1,7 +1,8 @@
 #define WIN32_LEAN_AND_MEAN
 #define NOMINMAX
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
 
 #include <algorithm>
 #include <utility>
@@ -78,15 +79,37 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+// Puts the system's words for `error` where the caller wants them; always false.
+bool Failed(std::u16string* reason, DWORD error) {
+    if (reason != nullptr) {
+        wchar_t* text = nullptr;
+        const DWORD length =
+            ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        reason->assign(reinterpret_cast<const char16_t*>(text), length);
+        while (!reason->empty() &&
+               (reason->back() == u'\n' || reason->back() == u'\r' || reason->back() == u'.')) {
+            reason->pop_back();
+        }
+        ::LocalFree(text);
+    }
+    return false;
+}
+
 // Writes the bytes over the file itself, from its start, and cuts it to their length.
-bool RewriteInPlace(const Path& target, std::string_view bytes) {
+bool RewriteInPlace(const Path& target, std::string_view bytes, std::u16string* reason) {
     HANDLE file = ::CreateFileW(Wide(target), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
-        return false;
+        return Failed(reason, ::GetLastError());
     }
     const bool written = WriteAll(file, bytes) && ::SetEndOfFile(file) && ::FlushFileBuffers(file);
-    return ::CloseHandle(file) && written;
+    const DWORD error = ::GetLastError();
+    if (!::CloseHandle(file)) {
+        return Failed(reason, ::GetLastError());
+    }
+    return written || Failed(reason, error);
 }
 
 // The number of names (hard links) the file has; 0 when it cannot be told.
@@ -317,29 +340,39 @@ bool CreateEmptyFile(const Path& path) {
     return true;
 }
 
-bool ReplaceFileContent(const Path& path, std::string_view bytes) {
+bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string* reason) {
     const Path target = ResolvedTarget(path);
     const bool existed = PathExists(target);
+    if (existed && !IsWritableFile(target)) {
+        return Failed(reason, ERROR_ACCESS_DENIED);  // a new file must not take its place
+    }
     // A file with other names would lose them to a new file: it is rewritten where it is.
     if (existed && LinkCount(target) > 1) {
-        return RewriteInPlace(target, bytes);
+        return RewriteInPlace(target, bytes, reason);
     }
     Path temporary;
     HANDLE file = CreateSaveFile(FolderOf(target), temporary);
     if (file == INVALID_HANDLE_VALUE) {
-        // A folder the user may not write: the file itself may still be written.
-        return existed && RewriteInPlace(target, bytes);
+        // A folder the user may not write: an existing file itself may still be written.
+        const DWORD error = ::GetLastError();
+        return existed ? RewriteInPlace(target, bytes, reason) : Failed(reason, error);
     }
     bool ok = WriteAll(file, bytes) && ::FlushFileBuffers(file);
-    ok = ::CloseHandle(file) && ok;
+    DWORD error = ok ? ERROR_SUCCESS : ::GetLastError();
+    if (!::CloseHandle(file) && ok) {
+        ok = false;
+        error = ::GetLastError();
+    }
     // ReplaceFileW keeps the old file's attributes and security descriptor.
-    const bool replaced =
-        ok && (existed ? ::ReplaceFileW(Wide(target), Wide(temporary), nullptr,
-                                        REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
-                       : ::MoveFileExW(Wide(temporary), Wide(target), MOVEFILE_WRITE_THROUGH));
-    if (!replaced) {
+    if (ok && !(existed ? ::ReplaceFileW(Wide(target), Wide(temporary), nullptr,
+                                         REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)
+                        : ::MoveFileExW(Wide(temporary), Wide(target), MOVEFILE_WRITE_THROUGH))) {
+        ok = false;
+        error = ::GetLastError();
+    }
+    if (!ok) {
         ::DeleteFileW(Wide(temporary));
-        return false;
+        return Failed(reason, error);
     }
     return true;
 }
@@ -360,6 +393,10 @@ void RemoveInterruptedSaves(const Path& path) {
         }
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);
+}
+
+void PrepareProcess() {
+    // Windows has no signal for a file-size limit: a failed write is reported as it is.
 }
 
 std::vector<std::u16string> ProgramParameters(int, char**) {

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -125,6 +126,22 @@ void BuildMenuBar(QMainWindow& window, WindowWidgets& parts) {
     }
 }
 
+// The context menus, built once and shown by the commands; their items are the window's.
+void BuildPopupMenus(QMainWindow& window, WindowWidgets& parts) {
+    for (const PopupItemLayout& item : PopupMenuItems()) {
+        QMenu*& menu = parts.popupMenus[item.menuId];
+        if (menu == nullptr) {
+            menu = new QMenu(&window);
+            menu->setObjectName(QString::fromUtf8(item.menuName));
+            menu->setProperty("hashwellId", item.menuId);
+        }
+        QAction* action = menu->addAction(QString::fromUtf8(item.text));
+        action->setObjectName(QString::fromUtf8(item.name));
+        action->setProperty("hashwellId", item.id);
+        parts.menuItems[item.id] = action;
+    }
+}
+
 }  // namespace
 
 WindowWidgets BuildMainWindowWidgets() {
@@ -133,6 +150,7 @@ WindowWidgets BuildMainWindowWidgets() {
     window->setObjectName(QStringLiteral("MainWindow"));
     window->setWindowTitle(QStringLiteral("Hashwell"));
     BuildMenuBar(*window, parts);
+    BuildPopupMenus(*window, parts);
     parts.client = new QWidget(window.get());
     window->setCentralWidget(parts.client);
     parts.window = std::move(window);

@@ -72,6 +72,23 @@ constexpr MenuItemLayout kMenuItems[] = {
     {"Help", MenuAbout, "MenuAbout", "About"},
 };
 
+// The context menus: the menu's id and name, then each item's id, name and text.
+constexpr PopupItemLayout kPopupItems[] = {
+    {PopupGrid, "PopupGrid", ItemCopyCodes, "ItemCopyCodes", "Copy Codes to Clipboard"},
+    {PopupGrid, "PopupGrid", ItemQuitGridMenu, "ItemQuitMenu", "Quit Menu"},
+    {PopupTextInput, "PopupTextInput", ItemCopyText, "ItemCopyText", "Copy Text to Clipboard"},
+    {PopupTextInput, "PopupTextInput", ItemPasteText, "ItemPasteText", "Paste from Clipboard"},
+    {PopupTextInput, "PopupTextInput", ItemQuitTextMenu, "ItemQuitMenu", "Quit Menu"},
+    {PopupHashCode, "PopupHashCode", ItemCopyCode, "ItemCopyCode", "Copy Code to Clipboard"},
+    {PopupHashCode, "PopupHashCode", ItemQuitCodeMenu, "ItemQuitMenu", "Quit Menu"},
+    {PopupFileName, "PopupFileName", ItemCopyFileName, "ItemCopyFileName",
+     "Copy File Name to Clipboard"},
+    {PopupFileName, "PopupFileName", ItemQuitFileNameMenu, "ItemQuitMenu", "Quit Menu"},
+    {PopupExport, "PopupExport", ItemExportCsv, "ItemExportCsv", "Export to CSV"},
+    {PopupExport, "PopupExport", ItemExportTsv, "ItemExportTsv", "Export to TSV"},
+    {PopupExport, "PopupExport", ItemQuitExportMenu, "ItemQuitMenu", "Quit Menu"},
+};
+
 }  // namespace
 
 std::span<const ControlLayout> MainWindowControls() {
@@ -79,6 +96,10 @@ std::span<const ControlLayout> MainWindowControls() {
 }
 std::span<const MenuItemLayout> MainMenuItems() {
     return kMenuItems;
+}
+
+std::span<const PopupItemLayout> PopupMenuItems() {
+    return kPopupItems;
 }
 
 }  // namespace hashwell::ui

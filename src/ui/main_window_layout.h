@@ -43,6 +43,17 @@ struct MenuItemLayout {
 
 std::span<const MenuItemLayout> MainMenuItems();
 
+// The context menus and their items, in order.
+struct PopupItemLayout {
+    int menuId;
+    const char* menuName;
+    int id;
+    const char* name;
+    const char* text;
+};
+
+std::span<const PopupItemLayout> PopupMenuItems();
+
 inline constexpr int kMainClientWidth = 598;
 inline constexpr int kMainClientHeight = 499;  // the menu bar included
 

@@ -140,6 +140,23 @@ int QtControls::GridRowCount(int gridId) {
     return grid != nullptr ? grid->rowCount() : 0;
 }
 
+int QtControls::GridColumnCount(int gridId) {
+    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
+    return grid != nullptr ? grid->columnCount() : 0;
+}
+
+std::u16string QtControls::GridColumnTitle(int gridId, int column) {
+    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
+    const QTableWidgetItem* title = grid != nullptr ? grid->horizontalHeaderItem(column) : nullptr;
+    return title != nullptr ? title->text().toStdU16String() : std::u16string();
+}
+
+std::u16string QtControls::GridCellText(int gridId, int row, int column) {
+    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
+    const QTableWidgetItem* cell = grid != nullptr ? grid->item(row, column) : nullptr;
+    return cell != nullptr ? cell->text().toStdU16String() : std::u16string();
+}
+
 void QtControls::SetProgress(int barId, int value) {
     if (auto* bar = qobject_cast<QProgressBar*>(windows_.Control(barId))) {
         bar->setValue(value);

@@ -27,6 +27,9 @@ public:
     void InsertGridColumn(int gridId, int index, std::u16string_view title, int width) override;
     void AppendGridRow(int gridId, const std::vector<std::u16string>& cells) override;
     int GridRowCount(int gridId) override;
+    int GridColumnCount(int gridId) override;
+    std::u16string GridColumnTitle(int gridId, int column) override;
+    std::u16string GridCellText(int gridId, int row, int column) override;
     void SetProgress(int barId, int value) override;
     void SetMenuItemEnabled(int itemId, bool enabled) override;
 

@@ -1,11 +1,13 @@
 #include "ui/qt_dialogs.h"
 
 #include <QApplication>
+#include <QCursor>
+#include <QMenu>
 #include <QMessageBox>
 #include <QWindow>
 
 #include "core/ids.h"
-#include "ui/open_dialog.h"
+#include "ui/file_dialogs.h"
 #include "ui/qt_text.h"
 
 namespace hashwell::ui {
@@ -46,10 +48,10 @@ core::MessageAnswer QtDialogs::ShowMessageBox(const core::MessageBoxRequest& box
     return answer == QMessageBox::Yes ? core::MessageAnswer::Yes : core::MessageAnswer::No;
 }
 
-std::vector<platform::Path> QtDialogs::ShowOpenDialog(const core::OpenDialogRequest& request) {
+template <class Run>
+auto QtDialogs::OverOwner(Run run) const {
     // Modal, so the program's other windows are disabled meanwhile.
     QWidget* owner = Owner();
-    // A window kept on top could hide the dialog; it lets the dialog above it meanwhile.
     QWindow* onTop = owner != nullptr && owner->windowHandle() != nullptr &&
                              owner->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint)
                          ? owner->windowHandle()
@@ -57,11 +59,28 @@ std::vector<platform::Path> QtDialogs::ShowOpenDialog(const core::OpenDialogRequ
     if (onTop != nullptr) {
         onTop->setFlag(Qt::WindowStaysOnTopHint, false);
     }
-    std::vector<platform::Path> chosen = RunOpenDialog(owner, request);
+    auto answer = run(owner);
     if (onTop != nullptr) {
         onTop->setFlag(Qt::WindowStaysOnTopHint, true);
     }
-    return chosen;
+    return answer;
+}
+
+std::vector<platform::Path> QtDialogs::ShowOpenDialog(const core::OpenDialogRequest& request) {
+    return OverOwner([&](QWidget* owner) { return RunOpenDialog(owner, request); });
+}
+
+std::optional<core::SaveDialogAnswer> QtDialogs::ShowSaveDialog(
+    const core::SaveDialogRequest& request) {
+    return OverOwner([&](QWidget* owner) { return RunSaveDialog(owner, request); });
+}
+
+void QtDialogs::ShowPopupMenu(int menuId) {
+    // The chosen item's action is triggered, which the window's translator posts as a menu
+    // event; it is handled once the command that showed the menu has returned.
+    if (QMenu* menu = windows_.PopupMenu(menuId)) {
+        menu->exec(QCursor::pos());
+    }
 }
 
 }  // namespace hashwell::ui

@@ -19,9 +19,15 @@ public:
 
     core::MessageAnswer ShowMessageBox(const core::MessageBoxRequest& box) override;
     std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
+    std::optional<core::SaveDialogAnswer> ShowSaveDialog(
+        const core::SaveDialogRequest& request) override;
+    void ShowPopupMenu(int menuId) override;
 
 private:
     QWidget* Owner() const;
+    // Runs a file dialog over the owner; a window kept on top lets the dialog above it meanwhile.
+    template <class Run>
+    auto OverOwner(Run run) const;
 
     const WindowRegistry& windows_;
     Answerer answerer_;

@@ -39,6 +39,15 @@ QAction* WindowRegistry::MenuItem(int itemId) const {
     return nullptr;
 }
 
+QMenu* WindowRegistry::PopupMenu(int menuId) const {
+    for (const auto& [id, widgets] : windows_) {
+        if (const auto found = widgets.popupMenus.find(menuId); found != widgets.popupMenus.end()) {
+            return found->second;
+        }
+    }
+    return nullptr;
+}
+
 QTabWidget* WindowRegistry::Tabs() const {
     const WindowWidgets* main = Find(core::WindowId::MainWindow);
     return main != nullptr ? main->tabs : nullptr;

@@ -5,6 +5,7 @@
 #include <map>
 #include <memory>
 
+class QMenu;
 class QTabWidget;
 
 namespace hashwell::ui {
@@ -16,7 +17,8 @@ struct WindowWidgets {
     QWidget* client = nullptr;  // the area below the menu bar: what a skin colours
     QTabWidget* tabs = nullptr;
     std::map<int, QWidget*> controls;
-    std::map<int, QAction*> menuItems;
+    std::map<int, QAction*> menuItems;  // of the menu bar and the context menus
+    std::map<int, QMenu*> popupMenus;   // the context menus
 };
 
 // The program's windows by their ids, and their controls and menu items by theirs (ids are
@@ -29,6 +31,7 @@ public:
     QWidget* Window(int windowId) const;  // nullptr when not built
     QWidget* Control(int controlId) const;
     QAction* MenuItem(int itemId) const;
+    QMenu* PopupMenu(int menuId) const;
     QTabWidget* Tabs() const;  // the main window's panel
 
 private:

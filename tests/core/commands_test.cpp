@@ -233,13 +233,25 @@ TEST_F(CommandTest, FileWhoseNameIsNotUtf8IsShownReadablyAndHashedByItsRealName)
     EXPECT_EQ(state_.fileToHash, path);
 }
 
-TEST_F(CommandTest, ExportWithAnEmptyGridSaysThereIsNothingToExport) {
+TEST_F(CommandTest, ExportButtonShowsItsMenuAndEveryExportOfAnEmptyGridSaysNoData) {
     Start();
-    ChooseMenu(MenuId::MenuExportTsv);
-    ASSERT_EQ(desktop_.boxes.size(), 1u);
-    EXPECT_EQ(desktop_.boxes[0],
-              (core::MessageBoxRequest{u"No Data", u"There is nothing to export!",
-                                       core::MessageIcon::Error, core::MessageButtons::Ok}));
+    Click(ButtonExportList);
+    EXPECT_EQ(desktop_.popupMenus, std::vector{MenuId::PopupExport});
+    const MessageBoxRequest noData{u"No Data", u"There is nothing to export!", MessageIcon::Error,
+                                   MessageButtons::Ok};
+    for (const int item : {MenuId::MenuExportCsv, MenuId::MenuExportTsv, MenuId::ItemExportCsv,
+                           MenuId::ItemExportTsv}) {
+        desktop_.boxes.clear();
+        ChooseMenu(item);
+        EXPECT_EQ(desktop_.boxes, std::vector{noData}) << item;
+    }
+    EXPECT_TRUE(desktop_.saveDialogs.empty());
+
+    // With rows, the choice asks for a file name of its kind.
+    desktop_.gridRows = {{u"/f"}};
+    ChooseMenu(MenuId::ItemExportTsv);
+    ASSERT_EQ(desktop_.saveDialogs.size(), 1u);
+    EXPECT_EQ(desktop_.saveDialogs[0].defaultName, u"MyFile.txt");
 }
 
 TEST_F(CommandTest, MouseMovementsStandForTheLastEventTakenEvenOneThrownAway) {

@@ -55,6 +55,9 @@ public:
         gridRows.push_back(cells);
     }
     int GridRowCount(int) override { return static_cast<int>(gridRows.size()); }
+    int GridColumnCount(int) override { return static_cast<int>(gridColumns.size()); }
+    std::u16string GridColumnTitle(int, int column) override;
+    std::u16string GridCellText(int, int row, int column) override;
     void SetProgress(int, int value) override;
     void SetMenuItemEnabled(int id, bool enabled) override { menuEnabled[id] = enabled; }
 

@@ -24,4 +24,15 @@ std::vector<platform::Path> ScriptedDialogs::ShowOpenDialog(
     return answer;
 }
 
+std::optional<core::SaveDialogAnswer> ScriptedDialogs::ShowSaveDialog(
+    const core::SaveDialogRequest& request) {
+    saveDialogs.push_back(request);
+    if (saveAnswers.empty()) {
+        return std::nullopt;
+    }
+    core::SaveDialogAnswer answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    return answer;
+}
+
 }  // namespace hashwell::test

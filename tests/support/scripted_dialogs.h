@@ -7,17 +7,23 @@
 
 namespace hashwell::test {
 
-// Message boxes and Open dialogs recorded and answered from a script: the next answer queued,
-// or else OK, No for a Yes/No question, and cancel for a dialog.
+// Message boxes, dialogs and context menus recorded, and answered from a script: the next
+// answer queued, or else OK, No for a Yes/No question, and cancel for a dialog.
 class ScriptedDialogs : public virtual core::Dialogs {
 public:
     core::MessageAnswer ShowMessageBox(const core::MessageBoxRequest& box) override;
     std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
+    std::optional<core::SaveDialogAnswer> ShowSaveDialog(
+        const core::SaveDialogRequest& request) override;
+    void ShowPopupMenu(int menuId) override { popupMenus.push_back(menuId); }
 
     std::vector<core::MessageBoxRequest> boxes;
     std::deque<core::MessageAnswer> answers;
     std::vector<core::OpenDialogRequest> dialogs;
     std::deque<std::vector<platform::Path>> dialogAnswers;
+    std::vector<core::SaveDialogRequest> saveDialogs;
+    std::deque<core::SaveDialogAnswer> saveAnswers;
+    std::vector<int> popupMenus;  // the context menus shown, in order
 };
 
 }  // namespace hashwell::test

@@ -6,6 +6,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -28,19 +30,30 @@ class ProgramTest : public QObject {
 private:
     // Starts the program and runs its loop with `act` inside it; the close box then ends the
     // loop, also when a check in `act` failed.
-    void RunProgram(const std::function<void()>& act) {
+    void RunProgram(const std::function<void()>& act,
+                    const std::vector<std::u16string>& parameters = {}) {
         desktop_->SetMessageBoxAnswerer(
             [](const core::MessageBoxRequest&) { return core::MessageAnswer::Ok; });
         const settings::SettingsEnvironment environment{
             QDir(folder_.path()).filePath(QStringLiteral("hashwell")).toStdU16String(),
             [](std::u16string_view) { return std::nullopt; }};
-        QVERIFY(core::StartUp(*desktop_, state_, environment, {}));
+        QVERIFY(core::StartUp(*desktop_, state_, environment, parameters));
         QTimer::singleShot(0, [&] {
             act();
             desktop_->MainWindow()->close();
         });
         core::RunEventLoop(*desktop_, state_);
         core::ShutDown(*desktop_, state_);
+    }
+    // Calls `use` with the context menu once it is up.
+    static void WhenMenuOpens(std::function<void(QMenu*)> use, int triesLeft = 200) {
+        QTimer::singleShot(10, [use = std::move(use), triesLeft] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                use(menu);
+            } else if (triesLeft > 0) {
+                WhenMenuOpens(use, triesLeft - 1);
+            }
+        });
     }
     // Calls `use` with the Open dialog once it is up.
     static void WhenDialogOpens(std::function<void(QFileDialog*)> use, int triesLeft = 200) {
@@ -149,6 +162,52 @@ private slots:
             QCOMPARE(desktop_->MainWindow()->centralWidget()->palette().color(QPalette::Window),
                      QColor(215, 215, 255));
         });
+    }
+
+    void exportButtonShowsItsMenuAndTheChoiceWritesTheFileNamedInTheSaveDialog() {
+        const QString hashed = QDir(folder_.path()).filePath(QStringLiteral("hashed.bin"));
+        QFile file(hashed);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const QString exported = QDir(folder_.path()).filePath(QStringLiteral("codes"));
+        QStringList items;
+        QString dialogTitle;
+        RunProgram(
+            [&] {
+                WhenMenuOpens([&](QMenu* menu) {
+                    for (const QAction* action : menu->actions()) {
+                        items << action->text();
+                    }
+                    WhenDialogOpens([&](QFileDialog* dialog) {
+                        dialogTitle = dialog->windowTitle();
+                        // As the user types it into the name box.
+                        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                            ->setText(exported);
+                        QMetaObject::invokeMethod(dialog, "accept");
+                    });
+                    menu->setActiveAction(menu->actions().front());
+                    QTest::keyClick(menu, Qt::Key_Return);
+                });
+                QTest::mouseClick(desktop_->Control(ButtonExportList), Qt::LeftButton);
+                QCoreApplication::processEvents();
+            },
+            {hashed.toStdU16String()});
+        QCOMPARE(items,
+                 (QStringList{QStringLiteral("Export to CSV"), QStringLiteral("Export to TSV"),
+                              QStringLiteral("Quit Menu")}));
+        QCOMPARE(dialogTitle,
+                 QStringLiteral("Please choose file name for Comma-Separated Values file"));
+        QFile written(exported + QStringLiteral(".csv"));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(
+            written.readAll(),
+            QByteArray(
+                "\"File Name\",\"CRC-32B\",\"MD5\",\"SHA-1\",\"SHA-256\",\"SHA-3-256\"\r\n\"") +
+                hashed.toUtf8() +
+                QByteArray("\",\"00000000\",\"d41d8cd98f00b204e9800998ecf8427e\",\"da39a3ee5e6b4b0d"
+                           "3255bfef95601890afd80709\",\"e3b0c44298fc1c149afbf4c8996fb92427ae41e4"
+                           "649b934ca495991b7852b855\",\"a7ffc6f8bf1ed76651c14756a061d662f580ff4de4"
+                           "3b49fa82d80a4b80f8434a\"\r\n"));
     }
 
     void pastedTextIsHashedAsItStandsInTheBoxInEachTextFormat() {

@@ -38,6 +38,9 @@ public:
     virtual void InsertGridColumn(int gridId, int index, std::u16string_view title, int width) = 0;
     virtual void AppendGridRow(int gridId, const std::vector<std::u16string>& cells) = 0;
     virtual int GridRowCount(int gridId) = 0;
+    virtual int GridColumnCount(int gridId) = 0;  // 0 when there is no such grid
+    virtual std::u16string GridColumnTitle(int gridId, int column) = 0;
+    virtual std::u16string GridCellText(int gridId, int row, int column) = 0;
 
     // The progress bar, 0 to 100.
     virtual void SetProgress(int barId, int value) = 0;

@@ -2,6 +2,7 @@
 
 // The modal boxes and dialogs the program shows over its windows.
 
+#include <optional>
 #include <vector>
 
 #include "core/desktop/message_box.h"
@@ -19,6 +20,11 @@ public:
     // Shows a modal Open dialog owned by the program's foreground window; the chosen files'
     // full paths, or nothing when the user cancels.
     virtual std::vector<platform::Path> ShowOpenDialog(const OpenDialogRequest& request) = 0;
+    // Shows a modal Save dialog the same way; nothing when the user cancels.
+    virtual std::optional<SaveDialogAnswer> ShowSaveDialog(const SaveDialogRequest& request) = 0;
+    // Shows a context menu of the main window at the mouse position. The item the user chooses
+    // arrives afterwards as a menu event with its id.
+    virtual void ShowPopupMenu(int menuId) = 0;
 };
 
 }  // namespace hashwell::core

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/platform.h"
+
 namespace hashwell::core {
 
 // Pixels, relative to the client area of the window or tab page that holds a control.
@@ -58,6 +60,25 @@ struct OpenDialogRequest {
     std::size_t selectedFilter = 0;
 
     bool operator==(const OpenDialogRequest&) const = default;
+};
+
+// The platform's standard Save dialog: it starts in the platform's default folder with the
+// first filter entry selected, accepts a name only in an existing folder, never changes the
+// program's current directory, and neither asks about overwriting nor adds an extension.
+struct SaveDialogRequest {
+    std::u16string title;
+    std::u16string defaultName;
+    std::vector<FileFilterEntry> filter;
+
+    bool operator==(const SaveDialogRequest&) const = default;
+};
+
+// The name the user gave and the filter entry chosen with it.
+struct SaveDialogAnswer {
+    platform::Path path;
+    std::size_t filterIndex = 0;
+
+    bool operator==(const SaveDialogAnswer&) const = default;
 };
 
 }  // namespace hashwell::core
