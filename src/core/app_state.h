@@ -13,6 +13,8 @@
 
 namespace hashwell::core {
 
+enum class DropType { None, Text, Files };
+
 // The one record of the running program, owned by the core for the whole run. Every handler
 // reads and writes it directly. The values are those the program has once started.
 struct AppState {
@@ -36,10 +38,10 @@ struct AppState {
     bool preferencesCreated = false;
     std::u16string aboutLinkUrl;
 
-    EventRecord events;  // the last event's id and the mouse movements since
-    int dropType = 0;
-    std::u16string droppedFiles;  // paths joined by line feeds
-    int droppedCount = 0;
+    EventRecord events;                  // the last event's id and the mouse movements since
+    DropType dropType = DropType::None;  // the kind of the last drop
+    std::u16string droppedFiles;         // its paths joined by line feeds
+    int droppedCount = 0;                // the number of its paths
 
     std::vector<std::u16string> commandLineArgs;  // double quotes removed; only the first counts
     int startWidth = 0;  // the main window's client width right after it was shown

@@ -20,8 +20,11 @@ void EnsureBitSize(Desktop& desktop, AppState& state) {
     }
 }
 
+// The box's new text is a change of the box, which the box's own event answers by enabling
+// Copy Hash; the desktop raises no event for a text the program sets, so it is done here.
 void ShowCode(Desktop& desktop, const AppState& state, int boxId, const std::string& code) {
     desktop.SetControlText(boxId, DisplayCode(code, state.settings.Case));
+    UpdateCopyState(desktop, !code.empty());
 }
 
 void CalculateText(Desktop& desktop, AppState& state) {

@@ -2,6 +2,8 @@
 
 #include "core/bit_sizes.h"
 #include "core/calculate.h"
+#include "core/clipboard_commands.h"
+#include "core/drops.h"
 #include "core/export_list.h"
 #include "core/file_opening.h"
 #include "core/ids.h"
@@ -33,6 +35,12 @@ void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
         case MenuExit:
             state.quitRequested = true;
             break;
+        case MenuCopyHash:
+            CopyHashMenu(desktop, state);
+            break;
+        case ItemCopyCodes:
+            CopyCodes(desktop, state.events);
+            break;
         case MenuExportCsv:
         case ItemExportCsv:
             ExportCommand(desktop, state.settings.Format, ExportKind::Csv);
@@ -42,10 +50,10 @@ void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
             ExportCommand(desktop, state.settings.Format, ExportKind::Tsv);
             break;
         // Still to come, each with its own window or service: Preferences (MenuPreferences),
-        // copying the code (MenuCopyHash, ItemCopyCodes), the help viewer (MenuContents,
-        // ShortcutHelp), the update page (MenuUpdates) and the About window (MenuAbout). Until
-        // then they only set their help page. The other context-menu items act at the next
-        // mouse movement, or are "Quit Menu" items that do nothing.
+        // the help viewer (MenuContents, ShortcutHelp), the update page (MenuUpdates) and the
+        // About window (MenuAbout). Until then they only set their help page. The other
+        // context-menu items act at the next mouse movement, or are "Quit Menu" items that do
+        // nothing.
         default:
             break;
     }
@@ -70,10 +78,18 @@ void HandleBitSizeBox(Desktop& desktop, AppState& state, int boxId) {
     }
 }
 
+// Shows a box's context menu. The choice is carried out at the next mouse movement: the drain
+// takes its menu event off the queue but leaves its id as the last one.
+void ShowDeferredMenu(Desktop& desktop, AppState& state, int menuId) {
+    desktop.ShowPopupMenu(menuId);
+    DrainEvents(desktop, state.events);
+}
+
 // The file name box tells which file the user means, "Filename: " dropped.
 void HandleFileNameBox(Desktop& desktop, AppState& state, const Event& event) {
     if (event.type == EventType::RightClick) {
-        return;  // its context menu plugs in here
+        ShowDeferredMenu(desktop, state, PopupFileName);
+        return;
     }
     const std::u16string text = desktop.ControlText(FileNameBox);
     if (!text.empty()) {
@@ -81,17 +97,34 @@ void HandleFileNameBox(Desktop& desktop, AppState& state, const Event& event) {
     }
 }
 
-void UpdateCopyStateOf(Desktop& desktop, int tab) {
-    if (const std::optional<bool> hasContent = TabHasContent(desktop, tab)) {
-        UpdateCopyState(desktop, *hasContent);
+// The boxes of the Text tab: their text can be dragged out, and each has its context menu.
+void HandleTextTabBox(Desktop& desktop, AppState& state, const Event& event, int menuId) {
+    state.currentTab = TabIndex::Text;
+    if (event.type == EventType::DragStart) {
+        desktop.StartTextDrag(desktop.ControlText(event.objectId));
+    } else if (event.type == EventType::RightClick) {
+        ShowDeferredMenu(desktop, state, menuId);
+    }
+    if (event.objectId == TextHashBox) {
+        UpdateCopyStateFor(desktop, TabIndex::Text);
     }
 }
 
-// The code boxes and the grid: each belongs to a tab. Their context menus and the dragging of
-// their text plug in here.
-void HandleTabContent(Desktop& desktop, AppState& state, int tab) {
-    state.currentTab = tab;
-    UpdateCopyStateOf(desktop, tab);
+void HandleFileHashBox(Desktop& desktop, AppState& state, const Event& event) {
+    state.currentTab = TabIndex::File;
+    if (event.type == EventType::RightClick) {
+        ShowDeferredMenu(desktop, state, PopupHashCode);
+    }
+    UpdateCopyStateFor(desktop, TabIndex::File);
+}
+
+// The grid's menu acts at its own menu event, so it is shown without draining.
+void HandleFileGrid(Desktop& desktop, AppState& state, const Event& event) {
+    state.currentTab = TabIndex::ListOfFiles;
+    if (event.type == EventType::RightClick) {
+        desktop.ShowPopupMenu(PopupGrid);
+    }
+    UpdateCopyStateFor(desktop, TabIndex::ListOfFiles);
 }
 
 void HandleControl(Desktop& desktop, AppState& state, const Event& event) {
@@ -105,25 +138,28 @@ void HandleControl(Desktop& desktop, AppState& state, const Event& event) {
         case ButtonCalculate:
             CalculateCommand(desktop, state);
             break;
+        case ButtonCopyHash:
+            CopyHashButton(desktop, state);
+            break;
         case TabPanel:
             state.currentTab = desktop.ShownTab();
             ApplyTabState(desktop, state.currentTab);
-            UpdateCopyStateOf(desktop, state.currentTab);
+            UpdateCopyStateFor(desktop, state.currentTab);
             break;
         case FileNameBox:
             HandleFileNameBox(desktop, state, event);
             break;
         case TextInput:
-            state.currentTab = TabIndex::Text;
+            HandleTextTabBox(desktop, state, event, PopupTextInput);
             break;
         case TextHashBox:
-            HandleTabContent(desktop, state, TabIndex::Text);
+            HandleTextTabBox(desktop, state, event, PopupHashCode);
             break;
         case FileHashBox:
-            HandleTabContent(desktop, state, TabIndex::File);
+            HandleFileHashBox(desktop, state, event);
             break;
         case FileGrid:
-            HandleTabContent(desktop, state, TabIndex::ListOfFiles);
+            HandleFileGrid(desktop, state, event);
             break;
         case OptionCrc32:
             SelectMethod(desktop, state, digest::HashMethod::Crc32);
@@ -149,8 +185,8 @@ void HandleControl(Desktop& desktop, AppState& state, const Event& event) {
         case ButtonExportList:
             desktop.ShowPopupMenu(MenuId::PopupExport);  // its items come as menu events
             break;
-        // Still to come: Copy Hash (ButtonCopyHash), the help viewer (ButtonHelp) and the
-        // controls of the About and Preferences windows.
+        // Still to come: the help viewer (ButtonHelp) and the controls of the About and
+        // Preferences windows.
         default:
             break;
     }
@@ -175,8 +211,11 @@ void HandleEvent(Desktop& desktop, AppState& state, const Event& event) {
         case EventKind::Control:
             HandleControl(desktop, state, event);
             break;
-        case EventKind::Drop:       // dropped text and files plug in here
-        case EventKind::MouseMove:  // and the context-menu actions taken at the next movement
+        case EventKind::Drop:
+            HandleDrop(desktop, state, event);
+            break;
+        case EventKind::MouseMove:
+            HandleMouseMove(desktop, state);
             break;
     }
 }

@@ -38,6 +38,12 @@ void UpdateCopyState(Controls& controls, bool hasContent) {
     controls.SetMenuItemEnabled(MenuId::MenuCopyHash, hasContent);
 }
 
+void UpdateCopyStateFor(Controls& controls, int tab) {
+    if (const std::optional<bool> hasContent = TabHasContent(controls, tab)) {
+        UpdateCopyState(controls, *hasContent);
+    }
+}
+
 std::optional<bool> TabHasContent(Controls& controls, int tab) {
     switch (tab) {
         case TabIndex::Text:

@@ -16,6 +16,9 @@ void ApplyTabState(Controls& controls, int tab);
 // Enables ButtonCopyHash and MenuCopyHash when there is something to copy, else disables both.
 void UpdateCopyState(Controls& controls, bool hasContent);
 
+// UpdateCopyState from what the tab has to copy; nothing for a tab that does not exist.
+void UpdateCopyStateFor(Controls& controls, int tab);
+
 // Whether the tab has something to copy: the text of its code box, or a row of the grid.
 // Nothing for a tab that does not exist.
 std::optional<bool> TabHasContent(Controls& controls, int tab);

@@ -131,4 +131,14 @@ std::vector<std::u16string> ProgramParameters(int argc, char** argv);
 // code page cannot hold become its default character.
 std::string ToAnsiCodePage(std::u16string_view text);
 
+// The bytes of a text file without a byte-order mark, read in the system's own text encoding:
+// the ANSI code page on Windows; on POSIX systems, whose text is UTF-8, UTF-8 when the bytes
+// are valid UTF-8 and Windows-1252 otherwise.
+std::u16string DecodeSystemText(std::string_view bytes);
+
+// The path a "file:" URI of a file manager's drop names: percent-decoded to the name's bytes
+// and taken as the system takes them, so that no name is changed on the way. Nothing for a URI
+// that is not a local file's.
+std::optional<Path> PathFromFileUri(std::string_view uri);
+
 }  // namespace hashwell::platform

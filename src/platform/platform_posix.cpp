@@ -365,4 +365,8 @@ std::string ToAnsiCodePage(std::u16string_view text) {
     return Utf16ToWindows1252(text);
 }
 
+std::u16string DecodeSystemText(std::string_view bytes) {
+    return IsValidUtf8(bytes) ? Utf8ToUtf16(bytes) : Windows1252ToUtf16(bytes);
+}
+
 }  // namespace hashwell::platform

@@ -426,4 +426,19 @@ std::string ToAnsiCodePage(std::u16string_view text) {
     return out;
 }
 
+std::u16string DecodeSystemText(std::string_view bytes) {
+    if (bytes.empty()) {
+        return {};
+    }
+    const int length = static_cast<int>(bytes.size());
+    const int needed = ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, nullptr, 0);
+    if (needed <= 0) {
+        return {};
+    }
+    std::u16string text(static_cast<std::size_t>(needed), u'\0');
+    ::MultiByteToWideChar(CP_ACP, 0, bytes.data(), length, reinterpret_cast<wchar_t*>(text.data()),
+                          needed);
+    return text;
+}
+
 }  // namespace hashwell::platform

@@ -125,6 +125,17 @@ std::u16string Utf8ToUtf16(std::string_view bytes) {
     return out;
 }
 
+bool IsValidUtf8(std::string_view bytes) {
+    for (std::size_t i = 0; i < bytes.size();) {
+        const Utf8Sequence sequence = DecodeUtf8(bytes.substr(i));
+        if (!sequence.valid) {
+            return false;
+        }
+        i += sequence.length;
+    }
+    return true;
+}
+
 std::u16string DecodeNativeBytes(std::string_view bytes) {
     std::u16string out;
     out.reserve(bytes.size());

@@ -13,6 +13,9 @@ bool IsSurrogatePairAt(std::u16string_view text, std::size_t i);
 // as the system's own conversion without flags does.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// True when the bytes are well-formed UTF-8 throughout.
+bool IsValidUtf8(std::string_view bytes);
+
 // UTF-8 to UTF-16. Every malformed sequence becomes one U+FFFD.
 std::u16string Utf8ToUtf16(std::string_view bytes);
 

@@ -46,4 +46,15 @@ std::string Utf16ToWindows1252(std::u16string_view text) {
     return out;
 }
 
+std::u16string Windows1252ToUtf16(std::string_view bytes) {
+    std::u16string out;
+    out.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        out.push_back(byte >= 0x80 && byte < 0xA0 ? kHighControls[byte - 0x80]
+                                                  : static_cast<char16_t>(byte));
+    }
+    return out;
+}
+
 }  // namespace hashwell::platform

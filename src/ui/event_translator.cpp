@@ -57,6 +57,12 @@ EventTranslator::EventTranslator(const WindowWidgets& main, Post post)
     for (const int box : {TextInput, TextHashBox, FileNameBox, FileHashBox, FileGrid}) {
         WatchMouse(main_.controls.at(box));
     }
+    drops_ = std::make_unique<DropTargets>(main_, post_);
+    drags_ = std::make_unique<TextDragWatcher>(
+        [this](int box) { PostControl(box, core::EventType::DragStart); });
+    for (const int box : {TextInput, TextHashBox}) {
+        drags_->Watch(main_.controls.at(box), box);
+    }
     main_.window->installEventFilter(this);
 }
 
@@ -85,8 +91,15 @@ bool EventTranslator::eventFilter(QObject* watched, QEvent* event) {
     const bool rightPress = (event->type() == QEvent::MouseButtonPress ||
                              event->type() == QEvent::MouseButtonDblClick) &&
                             static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
-    if (watched == Window()->windowHandle() && rightPress) {
-        return HandleRightButton(event);
+    if (watched == Window()->windowHandle()) {
+        if (rightPress) {
+            return HandleRightButton(event);
+        }
+        if (event->type() == QEvent::MouseMove) {
+            // Over any part of the window; a movement has no control of its own.
+            post_({core::EventKind::MouseMove, 0, core::WindowId::MainWindow});
+        }
+        return false;
     }
     if (watched == main_.window.get() && event->type() == QEvent::Close) {
         if (closeAllowed_) {

@@ -2,18 +2,22 @@
 
 #include <QObject>
 #include <functional>
+#include <memory>
 
 #include "core/event.h"
+#include "ui/drop_targets.h"
+#include "ui/text_drag.h"
 #include "ui/window_registry.h"
 
 class QMainWindow;
 
 namespace hashwell::ui {
 
-// Turns what the user does to the main window's widgets into core events: menu items, F1,
-// buttons, options, check boxes, tab changes, edits and mouse clicks on the boxes and the
-// grid, the right button over any control, and the window's close box. Changes the program
-// makes itself raise no events.
+// Turns what the user does to the main window's widgets into core events: menu items (of the
+// menu bar and the context menus), F1, buttons, options, check boxes, tab changes, edits and
+// mouse clicks on the boxes and the grid, the right button over any control, drops, text drags
+// out of the Text tab's boxes, mouse movements over the window, and its close box. Changes the
+// program makes itself raise no events.
 class EventTranslator final : public QObject {
     Q_OBJECT
 
@@ -39,6 +43,8 @@ private:
 
     const WindowWidgets& main_;
     Post post_;
+    std::unique_ptr<DropTargets> drops_;
+    std::unique_ptr<TextDragWatcher> drags_;
     bool closeAllowed_ = false;
     bool watchingNativeWindow_ = false;
 };

@@ -16,6 +16,7 @@
 
 #include "core/ids.h"
 #include "ui/main_window_layout.h"
+#include "ui/text_box.h"
 
 namespace hashwell::ui {
 namespace {
@@ -90,7 +91,7 @@ QWidget* MakeControl(const ControlLayout& layout, QWidget* parent, QButtonGroup&
             return new QTabWidget(parent);
         case ControlKind::TextBox:
         case ControlKind::ReadOnlyTextBox: {
-            auto* box = new QPlainTextEdit(parent);
+            auto* box = new TextBox(parent);
             box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
             box->setReadOnly(layout.kind == ControlKind::ReadOnlyTextBox);
             // The program's own context menus replace the built-in one.

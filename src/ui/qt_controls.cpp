@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "ui/qt_text.h"
+#include "ui/text_box.h"
 
 namespace hashwell::ui {
 
@@ -28,9 +29,8 @@ std::u16string QtControls::ControlText(int controlId) {
 
 void QtControls::SetControlText(int controlId, std::u16string_view text) {
     QWidget* control = windows_.Control(controlId);
-    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
-        const QSignalBlocker quiet(box);  // the user did not edit it
-        box->setPlainText(ToQString(text));
+    if (auto* box = dynamic_cast<TextBox*>(control)) {
+        box->SetText(ToQString(text));  // the user did not edit it
     } else if (auto* button = qobject_cast<QAbstractButton*>(control)) {
         button->setText(ToQString(text));
     } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
@@ -74,6 +74,20 @@ void QtControls::SetControlGeometry(int controlId, const core::Rect& geometry) {
     if (QWidget* control = windows_.Control(controlId)) {
         control->setGeometry(geometry.x, geometry.y, geometry.width, geometry.height);
     }
+}
+
+void QtControls::SelectAllText(int controlId, int length) {
+    auto* box = qobject_cast<QPlainTextEdit*>(windows_.Control(controlId));
+    if (box == nullptr) {
+        return;
+    }
+    QTextCursor cursor = box->textCursor();
+    cursor.setPosition(0);
+    if (length > 0) {
+        cursor.setPosition(std::min(length, box->document()->characterCount() - 1),
+                           QTextCursor::KeepAnchor);
+    }
+    box->setTextCursor(cursor);
 }
 
 int QtControls::FocusedControl() {
@@ -155,6 +169,15 @@ std::u16string QtControls::GridCellText(int gridId, int row, int column) {
     auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
     const QTableWidgetItem* cell = grid != nullptr ? grid->item(row, column) : nullptr;
     return cell != nullptr ? cell->text().toStdU16String() : std::u16string();
+}
+
+int QtControls::GridSelectedRow(int gridId) {
+    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
+    if (grid == nullptr || grid->selectionModel() == nullptr) {
+        return -1;
+    }
+    const QModelIndexList rows = grid->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
 }
 
 void QtControls::SetProgress(int barId, int value) {

@@ -18,6 +18,7 @@ public:
     void SetControlVisible(int controlId, bool visible) override;
     core::Rect ControlGeometry(int controlId) override;
     void SetControlGeometry(int controlId, const core::Rect& geometry) override;
+    void SelectAllText(int controlId, int length) override;
     int FocusedControl() override;
     void SetFocus(int controlId) override;
     int ShownTab() override;
@@ -30,6 +31,7 @@ public:
     int GridColumnCount(int gridId) override;
     std::u16string GridColumnTitle(int gridId, int column) override;
     std::u16string GridCellText(int gridId, int row, int column) override;
+    int GridSelectedRow(int gridId) override;
     void SetProgress(int barId, int value) override;
     void SetMenuItemEnabled(int itemId, bool enabled) override;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/desktop/desktop.h"
+#include "ui/qt_clipboard.h"
 #include "ui/qt_controls.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_event_queue.h"
@@ -14,12 +15,14 @@ class QtDesktop final : public core::Desktop,
                         public QtEventQueue,
                         public QtWindows,
                         public QtControls,
-                        public QtDialogs {
+                        public QtDialogs,
+                        public QtClipboard {
 public:
     QtDesktop()
         : QtWindows(static_cast<QtEventQueue&>(*this)),
           QtControls(Registry()),
-          QtDialogs(Registry()) {}
+          QtDialogs(Registry()),
+          QtClipboard(Registry()) {}
 
     QWidget* Control(int controlId) const { return Registry().Control(controlId); }
     QAction* MenuItem(int itemId) const { return Registry().MenuItem(itemId); }

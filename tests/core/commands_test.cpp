@@ -146,6 +146,7 @@ TEST_F(CommandTest, TypicalRequestShowsSha512InUpperCase) {
     }
     EXPECT_EQ(expected.size(), 128u);
     EXPECT_EQ(Shown(desktop_, TextHashBox), expected);
+    EXPECT_TRUE(desktop_.controls[ButtonCopyHash].enabled) << "a code to copy";
     EXPECT_EQ(state_.textHash.size(), 128u);
 }
 

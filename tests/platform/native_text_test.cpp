@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "platform/platform.h"
 #include "platform/unicode.h"
 
 namespace hashwell::platform {
@@ -45,6 +46,23 @@ TEST(NativeText, ValidUtf8DecodesAsTextAndEachStrayByteShowsAsOneReplacement) {
     EXPECT_EQ(ReadableText(u"\U0001F600 \xD800"), u"\U0001F600 \uFFFD");
     // A lone surrogate that stands for no byte has no bytes of its own.
     EXPECT_EQ(EncodeNativeBytes(u"a\xD800z"), "a\xEF\xBF\xBDz");
+}
+
+TEST(FileUri, PercentEncodedBytesBecomeTheNameAsTheSystemHasIt) {
+#ifdef _WIN32
+    EXPECT_EQ(PathFromFileUri("file:///C:/dir/a%20b"), u"C:\\dir\\a b");
+    EXPECT_EQ(PathFromFileUri("file://server/share/caf%C3%A9"), u"\\\\server\\share\\caf\u00E9");
+#else
+    EXPECT_EQ(PathFromFileUri("file:///tmp/a%20b"), u"/tmp/a b");
+    EXPECT_EQ(PathFromFileUri("FILE:///caf%C3%A9"), u"/caf\u00E9");
+    EXPECT_EQ(PathFromFileUri("file:///tmp/bad%FFname"), DecodeNativeBytes("/tmp/bad\xFFname"));
+    EXPECT_EQ(PathFromFileUri("file:///a%0Ab"), u"/a\nb");  // a name may hold a line feed
+    EXPECT_EQ(PathFromFileUri("file://localhost/x"), u"/x");
+    EXPECT_EQ(PathFromFileUri("file:///50%"), u"/50%");
+    EXPECT_FALSE(PathFromFileUri("file://server/x")) << "another machine's file";
+#endif
+    EXPECT_FALSE(PathFromFileUri("https://example.com/x"));
+    EXPECT_FALSE(PathFromFileUri("file:relative"));
 }
 
 }  // namespace

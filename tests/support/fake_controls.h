@@ -40,6 +40,7 @@ public:
     void SetControlGeometry(int id, const core::Rect& geometry) override {
         controls[id].geometry = geometry;
     }
+    void SelectAllText(int id, int length) override { selected[id] = length; }
     int FocusedControl() override { return focused; }
     void SetFocus(int id) override {
         if (id != 0) {
@@ -58,6 +59,7 @@ public:
     int GridColumnCount(int) override { return static_cast<int>(gridColumns.size()); }
     std::u16string GridColumnTitle(int, int column) override;
     std::u16string GridCellText(int, int row, int column) override;
+    int GridSelectedRow(int) override { return selectedRow; }
     void SetProgress(int, int value) override;
     void SetMenuItemEnabled(int id, bool enabled) override { menuEnabled[id] = enabled; }
 
@@ -66,6 +68,8 @@ public:
     int shownTab = 0;
     std::vector<Column> gridColumns{{u"", 100}};
     std::vector<std::vector<std::u16string>> gridRows;
+    int selectedRow = -1;
+    std::map<int, int> selected;          // the length last selected in each text box
     std::vector<int> progress;            // every value the bar was set to, in order
     std::function<void(int)> onProgress;  // lets a test act in the middle of a run
     std::vector<bool> progressShown;      // every change of the bar's visibility, in order

@@ -3,6 +3,7 @@
 // An in-memory desktop for core tests, made of one fake per service of the port.
 
 #include "core/desktop/desktop.h"
+#include "support/fake_clipboard.h"
 #include "support/fake_controls.h"
 #include "support/fake_event_queue.h"
 #include "support/fake_windows.h"
@@ -14,6 +15,7 @@ class FakeDesktop final : public core::Desktop,
                           public FakeEventQueue,
                           public FakeWindows,
                           public FakeControls,
-                          public ScriptedDialogs {};
+                          public ScriptedDialogs,
+                          public FakeClipboard {};
 
 }  // namespace hashwell::test

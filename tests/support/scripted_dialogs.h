@@ -1,6 +1,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "core/desktop/dialogs.h"
@@ -15,7 +16,12 @@ public:
     std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
     std::optional<core::SaveDialogAnswer> ShowSaveDialog(
         const core::SaveDialogRequest& request) override;
-    void ShowPopupMenu(int menuId) override { popupMenus.push_back(menuId); }
+    void ShowPopupMenu(int menuId) override {
+        popupMenus.push_back(menuId);
+        if (onPopupMenu) {
+            onPopupMenu(menuId);
+        }
+    }
 
     std::vector<core::MessageBoxRequest> boxes;
     std::deque<core::MessageAnswer> answers;
@@ -23,7 +29,8 @@ public:
     std::deque<std::vector<platform::Path>> dialogAnswers;
     std::vector<core::SaveDialogRequest> saveDialogs;
     std::deque<core::SaveDialogAnswer> saveAnswers;
-    std::vector<int> popupMenus;  // the context menus shown, in order
+    std::vector<int> popupMenus;           // the context menus shown, in order
+    std::function<void(int)> onPopupMenu;  // what the user chooses in a menu
 };
 
 }  // namespace hashwell::test

@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -208,6 +209,79 @@ private slots:
                            "3255bfef95601890afd80709\",\"e3b0c44298fc1c149afbf4c8996fb92427ae41e4"
                            "649b934ca495991b7852b855\",\"a7ffc6f8bf1ed76651c14756a061d662f580ff4de4"
                            "3b49fa82d80a4b80f8434a\"\r\n"));
+    }
+
+    void droppedFileAndTextReachTheBoxesAndTheCopiedCodeReachesTheClipboard() {
+        const QString file = QDir(folder_.path()).filePath(QStringLiteral("dropped.txt"));
+        QFile dropped(file);
+        QVERIFY(dropped.open(QIODevice::WriteOnly));
+        dropped.write(
+            "\xEF\xBB\xBF"
+            "from the file");
+        dropped.close();
+        QString afterFileDrop, afterTextDrop, clipboard;
+        std::vector<core::MessageBoxRequest> boxes;
+        RunProgram([&] {
+            desktop_->SetMessageBoxAnswerer([&](const core::MessageBoxRequest& box) {
+                boxes.push_back(box);
+                return core::MessageAnswer::Yes;
+            });
+            // As a drag from a file manager arrives: entering the control, then the drop.
+            auto drop = [](QWidget* target, QMimeData* data) {
+                QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, data, Qt::LeftButton,
+                                      Qt::NoModifier);
+                QCoreApplication::sendEvent(target, &enter);
+                QDropEvent event(QPointF(5, 5), Qt::CopyAction, data, Qt::LeftButton,
+                                 Qt::NoModifier);
+                QCoreApplication::sendEvent(target, &event);
+                QCoreApplication::processEvents();
+            };
+            auto* input = static_cast<QPlainTextEdit*>(desktop_->Control(TextInput));
+            QMimeData files;
+            files.setUrls({QUrl::fromLocalFile(file)});
+            drop(input->viewport(), &files);
+            afterFileDrop = Text(TextInput);
+            QMimeData text;
+            text.setText(QStringLiteral("dropped words"));
+            static_cast<QTabWidget*>(desktop_->Control(TabPanel))->setCurrentIndex(1);
+            QCoreApplication::processEvents();
+            drop(desktop_->Control(TabPanel), &text);
+            afterTextDrop = Text(TextInput);
+
+            QTest::mouseClick(desktop_->Control(ButtonCalculate), Qt::LeftButton);
+            QCoreApplication::processEvents();  // Calculate enables Copy Hash
+            QTest::mouseClick(desktop_->Control(ButtonCopyHash), Qt::LeftButton);
+            QCoreApplication::processEvents();
+            clipboard = QGuiApplication::clipboard()->text();
+        });
+        QCOMPARE(afterFileDrop, QStringLiteral("from the file"));
+        QCOMPARE(afterTextDrop, QStringLiteral("dropped words"));  // after Yes to "Overwrite"
+        QCOMPARE(boxes.front().title, std::u16string(u"Overwrite"));
+        QCOMPARE(clipboard, QString::fromStdString(digest::HashText(u"dropped words", 2, 256, 2)));
+    }
+
+    void textBoxMenuChoiceActsAtTheNextMouseMovement() {
+        QString beforeMove, afterMove;
+        RunProgram([&] {
+            QMainWindow* window = desktop_->MainWindow();
+            auto* input = static_cast<QPlainTextEdit*>(desktop_->Control(TextInput));
+            input->setPlainText(QStringLiteral("menu text"));
+            input->setFocus();
+            QGuiApplication::clipboard()->clear();
+            WhenMenuOpens([&](QMenu* menu) {
+                menu->setActiveAction(menu->actions().front());  // "Copy Text to Clipboard"
+                QTest::keyClick(menu, Qt::Key_Return);
+            });
+            const QPoint overInput = input->mapTo(window, input->rect().center());
+            QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, overInput);
+            QCoreApplication::processEvents();
+            beforeMove = QGuiApplication::clipboard()->text();
+            QTest::mouseMove(window->windowHandle(), overInput + QPoint(3, 3));
+            QCoreApplication::processEvents();
+            afterMove = QGuiApplication::clipboard()->text();
+        });
+        QCOMPARE(beforeMove, QString());
+        QCOMPARE(afterMove, QStringLiteral("menu text"));
     }
 
     void pastedTextIsHashedAsItStandsInTheBoxInEachTextFormat() {

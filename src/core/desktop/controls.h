@@ -25,6 +25,8 @@ public:
     // The outer rectangle, relative to the window or tab page that holds the control.
     virtual Rect ControlGeometry(int controlId) = 0;
     virtual void SetControlGeometry(int controlId, const Rect& geometry) = 0;
+    // Selects characters 1 to `length` of a text box's text; below 1 removes the selection.
+    virtual void SelectAllText(int controlId, int length) = 0;
     virtual int FocusedControl() = 0;          // 0 when no control of the program has the focus
     virtual void SetFocus(int controlId) = 0;  // 0: the focus stays where it is
 
@@ -41,6 +43,7 @@ public:
     virtual int GridColumnCount(int gridId) = 0;  // 0 when there is no such grid
     virtual std::u16string GridColumnTitle(int gridId, int column) = 0;
     virtual std::u16string GridCellText(int gridId, int row, int column) = 0;
+    virtual int GridSelectedRow(int gridId) = 0;  // -1 when no row is selected
 
     // The progress bar, 0 to 100.
     virtual void SetProgress(int barId, int value) = 0;

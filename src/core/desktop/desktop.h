@@ -6,6 +6,7 @@
 // The services are virtual bases, so that an implementation can be put together from one
 // class per service.
 
+#include "core/desktop/clipboard.h"
 #include "core/desktop/controls.h"
 #include "core/desktop/dialogs.h"
 #include "core/desktop/event_queue.h"
@@ -16,6 +17,7 @@ namespace hashwell::core {
 class Desktop : public virtual Controls,
                 public virtual Windows,
                 public virtual Dialogs,
+                public virtual Clipboard,
                 public virtual EventQueue {};
 
 }  // namespace hashwell::core
