@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Takes the README's screenshot of the main window: starts Hashwell on a virtual display with
-# a settings file of its own and saves the window as docs/main-window.png.
+# Takes the README's screenshots: starts Hashwell on a virtual display with a settings file of
+# its own, opens the Preferences and About windows from the menus, and saves the three windows
+# as docs/main-window.png, docs/preferences-window.png and docs/about-window.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh xvfb xauth imagemagick
+scripts/setup-debian.sh xvfb xauth imagemagick xdotool
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build --target hashwell
 
@@ -12,10 +13,21 @@ trap 'rm -rf "$scratch"' EXIT
 cp build/src/hashwell "$scratch/"
 mkdir -p "$scratch/Tarnvale/Hashwell" docs
 cp tests/data/settings/first_run.ini "$scratch/Tarnvale/Hashwell/Hashwell.ini"
+# On a 1024 x 768 screen the windows are centred: the main window (598 x 499) at 213,134, the
+# Preferences window (337 x 311) at 343,228 and the About window (396 x 242) at 314,263. The
+# menu bar's titles and items are clicked where they stand.
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c "
     '$scratch/hashwell' & sleep 3
-    import -window root '$scratch/screen.png'
+    import -window root '$scratch/main.png'
+    xdotool mousemove 231 142 click 1; sleep 1      # File
+    xdotool mousemove 275 206 click 1; sleep 2      # Preferences
+    import -window root '$scratch/preferences.png'
+    xdotool mousemove 545 513 click 1; sleep 1      # Cancel
+    xdotool mousemove 345 142 click 1; sleep 1      # Help
+    xdotool mousemove 350 206 click 1; sleep 2      # About
+    import -window root '$scratch/about.png'
     kill %1"
-# The window is 598 x 499 and centred on the 1024 x 768 screen.
-convert "$scratch/screen.png" -crop 598x499+213+134 +repage docs/main-window.png
-echo "docs/main-window.png"
+convert "$scratch/main.png" -crop 598x499+213+134 +repage docs/main-window.png
+convert "$scratch/preferences.png" -crop 337x311+343+228 +repage docs/preferences-window.png
+convert "$scratch/about.png" -crop 396x242+314+263 +repage docs/about-window.png
+echo "docs/main-window.png docs/preferences-window.png docs/about-window.png"

@@ -1,5 +1,6 @@
 #include "core/dispatch.h"
 
+#include "core/about_window.h"
 #include "core/bit_sizes.h"
 #include "core/calculate.h"
 #include "core/clipboard_commands.h"
@@ -7,6 +8,7 @@
 #include "core/export_list.h"
 #include "core/file_opening.h"
 #include "core/ids.h"
+#include "core/preferences_window.h"
 #include "core/tab_state.h"
 
 namespace hashwell::core {
@@ -32,6 +34,12 @@ void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
         case MenuOpenList:
             OpenListCommand(desktop, state);
             break;
+        case MenuPreferences:
+            OpenPreferences(desktop, state);
+            break;
+        case MenuAbout:
+            OpenAbout(desktop, state);
+            break;
         case MenuExit:
             state.quitRequested = true;
             break;
@@ -49,11 +57,9 @@ void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
         case ItemExportTsv:
             ExportCommand(desktop, state.settings.Format, ExportKind::Tsv);
             break;
-        // Still to come, each with its own window or service: Preferences (MenuPreferences),
-        // the help viewer (MenuContents, ShortcutHelp), the update page (MenuUpdates) and the
-        // About window (MenuAbout). Until then they only set their help page. The other
-        // context-menu items act at the next mouse movement, or are "Quit Menu" items that do
-        // nothing.
+        // Still to come: the help viewer (MenuContents, ShortcutHelp) and the update page
+        // (MenuUpdates); until then they only set their help page. The other context-menu
+        // items act at the next mouse movement, or are "Quit Menu" items that do nothing.
         default:
             break;
     }
@@ -185,9 +191,13 @@ void HandleControl(Desktop& desktop, AppState& state, const Event& event) {
         case ButtonExportList:
             desktop.ShowPopupMenu(MenuId::PopupExport);  // its items come as menu events
             break;
-        // Still to come: the help viewer (ButtonHelp) and the controls of the About and
-        // Preferences windows.
+        // Still to come: the help viewer (ButtonHelp).
         default:
+            if (event.objectId >= AboutFrame && event.objectId <= AboutOk) {
+                HandleAboutControl(desktop, state, event);
+            } else if (event.objectId >= FrameCase && event.objectId <= ButtonCancel) {
+                HandlePreferencesControl(desktop, state, event);
+            }
             break;
     }
 }

@@ -54,9 +54,16 @@ std::u16string NumberedPage(int number) {
 }  // namespace
 
 std::optional<std::u16string> HelpTopicOf(int objectId) {
-    // The four bit-size boxes share the page of the method options.
+    // The four bit-size boxes share the page of the method options; the Preferences window's
+    // boxes (not its keep-on-top box) and buttons share the page of the Preferences command,
+    // and the About window's link and OK button that of the About command.
     if (objectId >= CheckBits224 && objectId <= CheckBits512) {
         objectId = CheckBits224;
+    } else if ((objectId >= OptionLowerCase && objectId <= OptionSkin3) || objectId == ButtonSave ||
+               objectId == ButtonCancel) {
+        objectId = MenuPreferences;
+    } else if (objectId == AboutLink || objectId == AboutOk) {
+        objectId = MenuAbout;
     }
     for (const auto& [id, page] : kPages) {
         if (id == objectId) {

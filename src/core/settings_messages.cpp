@@ -30,4 +30,17 @@ void ReportSettingsLoad(Dialogs& dialogs, settings::LoadOutcome outcome) {
     }
 }
 
+void ReportSettingsSave(Dialogs& dialogs, settings::SaveOutcome outcome) {
+    switch (outcome) {
+        case settings::SaveOutcome::Saved:
+            break;
+        case settings::SaveOutcome::CannotOpen:
+            ShowError(dialogs, u"Error", u"Could not open Preferences file!");
+            break;
+        case settings::SaveOutcome::CannotSave:
+            ShowError(dialogs, u"Error", u"Could not save Preferences file!");
+            break;
+    }
+}
+
 }  // namespace hashwell::core

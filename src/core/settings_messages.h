@@ -1,6 +1,6 @@
 #pragma once
 
-// The boxes that tell the user how finding and loading the settings went.
+// The boxes that tell the user how finding, loading and saving the settings went.
 
 #include "core/desktop/dialogs.h"
 #include "settings/settings_location.h"
@@ -13,5 +13,8 @@ void ReportSettingsFolder(Dialogs& dialogs, const settings::SettingsLocation& lo
 
 // The first run's notice, or the error of a file that could not be created or opened.
 void ReportSettingsLoad(Dialogs& dialogs, settings::LoadOutcome outcome);
+
+// The error of a save that could not open or write the file; nothing for a save that worked.
+void ReportSettingsSave(Dialogs& dialogs, settings::SaveOutcome outcome);
 
 }  // namespace hashwell::core

@@ -17,20 +17,13 @@
 #include "core/ids.h"
 #include "ui/main_window_layout.h"
 #include "ui/text_box.h"
+#include "ui/window_parts.h"
 
 namespace hashwell::ui {
 namespace {
 
 const QColor kLightYellow(255, 255, 198);
 const QColor kLightGrey(247, 247, 247);
-
-QFont ButtonFont() {
-    // fontconfig maps the name to Liberation Sans Narrow, which has the same metrics.
-    QFont font(QStringLiteral("Arial Narrow"));
-    font.setPointSize(10);
-    font.setBold(true);
-    return font;
-}
 
 void SetBase(QWidget* widget, const QColor& colour) {
     QPalette palette = widget->palette();
@@ -74,19 +67,10 @@ QProgressBar* MakeProgressBar(QWidget* parent) {
 QWidget* MakeControl(const ControlLayout& layout, QWidget* parent, QButtonGroup& options) {
     const QString text = QString::fromUtf8(layout.text);
     switch (layout.kind) {
-        case ControlKind::Frame: {
-            auto* frame = new QGroupBox(text, parent);
-            // The title sits in the frame's top line, as on a classic group box.
-            frame->setStyleSheet(QStringLiteral(
-                "QGroupBox { border: 1px solid palette(mid); border-radius: 2px; margin-top: 7px; }"
-                "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 2px; }"));
-            return frame;
-        }
-        case ControlKind::Button: {
-            auto* button = new QPushButton(text, parent);
-            button->setFont(ButtonFont());
-            return button;
-        }
+        case ControlKind::Frame:
+            return MakeFrame(text, parent);
+        case ControlKind::Button:
+            return MakeButton(text, parent);
         case ControlKind::TabPanel:
             return new QTabWidget(parent);
         case ControlKind::TextBox:
@@ -150,6 +134,7 @@ WindowWidgets BuildMainWindowWidgets() {
     auto window = std::make_unique<QMainWindow>();
     window->setObjectName(QStringLiteral("MainWindow"));
     window->setWindowTitle(QStringLiteral("Hashwell"));
+    window->setFont(StockGuiFont());
     BuildMenuBar(*window, parts);
     BuildPopupMenus(*window, parts);
     parts.client = new QWidget(window.get());

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTabWidget>
@@ -24,6 +25,9 @@ std::u16string QtControls::ControlText(int controlId) {
     if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         return frame->title().toStdU16String();
     }
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return label->text().toStdU16String();
+    }
     return {};
 }
 
@@ -35,6 +39,8 @@ void QtControls::SetControlText(int controlId, std::u16string_view text) {
         button->setText(ToQString(text));
     } else if (auto* frame = qobject_cast<QGroupBox*>(control)) {
         frame->setTitle(ToQString(text));
+    } else if (auto* label = qobject_cast<QLabel*>(control)) {
+        label->setText(ToQString(text));
     }
 }
 

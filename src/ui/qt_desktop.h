@@ -5,6 +5,7 @@
 #include "ui/qt_controls.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_event_queue.h"
+#include "ui/qt_shell.h"
 #include "ui/qt_windows.h"
 
 namespace hashwell::ui {
@@ -16,7 +17,8 @@ class QtDesktop final : public core::Desktop,
                         public QtWindows,
                         public QtControls,
                         public QtDialogs,
-                        public QtClipboard {
+                        public QtClipboard,
+                        public QtShell {
 public:
     QtDesktop()
         : QtWindows(static_cast<QtEventQueue&>(*this)),

@@ -9,10 +9,13 @@
 #include <QWindow>
 
 #include "core/ids.h"
+#include "ui/about_window.h"
 #include "ui/event_translator.h"
 #include "ui/main_window.h"
 #include "ui/main_window_layout.h"
+#include "ui/preferences_window.h"
 #include "ui/qt_event_queue.h"
+#include "ui/window_translator.h"
 
 namespace hashwell::ui {
 
@@ -90,6 +93,34 @@ bool QtWindows::BuildMainWindow() {
     return true;
 }
 
+bool QtWindows::BuildWindow(int windowId) {
+    QWidget* owner = MainWindow();
+    WindowWidgets widgets;
+    if (windowId == core::WindowId::AboutWindow) {
+        widgets = BuildAboutWindowWidgets(owner);
+    } else if (windowId == core::WindowId::PreferencesWindow) {
+        widgets = BuildPreferencesWindowWidgets(owner);
+    } else {
+        return false;
+    }
+    const WindowWidgets& built = registry_.Add(windowId, std::move(widgets));
+    windowTranslators_[windowId] = std::make_unique<WindowTranslator>(
+        built, windowId, [this](const core::Event& event) { events_.PostEvent(event); });
+    QWidget* window = built.window.get();
+    if (const QScreen* screen = owner != nullptr ? owner->screen() : window->screen()) {
+        window->move(screen->availableGeometry().center() - window->rect().center());
+    }
+    return true;
+}
+
+void QtWindows::CentreWindow(int windowId, int overWindowId) {
+    QWidget* window = registry_.Window(windowId);
+    const QWidget* over = registry_.Window(overWindowId);
+    if (window != nullptr && over != nullptr) {
+        window->move(over->frameGeometry().center() - window->rect().center());
+    }
+}
+
 void QtWindows::ShowWindow(int windowId) {
     QWidget* window = registry_.Window(windowId);
     if (window == nullptr) {
@@ -115,6 +146,9 @@ void QtWindows::CloseWindow(int windowId) {
     }
     if (windowId == core::WindowId::MainWindow) {
         mainTranslator_->AllowClose();
+    } else if (const auto found = windowTranslators_.find(windowId);
+               found != windowTranslators_.end()) {
+        found->second->AllowClose();
     }
     window->close();
 }

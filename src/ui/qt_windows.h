@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <map>
 #include <memory>
 
 #include "core/desktop/windows.h"
@@ -12,6 +13,7 @@ namespace hashwell::ui {
 class EventTranslator;
 class QtEventQueue;
 class ResizeWatcher;
+class WindowTranslator;
 
 // The program's windows as Qt widgets. Each is built into the registry by its id; what the user
 // does to it is posted to the event queue as core events.
@@ -24,6 +26,8 @@ public:
     QMainWindow* MainWindow() const;
 
     bool BuildMainWindow() override;
+    bool BuildWindow(int windowId) override;
+    void CentreWindow(int windowId, int overWindowId) override;
     void ShowWindow(int windowId) override;
     void HideWindow(int windowId) override;
     void CloseWindow(int windowId) override;
@@ -37,6 +41,7 @@ private:
     QtEventQueue& events_;
     WindowRegistry registry_;
     std::unique_ptr<EventTranslator> mainTranslator_;
+    std::map<int, std::unique_ptr<WindowTranslator>> windowTranslators_;  // About, Preferences
     std::unique_ptr<ResizeWatcher> resizeWatcher_;
     std::function<void(int)> resizeHandler_;
 };

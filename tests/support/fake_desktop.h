@@ -7,6 +7,7 @@
 #include "support/fake_controls.h"
 #include "support/fake_event_queue.h"
 #include "support/fake_windows.h"
+#include "support/recording_shell.h"
 #include "support/scripted_dialogs.h"
 
 namespace hashwell::test {
@@ -16,6 +17,7 @@ class FakeDesktop final : public core::Desktop,
                           public FakeWindows,
                           public FakeControls,
                           public ScriptedDialogs,
-                          public FakeClipboard {};
+                          public FakeClipboard,
+                          public RecordingShell {};
 
 }  // namespace hashwell::test

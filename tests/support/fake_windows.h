@@ -3,6 +3,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/desktop/windows.h"
@@ -14,6 +15,13 @@ namespace hashwell::test {
 class FakeWindows : public virtual core::Windows {
 public:
     bool BuildMainWindow() override { return buildSucceeds; }
+    bool BuildWindow(int windowId) override {
+        builtWindows.push_back(windowId);
+        return buildSucceeds;
+    }
+    void CentreWindow(int windowId, int overWindowId) override {
+        centredWindows.push_back({windowId, overWindowId});
+    }
     void ShowWindow(int windowId) override {
         shownWindows.push_back(windowId);
         if (onShowWindow) {
@@ -40,6 +48,8 @@ public:
     std::optional<core::WindowColour> background;
     std::function<void(int)> resizeHandler;
     std::map<int, bool> topMostWindows;
+    std::vector<int> builtWindows;                    // besides the main window
+    std::vector<std::pair<int, int>> centredWindows;  // each window and the one it was centred on
     std::vector<int> shownWindows;
     std::vector<int> hiddenWindows;
     std::vector<int> closedWindows;

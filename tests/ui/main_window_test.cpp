@@ -18,34 +18,10 @@
 #include "digest/registry.h"
 #include "ui/control_colors.h"
 #include "ui/qt_desktop.h"
+#include "widget_table.h"
 
 namespace hashwell::ui {
 namespace {
-
-// The rows of a tab-separated file in tests/data; lines starting with "#" are comments.
-QList<QStringList> ReadTable(const QString& name) {
-    QFile file(QStringLiteral(HASHWELL_TEST_DATA_DIR "/") + name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qFatal("cannot read %s", qPrintable(name));
-    }
-    QList<QStringList> rows;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (!line.isEmpty() && !line.startsWith(u'#')) {
-            rows.append(line.split(u'\t'));
-        }
-    }
-    return rows;
-}
-
-QString TextOf(QWidget* control) {
-    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
-        return button->text();
-    }
-    if (auto* frame = qobject_cast<QGroupBox*>(control)) {
-        return frame->title();
-    }
-    return {};
-}
 
 // Counts the paint events a widget receives while it lives.
 class PaintCounter : public QObject {

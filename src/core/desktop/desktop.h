@@ -10,6 +10,7 @@
 #include "core/desktop/controls.h"
 #include "core/desktop/dialogs.h"
 #include "core/desktop/event_queue.h"
+#include "core/desktop/shell.h"
 #include "core/desktop/windows.h"
 
 namespace hashwell::core {
@@ -18,6 +19,7 @@ class Desktop : public virtual Controls,
                 public virtual Windows,
                 public virtual Dialogs,
                 public virtual Clipboard,
+                public virtual Shell,
                 public virtual EventQueue {};
 
 }  // namespace hashwell::core

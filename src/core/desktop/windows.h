@@ -16,6 +16,11 @@ public:
     // Builds the main window with its menus and controls, hidden; false when it cannot be
     // created.
     virtual bool BuildMainWindow() = 0;
+    // Builds the About or the Preferences window with its controls, hidden, centred on the
+    // screen and owned by the main window; false when it cannot be created.
+    virtual bool BuildWindow(int windowId) = 0;
+    // Centres a window on another one of the program's windows.
+    virtual void CentreWindow(int windowId, int overWindowId) = 0;
     // Shows a built window and brings it to the front. The window system may give it another
     // size as it appears; the resize handler hears of it.
     virtual void ShowWindow(int windowId) = 0;

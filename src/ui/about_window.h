@@ -1,0 +1,11 @@
+#pragma once
+
+#include "ui/window_registry.h"
+
+namespace hashwell::ui {
+
+// Creates the About window, hidden, owned by `owner`, with its frame, title, link, version,
+// notice and OK button.
+WindowWidgets BuildAboutWindowWidgets(QWidget* owner);
+
+}  // namespace hashwell::ui

@@ -1,0 +1,169 @@
+// The Preferences and About windows against the fake desktop: the box groups, what Save
+// stores and shows, and the About window's title, link and OK button.
+
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "core/skin.h"
+#include "platform/platform.h"
+#include "started_program.h"
+#include "support/vector_file.h"
+
+namespace hashwell::core {
+namespace {
+
+using namespace ControlId;
+namespace fs = std::filesystem;
+
+class PreferencesTest : public StartedProgram {
+protected:
+    void SetUp() override {
+        Start();
+        ChooseMenu(MenuId::MenuPreferences);
+    }
+    // A click on a box of the Preferences window: it toggles, then the event comes.
+    void Tick(int box) {
+        desktop_.controls[box].checked = !desktop_.controls[box].checked;
+        Queue({EventKind::Control, box, WindowId::PreferencesWindow});
+    }
+    void Press(int button) { Queue({EventKind::Control, button, WindowId::PreferencesWindow}); }
+    std::string SettingsFile() const { return folder_.Read("Tarnvale/Hashwell/Hashwell.ini"); }
+    bool Ticked(int box) { return desktop_.controls[box].checked; }
+    std::vector<std::u16string> Titles() const {
+        std::vector<std::u16string> titles;
+        for (const MessageBoxRequest& box : desktop_.boxes) {
+            titles.push_back(box.title);
+        }
+        return titles;
+    }
+};
+
+TEST_F(PreferencesTest, BuiltOnceWithTheBoxesOfThePreferencesInForce) {
+    EXPECT_EQ(desktop_.builtWindows, std::vector{WindowId::PreferencesWindow});
+    EXPECT_TRUE(Ticked(OptionLowerCase));
+    EXPECT_TRUE(Ticked(OptionUtf8));
+    EXPECT_TRUE(Ticked(OptionSkin1));
+    EXPECT_FALSE(Ticked(CheckOnTop));
+    EXPECT_EQ(state_.helpTopic, u"hashguide_015.html");
+
+    // Cancel keeps the unsaved ticks for the next opening, centred on the main window.
+    Tick(OptionUpperCase);
+    Press(ButtonCancel);
+    EXPECT_EQ(desktop_.hiddenWindows, std::vector{WindowId::PreferencesWindow});
+    EXPECT_EQ(state_.helpTopic, u"index.html");
+    ChooseMenu(MenuId::MenuPreferences);
+    EXPECT_EQ(desktop_.builtWindows.size(), 1u);
+    EXPECT_EQ(
+        desktop_.centredWindows,
+        (std::vector<std::pair<int, int>>{{WindowId::PreferencesWindow, WindowId::MainWindow}}));
+    EXPECT_TRUE(Ticked(OptionUpperCase));
+    EXPECT_FALSE(Ticked(OptionLowerCase));
+}
+
+TEST_F(PreferencesTest, GroupsKeepOneBoxAtMostAndAnEmptyGroupSavesItsDefault) {
+    Tick(OptionUpperCase);
+    EXPECT_FALSE(Ticked(OptionLowerCase));
+    Tick(OptionUpperCase);  // unticked: the group is empty
+    EXPECT_FALSE(Ticked(OptionLowerCase));
+    Tick(OptionUnicode);
+    Tick(OptionUnicode);
+    Press(ButtonSave);
+    EXPECT_TRUE(Ticked(OptionLowerCase));
+    EXPECT_TRUE(Ticked(OptionUtf8));
+    EXPECT_EQ(Titles(), std::vector<std::u16string>{u"Nothing to Save"});
+    EXPECT_EQ(SettingsFile(), test::ReadTestData("settings/first_run.ini")) << "nothing written";
+}
+
+TEST_F(PreferencesTest, SkinAloneIsStoredAndNeedsARestart) {
+    Tick(OptionSkin3);
+    Press(ButtonSave);
+    EXPECT_EQ(SettingsFile(), test::ReadTestData("settings/saved_skin3.ini"));
+    EXPECT_EQ(Titles(), std::vector<std::u16string>{u"Restart required"});
+    EXPECT_EQ(desktop_.boxes[0].text,
+              u"Changes to window skin will take affect when application is restarted.");
+    EXPECT_EQ(state_.savedSettings.Skin, 3);
+    EXPECT_FALSE(desktop_.background == SkinColor(3)) << "the main window keeps its colour";
+    ChooseMenu(MenuId::MenuPreferences);
+    Press(ButtonSave);
+    EXPECT_EQ(Titles().back(), u"Nothing to Save");
+}
+
+TEST_F(PreferencesTest, KeepOnTopTakesEffectAtSaveWithoutAMessageAndCaseAtTheNextCalculate) {
+    Tick(CheckOnTop);
+    EXPECT_EQ(state_.settings.MainOnTop, 1);
+    EXPECT_TRUE(desktop_.topMostWindows.empty()) << "only Save makes the window top-most";
+    Tick(OptionUpperCase);
+    Tick(OptionUnicode);
+    Press(ButtonSave);
+    EXPECT_TRUE(desktop_.topMostWindows[WindowId::MainWindow]);
+    EXPECT_TRUE(desktop_.boxes.empty());
+    EXPECT_EQ(SettingsFile(), test::ReadTestData("settings/saved_upper_unicode_on_top.ini"));
+
+    desktop_.controls[TextInput].text = u"a";
+    Click(ButtonCalculate);
+    // CRC-32 of "a" in UTF-16LE (61 00), in upper case.
+    EXPECT_EQ(desktop_.controls[TextHashBox].text, u"3D3F4819");
+}
+
+TEST_F(PreferencesTest, FailedSaveKeepsTheChoicesInForceAndTriesAgainNextTime) {
+    Tick(OptionSkin2);
+    EXPECT_TRUE(test::RunInChildProcess([&] {
+        platform::PrepareProcess();
+        const rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        Press(ButtonSave);
+        return Titles() == std::vector<std::u16string>{u"Error"} &&
+               desktop_.boxes[0].text == u"Could not save Preferences file!" &&
+               state_.settings.Skin == 2 && state_.savedSettings.Skin == 1;
+    }));
+    // A settings folder removed meanwhile: the save fails, and Save is tried again.
+    fs::remove_all(folder_.path() / "Tarnvale");
+    Press(ButtonSave);
+    ChooseMenu(MenuId::MenuPreferences);
+    Press(ButtonSave);
+    EXPECT_EQ(Titles(), (std::vector<std::u16string>{u"Error", u"Error"}));
+    EXPECT_EQ(desktop_.boxes[1].text, u"Could not open Preferences file!");
+    EXPECT_EQ(state_.settings.Skin, 2);
+    EXPECT_EQ(state_.savedSettings.Skin, 1);
+}
+
+using AboutTest = StartedProgram;
+
+TEST_F(AboutTest, TitleGetsTheWordSizeOnceAndOkClosesOnALeftClickOnly) {
+    Start();
+    desktop_.controls[AboutTitle].text = u"Hashwell";  // what the window is built with
+    ChooseMenu(MenuId::MenuAbout);
+    EXPECT_EQ(desktop_.controls[AboutVersion].text, u"Version: 1.1.1.0");
+    EXPECT_FALSE(desktop_.controls[AboutNotice].text.empty());
+    EXPECT_TRUE(desktop_.topMostWindows[WindowId::AboutWindow]);
+    Queue({EventKind::Control, AboutOk, WindowId::AboutWindow, EventType::RightClick});
+    EXPECT_TRUE(desktop_.hiddenWindows.empty());
+    Queue({EventKind::Control, AboutOk, WindowId::AboutWindow});
+    EXPECT_EQ(desktop_.hiddenWindows, std::vector{WindowId::AboutWindow});
+    ChooseMenu(MenuId::MenuAbout);
+    EXPECT_EQ(desktop_.controls[AboutTitle].text, u"Hashwell (64-Bit)");
+    EXPECT_EQ(desktop_.builtWindows, std::vector{WindowId::AboutWindow});
+    EXPECT_EQ(desktop_.centredWindows,
+              (std::vector<std::pair<int, int>>{{WindowId::AboutWindow, WindowId::MainWindow}}));
+}
+
+TEST_F(AboutTest, LinkOpensTheAddressTakenTrimmedAtTheFirstClick) {
+    Start();
+    ChooseMenu(MenuId::MenuAbout);
+    desktop_.controls[AboutLink].text = u"  https://tarnvale.example \t";
+    Queue({EventKind::Control, AboutLink, WindowId::AboutWindow});
+    desktop_.controls[AboutLink].text = u"https://elsewhere.example";
+    desktop_.addressesOpen = false;
+    Queue({EventKind::Control, AboutLink, WindowId::AboutWindow});
+    EXPECT_EQ(desktop_.openedAddresses, (std::vector<std::u16string>{u"https://tarnvale.example",
+                                                                     u"https://tarnvale.example"}));
+    const MessageBoxRequest unable{u"Error", u"Unable to load web page 'https://tarnvale.example'!",
+                                   MessageIcon::Error, MessageButtons::Ok};
+    EXPECT_EQ(desktop_.boxes, std::vector{unable});
+    EXPECT_EQ(state_.helpTopic, u"hashguide_027.html");
+}
+
+}  // namespace
+}  // namespace hashwell::core

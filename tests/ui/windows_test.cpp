@@ -1,0 +1,104 @@
+// The About and Preferences windows as Qt builds them: every control by its name, in its place,
+// with its text, font and tool tip; fixed sizes; and clicks that reach the core.
+
+#include <QCheckBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "core/ids.h"
+#include "ui/qt_desktop.h"
+#include "widget_table.h"
+
+namespace hashwell::ui {
+
+class WindowsTest : public QObject {
+    Q_OBJECT
+
+private:
+    void CheckControls(int windowId, const QString& table, QSize size) {
+        QWidget* window = desktop_->Registry().Window(windowId);
+        QVERIFY(window != nullptr);
+        QCOMPARE(window->minimumSize(), size);
+        QCOMPARE(window->maximumSize(), size);
+        QVERIFY(!(window->windowFlags() & Qt::WindowMinMaxButtonsHint));
+        QCOMPARE(window->parentWidget(), static_cast<QWidget*>(desktop_->MainWindow()));
+        for (const QStringList& row : ReadTable(table)) {
+            QWidget* control = desktop_->Control(row[0].toInt());
+            QVERIFY2(control != nullptr, qPrintable(row[1]));
+            QCOMPARE(control->objectName(), row[1]);
+            QCOMPARE(control->parentWidget(), window);
+            QCOMPARE(control->geometry(),
+                     QRect(row[2].toInt(), row[3].toInt(), row[4].toInt(), row[5].toInt()));
+            QCOMPARE(TextOf(control), row[6]);
+            QCOMPARE(control->toolTip(), row[7]);
+            if (qobject_cast<QPushButton*>(control) != nullptr) {
+                QCOMPARE(control->font().family(), QStringLiteral("Arial Narrow"));
+                QVERIFY(control->font().bold());
+            }
+        }
+    }
+
+    std::unique_ptr<QtDesktop> desktop_;
+    std::vector<core::Event> events_;
+
+private slots:
+    void init() {
+        desktop_ = std::make_unique<QtDesktop>();
+        desktop_->SetEventHandler([this](const core::Event& e) { events_.push_back(e); });
+        events_.clear();
+        QVERIFY(desktop_->BuildMainWindow());
+        QVERIFY(desktop_->BuildWindow(core::WindowId::AboutWindow));
+        QVERIFY(desktop_->BuildWindow(core::WindowId::PreferencesWindow));
+    }
+    void cleanup() { desktop_.reset(); }
+
+    void aboutWindowHoldsItsControlsWithTheirFonts() {
+        CheckControls(core::WindowId::AboutWindow, QStringLiteral("ui/about_window_controls.tsv"),
+                      QSize(396, 242));
+        const QWidget* title = desktop_->Control(core::ControlId::AboutTitle);
+        QCOMPARE(title->font().pointSize(), 12);
+        QVERIFY(title->font().bold());
+        QCOMPARE(title->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+        const QWidget* link = desktop_->Control(core::ControlId::AboutLink);
+        QVERIFY(link->font().underline());
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::black));
+        QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
+        // The core fills the labels in through the port and reads the title back.
+        desktop_->SetControlText(core::ControlId::AboutTitle, u"Hashwell (64-Bit)");
+        QCOMPARE(desktop_->ControlText(core::ControlId::AboutTitle), u"Hashwell (64-Bit)");
+    }
+
+    void preferencesWindowHoldsItsControlsAndTheSkinBoxesTheirColours() {
+        CheckControls(core::WindowId::PreferencesWindow,
+                      QStringLiteral("ui/preferences_window_controls.tsv"), QSize(337, 311));
+        QCOMPARE(desktop_->Control(core::ControlId::OptionSkin2)->palette().color(QPalette::Window),
+                 QColor(192, 192, 192));
+        QCOMPARE(desktop_->Control(core::ControlId::OptionSkin3)->palette().color(QPalette::Window),
+                 QColor(215, 215, 255));
+    }
+
+    void clicksOnABoxTheOkButtonAndTheLinkReachTheCore() {
+        desktop_->ShowWindow(core::WindowId::PreferencesWindow);
+        desktop_->ShowWindow(core::WindowId::AboutWindow);
+        QTest::mouseClick(desktop_->Control(core::ControlId::OptionUnicode), Qt::LeftButton);
+        QTest::mouseClick(desktop_->Control(core::ControlId::AboutOk), Qt::LeftButton);
+        QTest::mouseClick(desktop_->Control(core::ControlId::AboutLink), Qt::LeftButton);
+        QTest::mouseClick(desktop_->Control(core::ControlId::AboutOk), Qt::RightButton);
+        desktop_->Registry().Window(core::WindowId::AboutWindow)->close();
+        QCoreApplication::processEvents();
+        const std::vector<core::Event> expected{
+            {core::EventKind::Control, core::ControlId::OptionUnicode,
+             core::WindowId::PreferencesWindow},
+            {core::EventKind::Control, core::ControlId::AboutOk, core::WindowId::AboutWindow},
+            {core::EventKind::Control, core::ControlId::AboutLink, core::WindowId::AboutWindow},
+            {core::EventKind::CloseWindow, core::WindowId::AboutWindow,
+             core::WindowId::AboutWindow}};
+        QVERIFY(events_ == expected);
+        QVERIFY(desktop_->Registry().Window(core::WindowId::AboutWindow)->isVisible());
+    }
+};
+
+}  // namespace hashwell::ui
+
+QTEST_MAIN(hashwell::ui::WindowsTest)
+#include "windows_test.moc"
