@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     g++ cmake ninja-build pkg-config
-    qt6-base-dev
+    qt6-base-dev libqt6svg6
+    fp-utils libchm-dev    # chmcmd compiles the help; libchm reads it
     fonts-liberation  # Liberation Sans Narrow stands in for "Arial Narrow"
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev zlib1g-dev  # test oracles only

@@ -43,6 +43,7 @@ struct AppState {
     std::u16string droppedFiles;         // its paths joined by line feeds
     int droppedCount = 0;                // the number of its paths
 
+    platform::Path programPath;                   // the program file, for finding its help
     std::vector<std::u16string> commandLineArgs;  // double quotes removed; only the first counts
     int startWidth = 0;  // the main window's client width right after it was shown
     ControlAnchors anchors;

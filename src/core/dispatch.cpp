@@ -7,9 +7,11 @@
 #include "core/drops.h"
 #include "core/export_list.h"
 #include "core/file_opening.h"
+#include "core/help_viewing.h"
 #include "core/ids.h"
 #include "core/preferences_window.h"
 #include "core/tab_state.h"
+#include "core/web_pages.h"
 
 namespace hashwell::core {
 namespace {
@@ -49,6 +51,14 @@ void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
         case ItemCopyCodes:
             CopyCodes(desktop, state.events);
             break;
+        case MenuContents:  // its help topic is the start page
+        case ShortcutHelp:
+            ShowHelp(desktop, state, state.helpTopic);
+            break;
+        case MenuUpdates:
+            OpenUpdatePage(desktop, state.events, MakerWebSite(), state.versionNumber,
+                           state.platformBits);
+            break;
         case MenuExportCsv:
         case ItemExportCsv:
             ExportCommand(desktop, state.settings.Format, ExportKind::Csv);
@@ -57,9 +67,8 @@ void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
         case ItemExportTsv:
             ExportCommand(desktop, state.settings.Format, ExportKind::Tsv);
             break;
-        // Still to come: the help viewer (MenuContents, ShortcutHelp) and the update page
-        // (MenuUpdates); until then they only set their help page. The other context-menu
-        // items act at the next mouse movement, or are "Quit Menu" items that do nothing.
+        // The other context-menu items act at the next mouse movement, or are "Quit Menu"
+        // items that do nothing.
         default:
             break;
     }
@@ -191,7 +200,9 @@ void HandleControl(Desktop& desktop, AppState& state, const Event& event) {
         case ButtonExportList:
             desktop.ShowPopupMenu(MenuId::PopupExport);  // its items come as menu events
             break;
-        // Still to come: the help viewer (ButtonHelp).
+        case ButtonHelp:  // its help topic is the start page
+            ShowHelp(desktop, state, state.helpTopic);
+            break;
         default:
             if (event.objectId >= AboutFrame && event.objectId <= AboutOk) {
                 HandleAboutControl(desktop, state, event);

@@ -1,5 +1,6 @@
 #include "core/help_topics.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <utility>
@@ -71,6 +72,17 @@ std::optional<std::u16string> HelpTopicOf(int objectId) {
         }
     }
     return std::nullopt;
+}
+
+std::vector<std::u16string> AllHelpPages() {
+    std::vector<std::u16string> pages{std::u16string(kHelpIndex)};
+    for (const auto& [id, page] : kPages) {
+        std::u16string name = page == kIndexPage ? std::u16string(kHelpIndex) : NumberedPage(page);
+        if (std::find(pages.begin(), pages.end(), name) == pages.end()) {
+            pages.push_back(std::move(name));
+        }
+    }
+    return pages;
 }
 
 }  // namespace hashwell::core

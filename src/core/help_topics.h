@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hashwell::core {
 
@@ -13,5 +14,8 @@ inline constexpr std::u16string_view kHelpIndex = u"index.html";
 // else; nothing for those that leave the page as it is (Copy Hash, the file name box, the
 // context-menu items, drops).
 std::optional<std::u16string> HelpTopicOf(int objectId);
+
+// Every page the program can ask the help file for: the start page and each command's page.
+std::vector<std::u16string> AllHelpPages();
 
 }  // namespace hashwell::core

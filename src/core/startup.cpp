@@ -47,6 +47,7 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     desktop.SetResizeHandler(
         [&desktop, &state](int windowId) { HandleWindowSize(desktop, state, windowId); });
     state.commandLineArgs = ReadCommandLine(parameters);
+    state.programPath = environment.programPath;
 
     state.platformBits = kPlatformBits;
     state.location = settings::ResolveSettingsPath(environment);

@@ -96,6 +96,8 @@ std::int64_t CheckFileAccess(const Path& path, std::uint32_t desiredAccess);
 std::optional<std::u16string> EnvironmentVariable(std::u16string_view name);
 // The full path of the running program file.
 Path ProgramPath();
+// The process's current folder; empty when it cannot be told.
+Path CurrentDirectory();
 
 // The whole content of a regular file of at most `maxSize` bytes; nothing when it cannot be
 // opened or read to its end, or is larger.
@@ -121,6 +123,12 @@ void RemoveInterruptedSaves(const Path& path);
 // Sets the process up the way the program expects: a write past a file-size limit fails (and is
 // reported) rather than ending the process.
 void PrepareProcess();
+
+#ifdef _WIN32
+// Shows the page `topic` of a compiled help file in the system's HTML Help; false when HTML
+// Help is not there.
+bool ShowHtmlHelp(const Path& helpFile, std::u16string_view topic);
+#endif
 
 // The program's parameters, without the program's own name, as program text: losslessly
 // decoded from `argv` on POSIX systems (names that are not UTF-8 included), from the

@@ -273,6 +273,17 @@ Path ProgramPath() {
     }
 }
 
+Path CurrentDirectory() {
+    std::vector<char> buffer(PATH_MAX);
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE) {
+            return {};
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+    return DecodeNativeBytes(buffer.data());
+}
+
 bool IsWritableFile(const Path& path) {
     struct stat status {};
     if (!Status(path, status) || (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {

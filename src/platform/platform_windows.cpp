@@ -316,6 +316,17 @@ Path ProgramPath() {
     }
 }
 
+Path CurrentDirectory() {
+    const DWORD needed = ::GetCurrentDirectoryW(0, nullptr);
+    if (needed == 0) {
+        return {};
+    }
+    Path path(needed, u'\0');
+    const DWORD length = ::GetCurrentDirectoryW(needed, reinterpret_cast<wchar_t*>(path.data()));
+    path.resize(length);
+    return path;
+}
+
 bool IsWritableFile(const Path& path) {
     const DWORD attributes = ::GetFileAttributesW(Wide(path));
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
@@ -393,6 +404,24 @@ void RemoveInterruptedSaves(const Path& path) {
         }
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);
+}
+
+bool ShowHtmlHelp(const Path& helpFile, std::u16string_view topic) {
+    // HTML Help lives in hhctrl.ocx, loaded when first asked for; HH_DISPLAY_TOPIC is 0.
+    using HtmlHelpFunction = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
+    static const HMODULE library = ::LoadLibraryW(L"hhctrl.ocx");
+    if (library == nullptr) {
+        return false;
+    }
+    // Through void(*)(): GetProcAddress gives every function the same type.
+    const auto htmlHelp = reinterpret_cast<HtmlHelpFunction>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(library, "HtmlHelpW")));
+    if (htmlHelp == nullptr) {
+        return false;
+    }
+    const Path address = helpFile + u"::/" + Path(topic);
+    htmlHelp(nullptr, Wide(address), 0, 0);
+    return true;
 }
 
 void PrepareProcess() {

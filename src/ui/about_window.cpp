@@ -48,7 +48,7 @@ WindowWidgets BuildAboutWindowWidgets(QWidget* owner) {
     title->setFont(titleFont);
     SetTextColour(title, QColor(0, 0, 255));
 
-    QWidget* link = add(MakeLabel(ToQString(core::kMakerWebSite), window.get(), Qt::AlignHCenter),
+    QWidget* link = add(MakeLabel(ToQString(core::MakerWebSite()), window.get(), Qt::AlignHCenter),
                         AboutLink, "AboutLink", 110, 80, 175, 15);
     QFont linkFont = StockGuiFont();
     linkFont.setPointSize(10);

@@ -2,10 +2,14 @@
 // with its text, font and tool tip; fixed sizes; and clicks that reach the core.
 
 #include <QCheckBox>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QtTest>
 
 #include "core/ids.h"
+#include "platform/unicode.h"
+#include "ui/help_window.h"
 #include "ui/qt_desktop.h"
 #include "widget_table.h"
 
@@ -95,6 +99,29 @@ private slots:
              core::WindowId::AboutWindow}};
         QVERIFY(events_ == expected);
         QVERIFY(desktop_->Registry().Window(core::WindowId::AboutWindow)->isVisible());
+    }
+
+    void helpWindowShowsTheAskedForPageFollowsALinkAndGoesBack() {
+        desktop_->ShowHelp(platform::DecodeNativeBytes(HASHWELL_HELP_FILE), u"hashguide_004.html");
+        QWidget* help = desktop_->Help();
+        QVERIFY(help != nullptr && help->isVisible());
+        auto* page = help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
+        QCOMPARE(page->documentTitle(), QStringLiteral("The three tabs"));
+        QCOMPARE(help->findChild<QListWidget*>(QStringLiteral("HelpContents"))->count(), 18);
+
+        // The first link of the page, "Contents", by the keyboard as a user may follow it.
+        page->setFocus();
+        QTest::keyClick(page, Qt::Key_Tab);
+        QTest::keyClick(page, Qt::Key_Return);
+        QCOMPARE(page->documentTitle(), QStringLiteral("Hashwell Help"));
+        QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("HelpBack")),
+                          Qt::LeftButton);
+        QCOMPARE(page->documentTitle(), QStringLiteral("The three tabs"));
+
+        // Asked again while it is open, the same window shows the new page.
+        desktop_->ShowHelp(platform::DecodeNativeBytes(HASHWELL_HELP_FILE), u"hashguide_999.html");
+        QVERIFY(desktop_->Help() == help);
+        QVERIFY(page->toPlainText().contains(QStringLiteral("Page not found")));
     }
 };
 

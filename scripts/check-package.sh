@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the Debian package and checks it: the files it installs, its dependencies, and that the
+# desktop entry and the AppStream metainfo pass their validators.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup-debian.sh desktop-file-utils appstream
+scripts/package.sh >/dev/null
+package=$(ls build-package/hashwell_*.deb)
+contents=$(dpkg-deb --contents "$package" | awk '{print $6}')
+status=0
+for file in ./usr/bin/hashwell ./usr/share/hashwell/Hashwell.chm \
+    ./usr/share/applications/hashwell.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/hashwell.svg \
+    ./usr/share/metainfo/example.tarnvale.Hashwell.metainfo.xml; do
+    if ! grep -qx "$file" <<<"$contents"; then
+        echo "$package lacks $file"
+        status=1
+    fi
+done
+depends=$(dpkg-deb --field "$package" Depends)
+for library in libqt6widgets6 libqt6svg6 fonts-liberation; do
+    if ! grep -q "$library" <<<"$depends"; then
+        echo "$package does not depend on $library: $depends"
+        status=1
+    fi
+done
+[ "$(dpkg-deb --field "$package" Version)" = "1.1.1.0" ] || { echo "version"; status=1; }
+unpacked=$(mktemp -d)
+trap 'rm -rf "$unpacked"' EXIT
+dpkg-deb --extract "$package" "$unpacked"
+desktop-file-validate "$unpacked/usr/share/applications/hashwell.desktop" || status=1
+appstreamcli validate --no-net \
+    "$unpacked/usr/share/metainfo/example.tarnvale.Hashwell.metainfo.xml" || status=1
+[ "$status" -eq 0 ] && echo "$package: files, dependencies and desktop files are right"
+exit "$status"

@@ -1,0 +1,69 @@
+#include "core/help_viewing.h"
+
+#include <vector>
+
+#include "core/message_boxes.h"
+
+namespace hashwell::core {
+namespace {
+
+using platform::kPathSeparator;
+using platform::Path;
+
+Path WithSeparator(Path folder) {
+    if (folder.empty() || folder.back() != kPathSeparator) {
+        folder += kPathSeparator;
+    }
+    return folder;
+}
+
+bool IsHelpFile(const Path& path) {
+    return platform::RegularFileSize(path).value_or(0) > 0;
+}
+
+std::optional<Path> FirstHelpFile(const std::vector<Path>& candidates) {
+    for (const Path& candidate : candidates) {
+        if (IsHelpFile(candidate)) {
+            return candidate;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Path> FindHelpFile(const Path& currentDirectory, const Path& programPath) {
+    const Path current =
+        currentDirectory.empty() ? Path(u".") + kPathSeparator : WithSeparator(currentDirectory);
+    const Path name(kHelpFileName);
+    if (std::optional<Path> found =
+            FirstHelpFile({current + u"Help" + kPathSeparator + name, current + name})) {
+        return found;
+    }
+#ifdef _WIN32
+    (void)programPath;
+    return std::nullopt;
+#else
+    const Path program = programPath.substr(0, programPath.rfind(kPathSeparator) + 1);
+    if (program.empty()) {
+        return std::nullopt;
+    }
+    return FirstHelpFile(
+        {program + u"Help/" + name, program + name, program + u"../share/hashwell/" + name});
+#endif
+}
+
+void ShowHelp(Desktop& desktop, const AppState& state, std::u16string_view topic) {
+    if (topic.empty()) {
+        ShowError(desktop, u"Help Error", u"Cannot display help. Help topic missing!");
+        return;
+    }
+    const std::optional<Path> file = FindHelpFile(platform::CurrentDirectory(), state.programPath);
+    if (!file) {
+        ShowError(desktop, u"Help Error", u"Unable to locate Help file!");
+        return;
+    }
+    desktop.ShowHelp(*file, topic);
+}
+
+}  // namespace hashwell::core
