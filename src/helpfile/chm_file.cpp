@@ -21,7 +21,8 @@ std::string AsciiLower(std::string_view text) {
 // The value of the attribute `name` (lower case) inside one tag's text, without its quotes.
 std::optional<std::string> AttributeOf(std::string_view tag, std::string_view name) {
     const std::string lower = AsciiLower(tag);
-    for (std::size_t at = lower.find(name); at != std::string::npos; at = lower.find(name, at + 1)) {
+    for (std::size_t at = lower.find(name); at != std::string::npos;
+         at = lower.find(name, at + 1)) {
         std::size_t i = at + name.size();
         const bool wordStart = at > 0 && (lower[at - 1] == ' ' || lower[at - 1] == '\t' ||
                                           lower[at - 1] == '\n' || lower[at - 1] == '\r');
