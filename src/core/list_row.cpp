@@ -5,7 +5,7 @@
 
 namespace hashwell::core {
 
-ListRowRecord ListRow(const platform::Path& path, const digest::FiveCodes& codes,
+ListRowRecord ListRow(const platform::Path& path, const digest::Codes& codes,
                       std::u16string_view caseText) {
     ListRowRecord record;
     record.path = path;

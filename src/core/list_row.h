@@ -23,7 +23,7 @@ struct ListRowRecord {
     int errors = 0;  // the codes that could not be computed
 };
 
-ListRowRecord ListRow(const platform::Path& path, const digest::FiveCodes& codes,
+ListRowRecord ListRow(const platform::Path& path, const digest::Codes& codes,
                       std::u16string_view caseText);
 
 }  // namespace hashwell::core

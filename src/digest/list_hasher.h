@@ -1,11 +1,10 @@
 #pragma once
 
-// The five codes of every file of a list run, each file read once, on two worker threads:
-// a large file is read into a ring of buffers that both workers hash at once (SHA3-256 and
-// CRC-32 on one, MD5, SHA-1 and SHA-256 on the other); small files go whole to whichever
-// worker is free. Memory stays the same whatever the files' sizes.
+// The codes of many files, each file read once and its codes computed from the same buffers,
+// on several worker threads. A large file that needs several codes is read into a ring of
+// buffers that two workers hash at once, each computing part of its codes; every other file goes
+// whole to whichever worker is free. Memory stays the same whatever the files' sizes.
 
-#include <array>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
@@ -20,14 +19,36 @@
 
 namespace hashwell::digest {
 
-// CRC-32, MD5, SHA-1, SHA-256, SHA3-256 as lowercase hex; all five empty when the file could
-// not be opened or read to its end, or changed while it was read.
-using FiveCodes = std::array<std::string, 5>;
+struct HashAlgorithm {
+    std::int32_t method;
+    std::int32_t bits;
+
+    bool operator==(const HashAlgorithm&) const = default;
+};
+
+// The five codes of the window's list run: CRC-32, MD5, SHA-1, SHA-256, SHA3-256.
+std::vector<HashAlgorithm> ListRunAlgorithms();
+
+// A file and the codes wanted of it.
+struct HashJob {
+    platform::Path path;
+    std::vector<HashAlgorithm> algorithms;
+};
+
+// One job's codes as lowercase hex, one per algorithm in its order; all empty when the file
+// could not be opened or read to its end, or changed while it was read.
+using Codes = std::vector<std::string>;
+
+// Why a file has no codes when it changed while it was read.
+inline constexpr std::u16string_view kChangedWhileRead = u"File changed while it was read";
 
 class ListHasher {
 public:
-    // Starts hashing at once. The registry must hold the five methods.
+    // The window's list run: the five codes of each path, on two workers.
     explicit ListHasher(std::vector<platform::Path> paths);
+    // Starts hashing at once, on `workers` threads (at least one). The registry must hold the
+    // methods.
+    ListHasher(std::vector<HashJob> jobs, unsigned workers);
     ~ListHasher();  // waits for the workers
     ListHasher(const ListHasher&) = delete;
     ListHasher& operator=(const ListHasher&) = delete;
@@ -36,23 +57,39 @@ public:
     bool WaitFor(std::chrono::milliseconds wait);
     // How much is done, 0 to 100; 100 only once every file is finished.
     int PercentDone() const;
-    // Once the work has ended: the codes of each path, in the order given.
-    const std::vector<FiveCodes>& Results() const { return results_; }
+    // The bytes read so far, and the files' sizes when the work began.
+    std::uint64_t BytesDone() const { return bytesDone_.load(std::memory_order_relaxed); }
+    std::uint64_t BytesTotal() const { return bytesTotal_; }
+    // Whether the job's codes are final; then CodesOf gives them, before the rest has ended.
+    bool IsDone(std::size_t job) const;
+    const Codes& CodesOf(std::size_t job) const { return results_[job]; }
+    // Once the job is done: why it has no codes, in the system's words; empty when it has them.
+    const std::u16string& FailureOf(std::size_t job) const { return failures_[job]; }
+    // Once the work has ended: the codes of each job, in the order given.
+    const std::vector<Codes>& Results() const { return results_; }
 
 private:
     struct Chunk;
-    void ReadAndHashShared();     // worker 0 on the large files: reads, CRC-32 and SHA3-256
-    void HashSharedSecondHalf();  // worker 1 on the large files: MD5, SHA-1, SHA-256
-    void HashSmallFiles(std::uint8_t* buffer);
+    void Start(unsigned workers);
+    void ReadAndHashShared();     // worker 0 on the shared files: reads, hashes the first part
+    void HashSharedSecondHalf();  // worker 1 on the shared files: hashes the second part
+    void HashWholeFiles(std::uint8_t* buffer);
+    void PartFinished(std::size_t job);
     void Finished();
 
-    std::vector<platform::Path> paths_;
-    std::vector<FiveCodes> results_;
-    std::vector<std::size_t> large_;  // indices of the files both workers share
-    std::vector<std::size_t> small_;  // indices of the files each hashed by one worker
-    std::atomic<std::size_t> nextSmall_{0};
+    std::vector<HashJob> jobs_;
+    std::vector<Codes> results_;
+    std::vector<std::u16string> failures_;
+    // For each shared job: the indices of its algorithms each of the two workers computes.
+    std::vector<std::vector<std::size_t>> firstHalf_;
+    std::vector<std::vector<std::size_t>> secondHalf_;
+    std::vector<std::size_t> shared_;  // the jobs both workers share
+    std::vector<std::size_t> whole_;   // the jobs each hashed by one worker
+    std::atomic<std::size_t> nextWhole_{0};
+    std::unique_ptr<std::atomic<int>[]> partsLeft_;  // per job: workers still to finish it
+    std::unique_ptr<std::atomic<bool>[]> done_;
 
-    // The ring of chunks of the large files.
+    // The ring of chunks of the shared files.
     std::vector<Chunk> ring_;
     std::unique_ptr<std::uint8_t[]> ringBytes_;
     std::mutex ringLock_;
@@ -60,9 +97,11 @@ private:
     std::uint64_t chunksRead_ = 0;    // chunks worker 0 has filled
     std::uint64_t chunksHashed_ = 0;  // chunks worker 1 is done with
 
-    std::unique_ptr<std::uint8_t[]> smallBuffers_;
-    std::atomic<std::uint64_t> unitsDone_{0};  // bytes, plus a fixed share per finished file
+    std::unique_ptr<std::uint8_t[]> wholeBuffers_;  // one per worker
+    std::atomic<std::uint64_t> unitsDone_{0};       // bytes, plus a fixed share per finished file
     std::uint64_t unitsTotal_ = 0;
+    std::atomic<std::uint64_t> bytesDone_{0};
+    std::uint64_t bytesTotal_ = 0;
 
     mutable std::mutex doneLock_;
     std::condition_variable doneChanged_;

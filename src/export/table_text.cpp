@@ -51,6 +51,12 @@ void AppendLine(std::u16string& out, const std::vector<std::u16string>& fields,
 
 }  // namespace
 
+std::u16string TableLine(const std::vector<std::u16string>& fields, TableFormat format) {
+    std::u16string line;
+    AppendLine(line, fields, format);
+    return line;
+}
+
 std::u16string TableText(const Table& table, TableFormat format) {
     std::u16string text;
     AppendLine(text, table.titles, format);

@@ -24,6 +24,9 @@ struct Table {
 // its quotes.
 std::u16string TableText(const Table& table, TableFormat format);
 
+// One line of such a table, with its line end: for writing a table row by row.
+std::u16string TableLine(const std::vector<std::u16string>& fields, TableFormat format);
+
 enum class TextEncoding {
     AnsiCodePage,  // Windows-1252 on POSIX systems; characters it cannot hold become "?"
     Utf8,

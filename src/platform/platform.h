@@ -31,6 +31,9 @@ inline constexpr char16_t kListSeparator = u'?';
 inline constexpr char16_t kListSeparator = u'\0';
 #endif
 
+// The reason given for a path that names a FIFO, a device or a socket where a file is wanted.
+inline constexpr std::u16string_view kNotRegularFile = u"Not a regular file";
+
 // A regular file opened for reading only; closed when the object goes away.
 class ReadOnlyFile {
     // What the file looked like when it was opened.
@@ -44,8 +47,15 @@ class ReadOnlyFile {
 
 public:
     // Opens `path` only when it names a regular file: directories, FIFOs and devices are
-    // refused at once, so a caller never blocks or reads forever.
-    static std::optional<ReadOnlyFile> OpenRegular(const Path& path);
+    // refused at once, so a caller never blocks or reads forever. On failure, the reason is put
+    // in `reason` when given.
+    static std::optional<ReadOnlyFile> OpenRegular(const Path& path,
+                                                   std::u16string* reason = nullptr);
+    // Opens a regular file, or a pipe (a FIFO, or a shell's process substitution): for input the
+    // user hands over to be read as a stream, like standard input. Reads of a pipe wait for its
+    // writer.
+    static std::optional<ReadOnlyFile> OpenFileOrPipe(const Path& path,
+                                                      std::u16string* reason = nullptr);
 
     ReadOnlyFile(ReadOnlyFile&& other) noexcept;
     ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
@@ -54,8 +64,10 @@ public:
     ~ReadOnlyFile();
 
     // Fills `buffer` as far as the file allows and returns the number of bytes read, which
-    // is below `size` only at the end of the file; nothing when the system reports an error.
-    std::optional<std::size_t> Read(std::uint8_t* buffer, std::size_t size);
+    // is below `size` only at the end of the file; nothing when the system reports an error,
+    // with its reason in `reason` when given.
+    std::optional<std::size_t> Read(std::uint8_t* buffer, std::size_t size,
+                                    std::u16string* reason = nullptr);
 
     // Asked after the last read: true when the bytes read are the whole file as it was when it
     // was opened, so that their code is the code of a version that existed. False when its
@@ -65,6 +77,7 @@ public:
     bool ReadAsOpened() const;
 
 private:
+    static std::optional<ReadOnlyFile> Open(const Path& path, std::u16string* reason, bool pipes);
     ReadOnlyFile(std::intptr_t handle, const Stamp& opened) : handle_(handle), opened_(opened) {}
     std::optional<Stamp> StampNow() const;
 
@@ -91,6 +104,48 @@ inline constexpr std::uint32_t kFileGenericRead = 0x120089;
 // security cannot be looked at at all. On POSIX systems only reading is known: the answer to
 // kFileGenericRead is kFileGenericRead when the user may read the file.
 std::int64_t CheckFileAccess(const Path& path, std::uint32_t desiredAccess);
+
+// What a path names, symbolic links followed.
+enum class PathKind {
+    Missing,  // nothing, or nothing that can be looked at
+    RegularFile,
+    Folder,
+    Other,  // a FIFO, a device or a socket: never read, lest the reader wait forever
+};
+PathKind KindOf(const Path& path);
+
+// One name in a folder.
+struct FolderEntry {
+    Path name;      // the name alone, without the folder
+    PathKind kind;  // what it names, symbolic links followed
+    bool isLink;    // the entry itself is a symbolic link (a junction on Windows)
+};
+// The entries of a folder but "." and "..", sorted by name: by the bytes of the names on POSIX
+// systems (as `LC_ALL=C ls` lists them), by their UTF-16 code units on Windows. Nothing when
+// the folder cannot be read, with the system's reason in `reason` when given.
+std::optional<std::vector<FolderEntry>> ListFolder(const Path& folder,
+                                                   std::u16string* reason = nullptr);
+
+// What tells one file from every other on the machine: its device and its file number. Nothing
+// when it cannot be looked at.
+struct FileIdentity {
+    std::uint64_t device = 0;
+    std::uint64_t file = 0;
+    bool operator==(const FileIdentity&) const = default;
+};
+std::optional<FileIdentity> IdentityOf(const Path& path);
+
+// Reads the process's standard input as bytes, like ReadOnlyFile::Read: fills `buffer` as far as
+// the input allows, below `size` only at its end.
+std::optional<std::size_t> ReadStandardInput(std::uint8_t* buffer, std::size_t size,
+                                             std::u16string* reason = nullptr);
+// Writes bytes to standard output or standard error unchanged (no line-end translation on
+// Windows). False when the stream is closed or full, with the reason when given.
+bool WriteStandardOutput(std::string_view bytes, std::u16string* reason = nullptr);
+bool WriteStandardError(std::string_view bytes);
+// True when standard error is a terminal (a console on Windows), where a progress line may be
+// drawn and redrawn.
+bool StandardErrorIsTerminal();
 
 // The value of an environment variable; nothing when it is unset.
 std::optional<std::u16string> EnvironmentVariable(std::u16string_view name);

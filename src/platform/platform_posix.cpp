@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/posix_support.h"
 #include "platform/unicode.h"
 #include "platform/windows1252.h"
 
@@ -26,10 +27,6 @@ constexpr std::intptr_t kClosed = -1;
 
 constexpr std::string_view kSavePrefix = ".hashwell-save-";
 constexpr std::string_view kSaveSuffix = "XXXXXX";  // what mkostemp makes unique
-
-std::string NativePath(const Path& path) {
-    return EncodeNativeBytes(path);
-}
 
 std::int64_t Nanoseconds(const timespec& time) {
     return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
@@ -96,14 +93,6 @@ bool ReplacingKeepsIdentity(const struct stat& old) {
     return old.st_nlink == 1 && (::geteuid() == 0 || old.st_uid == ::geteuid());
 }
 
-// Puts the reason of the system's last failure where the caller wants it; always false.
-bool Failed(std::u16string* reason, int error) {
-    if (reason != nullptr) {
-        *reason = DecodeNativeBytes(std::strerror(error));
-    }
-    return false;
-}
-
 // Writes the bytes over the file itself, from its start, and cuts it to their length.
 bool RewriteInPlace(const std::string& target, std::string_view bytes, std::u16string* reason) {
     const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
@@ -137,6 +126,41 @@ bool IsSaveLeftover(std::string_view name) {
     return name.size() == kSavePrefix.size() + kSaveSuffix.size() && name.starts_with(kSavePrefix);
 }
 
+}  // namespace
+
+std::string NativePath(const Path& path) {
+    return EncodeNativeBytes(path);
+}
+
+bool Failed(std::u16string* reason, int error) {
+    if (reason != nullptr) {
+        *reason = DecodeNativeBytes(std::strerror(error));
+    }
+    return false;
+}
+
+std::optional<std::size_t> ReadFully(int fd, std::uint8_t* buffer, std::size_t size,
+                                     std::u16string* reason) {
+    std::size_t filled = 0;
+    while (filled < size) {
+        const ssize_t got = ::read(fd, buffer + filled, size - filled);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            Failed(reason, errno);
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += static_cast<std::size_t>(got);
+    }
+    return filled;
+}
+
+namespace {
+
 void SyncFolder(const std::string& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {
@@ -147,16 +171,40 @@ void SyncFolder(const std::string& folder) {
 
 }  // namespace
 
-std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path) {
+std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path, std::u16string* reason) {
+    return Open(path, reason, false);
+}
+
+std::optional<ReadOnlyFile> ReadOnlyFile::OpenFileOrPipe(const Path& path, std::u16string* reason) {
+    return Open(path, reason, true);
+}
+
+std::optional<ReadOnlyFile> ReadOnlyFile::Open(const Path& path, std::u16string* reason,
+                                               bool pipes) {
     // O_NONBLOCK makes opening a FIFO return at once instead of waiting for a writer;
     // the type check below then refuses it.
     const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
     if (fd < 0) {
+        Failed(reason, errno);
         return std::nullopt;
     }
     struct stat status {};
+    if (pipes && ::fstat(fd, &status) == 0 && S_ISFIFO(status.st_mode)) {
+        // Reads wait for the writer from here on, as they do on standard input.
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        return ReadOnlyFile(fd, Stamp{0, 0, 0, false});
+    }
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        const int error = errno;
+        const bool folder = S_ISDIR(status.st_mode);
         ::close(fd);
+        if (status.st_mode == 0) {
+            Failed(reason, error);
+        } else if (folder) {
+            Failed(reason, EISDIR);
+        } else if (reason != nullptr) {
+            *reason = kNotRegularFile;
+        }
         return std::nullopt;
     }
     const Stamp opened{static_cast<std::uint64_t>(status.st_size), Nanoseconds(status.st_mtim),
@@ -196,22 +244,11 @@ ReadOnlyFile::~ReadOnlyFile() {
     }
 }
 
-std::optional<std::size_t> ReadOnlyFile::Read(std::uint8_t* buffer, std::size_t size) {
-    std::size_t filled = 0;
-    while (filled < size) {
-        const ssize_t got = ::read(static_cast<int>(handle_), buffer + filled, size - filled);
-        if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return std::nullopt;
-        }
-        if (got == 0) {
-            break;
-        }
-        filled += static_cast<std::size_t>(got);
-    }
-    bytesRead_ += filled;
+std::optional<std::size_t> ReadOnlyFile::Read(std::uint8_t* buffer, std::size_t size,
+                                              std::u16string* reason) {
+    const std::optional<std::size_t> filled =
+        ReadFully(static_cast<int>(handle_), buffer, size, reason);
+    bytesRead_ += filled.value_or(0);
     return filled;
 }
 

@@ -9,15 +9,13 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/windows_support.h"
 
 namespace hashwell::platform {
 namespace {
 
 constexpr std::intptr_t kClosed = -1;  // the value of INVALID_HANDLE_VALUE
 
-const wchar_t* Wide(const Path& path) {
-    return reinterpret_cast<const wchar_t*>(path.c_str());
-}
 HANDLE AsHandle(std::intptr_t handle) {
     return reinterpret_cast<HANDLE>(handle);
 }
@@ -79,24 +77,6 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
-// Puts the system's words for `error` where the caller wants them; always false.
-bool Failed(std::u16string* reason, DWORD error) {
-    if (reason != nullptr) {
-        wchar_t* text = nullptr;
-        const DWORD length =
-            ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                 FORMAT_MESSAGE_IGNORE_INSERTS,
-                             nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-        reason->assign(reinterpret_cast<const char16_t*>(text), length);
-        while (!reason->empty() &&
-               (reason->back() == u'\n' || reason->back() == u'\r' || reason->back() == u'.')) {
-            reason->pop_back();
-        }
-        ::LocalFree(text);
-    }
-    return false;
-}
-
 // Writes the bytes over the file itself, from its start, and cuts it to their length.
 bool RewriteInPlace(const Path& target, std::string_view bytes, std::u16string* reason) {
     HANDLE file = ::CreateFileW(Wide(target), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
@@ -155,12 +135,75 @@ Path FolderOf(const Path& target) {
 
 }  // namespace
 
-std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path) {
+const wchar_t* Wide(const Path& path) {
+    return reinterpret_cast<const wchar_t*>(path.c_str());
+}
+
+std::optional<std::size_t> ReadFully(HANDLE handle, std::uint8_t* buffer, std::size_t size,
+                                     std::u16string* reason) {
+    std::size_t filled = 0;
+    while (filled < size) {
+        const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(size - filled, 1u << 30));
+        DWORD got = 0;
+        if (!::ReadFile(handle, buffer + filled, ask, &got, nullptr)) {
+            const DWORD error = ::GetLastError();
+            if (error == ERROR_BROKEN_PIPE) {
+                break;  // the writing end of a pipe was closed: the end of the input
+            }
+            Failed(reason, error);
+            return std::nullopt;
+        }
+        if (got == 0) {
+            break;
+        }
+        filled += got;
+    }
+    return filled;
+}
+
+bool Failed(std::u16string* reason, DWORD error) {
+    if (reason != nullptr) {
+        wchar_t* text = nullptr;
+        const DWORD length =
+            ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
+                             nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+        reason->assign(reinterpret_cast<const char16_t*>(text), length);
+        while (!reason->empty() &&
+               (reason->back() == u'\n' || reason->back() == u'\r' || reason->back() == u'.')) {
+            reason->pop_back();
+        }
+        ::LocalFree(text);
+    }
+    return false;
+}
+
+std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path, std::u16string* reason) {
+    return Open(path, reason, false);
+}
+
+std::optional<ReadOnlyFile> ReadOnlyFile::OpenFileOrPipe(const Path& path, std::u16string* reason) {
+    return Open(path, reason, true);
+}
+
+std::optional<ReadOnlyFile> ReadOnlyFile::Open(const Path& path, std::u16string* reason,
+                                               bool pipes) {
+    const DWORD attributes = ::GetFileAttributesW(Wide(path));
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        if (reason != nullptr) {
+            *reason = kIsAFolder;  // the system would only say that access is denied
+        }
+        return std::nullopt;
+    }
     // Other processes may read the file too; one holding it open for writing keeps us out.
     HANDLE file = ::CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
+        Failed(reason, ::GetLastError());
         return std::nullopt;
+    }
+    if (pipes && ::GetFileType(file) == FILE_TYPE_PIPE) {
+        return ReadOnlyFile(reinterpret_cast<std::intptr_t>(file), Stamp{0, 0, 0, false});
     }
     BY_HANDLE_FILE_INFORMATION info{};
     const bool regular = ::GetFileType(file) == FILE_TYPE_DISK &&
@@ -168,6 +211,9 @@ std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path) {
                          (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
     if (!regular) {
         ::CloseHandle(file);
+        if (reason != nullptr) {
+            *reason = kNotRegularFile;
+        }
         return std::nullopt;
     }
     const Stamp opened{SizeOf(info), AsInteger(info.ftLastWriteTime), ChangeTime(file), true};
@@ -206,20 +252,10 @@ ReadOnlyFile::~ReadOnlyFile() {
     }
 }
 
-std::optional<std::size_t> ReadOnlyFile::Read(std::uint8_t* buffer, std::size_t size) {
-    std::size_t filled = 0;
-    while (filled < size) {
-        const DWORD ask = static_cast<DWORD>(std::min<std::size_t>(size - filled, 1u << 30));
-        DWORD got = 0;
-        if (!::ReadFile(AsHandle(handle_), buffer + filled, ask, &got, nullptr)) {
-            return std::nullopt;
-        }
-        if (got == 0) {
-            break;
-        }
-        filled += got;
-    }
-    bytesRead_ += filled;
+std::optional<std::size_t> ReadOnlyFile::Read(std::uint8_t* buffer, std::size_t size,
+                                              std::u16string* reason) {
+    const std::optional<std::size_t> filled = ReadFully(AsHandle(handle_), buffer, size, reason);
+    bytesRead_ += filled.value_or(0);
     return filled;
 }
 

@@ -21,8 +21,8 @@ constexpr test::Variant kFive[] = {{"CRC32", 2, 256},
                                    {"SHA-256", 4, 256},
                                    {"SHA3-256", 5, 256}};
 
-FiveCodes OracleCodes(const std::string& bytes) {
-    FiveCodes codes;
+Codes OracleCodes(const std::string& bytes) {
+    Codes codes(5);
     for (std::size_t i = 0; i < 5; ++i) {
         codes[i] = test::OracleDigest(
             kFive[i], {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
@@ -30,7 +30,7 @@ FiveCodes OracleCodes(const std::string& bytes) {
     return codes;
 }
 
-std::vector<FiveCodes> HashAll(const std::vector<platform::Path>& paths) {
+std::vector<Codes> HashAll(const std::vector<platform::Path>& paths) {
     ListHasher hasher(paths);
     while (!hasher.WaitFor(std::chrono::milliseconds(10))) {
     }
@@ -52,7 +52,7 @@ TEST(ListHasher, LargeAndSmallFilesGetTheOraclesCodesInListOrder) {
                                  3 * 1024 * 1024,
                                  5 * 1024 * 1024};
     std::vector<platform::Path> paths;
-    std::vector<FiveCodes> expected;
+    std::vector<Codes> expected;
     for (std::size_t i = 0; i < std::size(sizes); ++i) {
         std::string bytes(sizes[i], '\0');
         for (char& b : bytes) {
@@ -74,8 +74,15 @@ TEST(ListHasher, FilesThatCannotBeReadGetNoCodesAndTheOthersStillDo) {
     const std::vector<platform::Path> paths = {test::ToUtf16(locked), u"/proc/self/mem",
                                                test::ToUtf16(folder.Write("open", big))};
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        const std::vector<FiveCodes> codes = HashAll(paths);
-        return codes[0] == FiveCodes{} && codes[1] == FiveCodes{} && codes[2] == OracleCodes(big);
+        const std::vector<Codes> codes = HashAll(paths);
+        return codes[0] == Codes(5) && codes[1] == Codes(5) && codes[2] == OracleCodes(big);
+    }));
+    // Each failure keeps the system's reason.
+    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
+        ListHasher hasher(paths);
+        hasher.WaitFor(std::chrono::minutes(5));
+        return hasher.FailureOf(0) == u"Permission denied" && !hasher.FailureOf(1).empty() &&
+               hasher.FailureOf(2).empty();
     }));
 }
 
