@@ -9,6 +9,7 @@ package=$(ls build-package/hashwell_*.deb)
 contents=$(dpkg-deb --contents "$package" | awk '{print $6}')
 status=0
 for file in ./usr/bin/hashwell ./usr/share/hashwell/Hashwell.chm \
+    ./usr/bin/hashwell-cli ./usr/share/man/man1/hashwell-cli.1 \
     ./usr/share/applications/hashwell.desktop \
     ./usr/share/icons/hicolor/scalable/apps/hashwell.svg \
     ./usr/share/metainfo/example.tarnvale.Hashwell.metainfo.xml; do
@@ -28,6 +29,7 @@ done
 unpacked=$(mktemp -d)
 trap 'rm -rf "$unpacked"' EXIT
 dpkg-deb --extract "$package" "$unpacked"
+"$unpacked/usr/bin/hashwell-cli" --version | grep -qx "hashwell-cli 1.1.1.0" || { echo "cli"; status=1; }
 desktop-file-validate "$unpacked/usr/share/applications/hashwell.desktop" || status=1
 appstreamcli validate --no-net \
     "$unpacked/usr/share/metainfo/example.tarnvale.Hashwell.metainfo.xml" || status=1

@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libqt6svg6
     fp-utils libchm-dev    # chmcmd compiles the help; libchm reads it
     fonts-liberation  # Liberation Sans Narrow stands in for "Arial Narrow"
+    libcli11-dev      # hashwell-cli's options
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev zlib1g-dev  # test oracles only
     python3                # its csv module reads back the exported files in a test

@@ -1,0 +1,241 @@
+#include "cli/checksum_line.h"
+
+#include <algorithm>
+
+namespace hashwell::cli {
+namespace {
+
+bool NeedsEscape(std::string_view name) {
+    return name.find_first_of("\\\n\r") != std::string_view::npos;
+}
+
+std::string Escape(std::string_view name) {
+    std::string escaped;
+    escaped.reserve(name.size() + 2);
+    for (const char c : name) {
+        switch (c) {
+            case '\\':
+                escaped += "\\\\";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\r':
+                escaped += "\\r";
+                break;
+            default:
+                escaped += c;
+        }
+    }
+    return escaped;
+}
+
+// The name of an escaped line; nothing when it holds a backslash that starts no known escape.
+std::optional<std::string> Unescape(std::string_view name) {
+    std::string plain;
+    plain.reserve(name.size());
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        if (name[i] != '\\') {
+            plain += name[i];
+            continue;
+        }
+        if (++i == name.size()) {
+            return std::nullopt;
+        }
+        switch (name[i]) {
+            case '\\':
+                plain += '\\';
+                break;
+            case 'n':
+                plain += '\n';
+                break;
+            case 'r':
+                plain += '\r';
+                break;
+            default:
+                return std::nullopt;
+        }
+    }
+    return plain;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+}
+
+std::size_t HexRun(std::string_view text) {
+    return static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), IsHexDigit) -
+                                    text.begin());
+}
+
+std::string Lowercase(std::string_view hex) {
+    std::string lower(hex);
+    for (char& c : lower) {
+        c = c >= 'A' && c <= 'F' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return lower;
+}
+
+// The algorithms a line may use, when the caller names none: every one, with SHA-2 before
+// SHA-3 for the codes of the same length.
+std::span<const Algorithm> DefaultAlgorithms() {
+    return AllAlgorithms().first(7);  // CRC-32 to SHA-512
+}
+
+const Algorithm* ByLength(std::size_t length, const LineRules& rules) {
+    const std::span<const Algorithm> candidates =
+        rules.allowed.empty() ? DefaultAlgorithms() : rules.allowed;
+    const auto found = std::find_if(candidates.begin(), candidates.end(),
+                                    [&](const Algorithm& a) { return a.hexLength == length; });
+    return found == candidates.end() ? nullptr : &*found;
+}
+
+const Algorithm* ByTag(std::string_view tag, const LineRules& rules) {
+    const Algorithm* algorithm = FindAlgorithmByTag(tag);
+    if (algorithm == nullptr || rules.allowed.empty()) {
+        return algorithm;
+    }
+    return std::find(rules.allowed.begin(), rules.allowed.end(), *algorithm) != rules.allowed.end()
+               ? algorithm
+               : nullptr;
+}
+
+// "TAG (name) = hex"; the name runs to the last ")", since the BSD tools do not escape names.
+std::optional<ExpectedCode> ParseBsd(std::string_view line, bool escaped, const LineRules& rules) {
+    const std::size_t tagEnd = line.find_first_of(" (");
+    if (tagEnd == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const Algorithm* algorithm = ByTag(line.substr(0, tagEnd), rules);
+    std::size_t at = tagEnd + (line[tagEnd] == ' ' ? 1 : 0);
+    const std::size_t close = line.rfind(')');
+    if (algorithm == nullptr || at >= line.size() || line[at] != '(' || close == line.npos ||
+        close <= at + 1) {
+        return std::nullopt;
+    }
+    std::size_t i = close + 1;
+    while (i < line.size() && IsBlank(line[i])) {
+        ++i;
+    }
+    if (i == line.size() || line[i] != '=') {
+        return std::nullopt;
+    }
+    ++i;
+    while (i < line.size() && IsBlank(line[i])) {
+        ++i;
+    }
+    const std::string_view hex = line.substr(i);
+    if (hex.size() != algorithm->hexLength || HexRun(hex) != hex.size()) {
+        return std::nullopt;
+    }
+    const std::string_view name = line.substr(at + 1, close - at - 1);
+    std::optional<std::string> plain = escaped ? Unescape(name) : std::string(name);
+    if (!plain) {
+        return std::nullopt;
+    }
+    return ExpectedCode{LineForm::Bsd, *algorithm, Lowercase(hex), std::move(*plain)};
+}
+
+// "hex  name", "hex *name", or "hex name" as the BSD tools write it with -r.
+std::optional<ExpectedCode> ParseGnu(std::string_view line, bool escaped, const LineRules& rules) {
+    const std::size_t length = HexRun(line);
+    const Algorithm* algorithm = ByLength(length, rules);
+    if (algorithm == nullptr || length + 1 >= line.size() || !IsBlank(line[length])) {
+        return std::nullopt;
+    }
+    std::size_t at = length + 1;
+    if (line[at] == ' ' || line[at] == '*') {
+        ++at;
+    }
+    const std::string_view name = line.substr(at);
+    std::optional<std::string> plain = escaped ? Unescape(name) : std::string(name);
+    if (!plain || plain->empty()) {
+        return std::nullopt;
+    }
+    return ExpectedCode{LineForm::Gnu, *algorithm, Lowercase(line.substr(0, length)),
+                        std::move(*plain)};
+}
+
+// "name CRC": the code is the last word, eight hex digits.
+std::optional<ExpectedCode> ParseSfv(std::string_view line, const LineRules& rules) {
+    const Algorithm* crc32 = ByLength(8, rules);
+    const std::size_t blank = line.find_last_of(" \t");
+    if (crc32 == nullptr || crc32->name != "crc32" || blank == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view hex = line.substr(blank + 1);
+    std::string_view name = line.substr(0, blank);
+    while (!name.empty() && IsBlank(name.back())) {
+        name.remove_suffix(1);
+    }
+    if (hex.size() != 8 || HexRun(hex) != 8 || name.empty()) {
+        return std::nullopt;
+    }
+    return ExpectedCode{LineForm::Sfv, *crc32, Lowercase(hex), std::string(name)};
+}
+
+std::optional<ExpectedCode> ParseGnuOrBsd(std::string_view line, const LineRules& rules) {
+    while (!line.empty() && IsBlank(line.front())) {
+        line.remove_prefix(1);
+    }
+    const bool escaped = line.starts_with('\\');
+    if (escaped) {
+        line.remove_prefix(1);
+    }
+    if (std::optional<ExpectedCode> bsd = ParseBsd(line, escaped, rules)) {
+        return bsd;
+    }
+    return ParseGnu(line, escaped, rules);
+}
+
+}  // namespace
+
+std::string GnuLine(std::string_view hex, std::string_view name) {
+    if (NeedsEscape(name)) {
+        return '\\' + std::string(hex) + "  " + Escape(name) + '\n';
+    }
+    return std::string(hex) + "  " + std::string(name) + '\n';
+}
+
+std::string BsdLine(const Algorithm& algorithm, std::string_view hex, std::string_view name) {
+    const bool escape = NeedsEscape(name);
+    return (escape ? "\\" : "") + std::string(algorithm.tag) + " (" +
+           (escape ? Escape(name) : std::string(name)) + ") = " + std::string(hex) + '\n';
+}
+
+std::optional<std::string> SfvLine(std::string_view hex, std::string_view name) {
+    if (name.find_first_of("\n\r") != std::string_view::npos) {
+        return std::nullopt;
+    }
+    return std::string(name) + ' ' + std::string(hex) + '\n';
+}
+
+std::string ResultName(std::string_view name) {
+    if (name.find('\n') != std::string_view::npos) {
+        return '\\' + Escape(name);
+    }
+    return std::string(name);
+}
+
+ParsedLine ParseChecksumLine(std::string_view line, const LineRules& rules) {
+    if (line.ends_with('\r')) {
+        line.remove_suffix(1);
+    }
+    if (line.empty() || line.starts_with('#') || (rules.sfvFirst && line.starts_with(';'))) {
+        return {LineKind::Ignored, std::nullopt};
+    }
+    std::optional<ExpectedCode> code = rules.sfvFirst ? ParseSfv(line, rules) : std::nullopt;
+    if (!code) {
+        code = ParseGnuOrBsd(line, rules);
+    }
+    if (!code && !rules.sfvFirst) {
+        code = ParseSfv(line, rules);
+    }
+    return {code ? LineKind::Code : LineKind::Malformed, std::move(code)};
+}
+
+}  // namespace hashwell::cli

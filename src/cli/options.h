@@ -1,0 +1,47 @@
+#pragma once
+
+// What the command line asks for, read with CLI11.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/algorithms.h"
+#include "digest/text_digest.h"
+#include "platform/platform.h"
+
+namespace hashwell::cli {
+
+enum class OutputFormat { Gnu, Bsd, Sfv, Csv, Tsv };
+
+struct Options {
+    std::vector<Algorithm> algorithms;     // at least one
+    bool algorithmsNamed = false;          // -a was given
+    std::vector<platform::Path> operands;  // files, or checksum files with --check; "-" is stdin
+    bool recursive = false;
+    bool followLinks = false;
+    std::optional<std::u16string> text;
+    std::int64_t textFormat = digest::TextFormat::Utf8;
+    bool upper = false;
+    unsigned jobs = 1;
+    OutputFormat format = OutputFormat::Gnu;
+
+    bool check = false;
+    bool quiet = false;
+    bool status = false;
+    bool ignoreMissing = false;
+    bool strict = false;
+    bool warn = false;
+};
+
+// The options of a command line (the parameters, without the program's name), or the exit code
+// when the run ends here: 0 after --help or --version, which print to `out`; 2 after a usage
+// error, described on `err`.
+struct ParsedOptions {
+    std::optional<Options> options;
+    int exitCode = 0;
+};
+ParsedOptions ParseOptions(const std::vector<std::u16string>& parameters, std::string& out,
+                           std::string& err);
+
+}  // namespace hashwell::cli

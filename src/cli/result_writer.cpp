@@ -1,0 +1,79 @@
+#include "cli/result_writer.h"
+
+#include "cli/checksum_line.h"
+#include "export/table_text.h"
+#include "platform/unicode.h"
+
+namespace hashwell::cli {
+namespace {
+
+std::string Uppercase(std::string_view hex) {
+    std::string upper(hex);
+    for (char& c : upper) {
+        c = c >= 'a' && c <= 'f' ? static_cast<char>(c - 'a' + 'A') : c;
+    }
+    return upper;
+}
+
+exporting::TableFormat TableFormatOf(OutputFormat format) {
+    return format == OutputFormat::Csv ? exporting::TableFormat::Csv : exporting::TableFormat::Tsv;
+}
+
+void WriteTableLine(Console& console, const std::vector<std::u16string>& fields,
+                    OutputFormat format) {
+    console.Out(exporting::EncodeText(exporting::TableLine(fields, TableFormatOf(format)),
+                                      exporting::TextEncoding::Utf8));
+}
+
+}  // namespace
+
+ResultWriter::ResultWriter(const Options& options, Console& console)
+    : options_(options), console_(console) {
+    if (options.format == OutputFormat::Csv || options.format == OutputFormat::Tsv) {
+        std::vector<std::u16string> titles{u"File Name"};
+        for (const Algorithm& algorithm : options.algorithms) {
+            titles.emplace_back(algorithm.title);
+        }
+        WriteTableLine(console_, titles, options_.format);
+    }
+}
+
+bool ResultWriter::Write(std::string_view name, std::u16string_view shownName,
+                         const digest::Codes& codes) {
+    auto shown = [&](const std::string& code) { return options_.upper ? Uppercase(code) : code; };
+    std::string lines;
+    switch (options_.format) {
+        case OutputFormat::Gnu:
+            for (const std::string& code : codes) {
+                lines += GnuLine(shown(code), name);
+            }
+            break;
+        case OutputFormat::Bsd:
+            for (std::size_t i = 0; i < codes.size(); ++i) {
+                lines += BsdLine(options_.algorithms[i], shown(codes[i]), name);
+            }
+            break;
+        case OutputFormat::Sfv: {
+            // SFV files carry their codes in upper case, as the tools that made the form do.
+            std::optional<std::string> line = SfvLine(Uppercase(codes.at(0)), name);
+            if (!line) {
+                return false;
+            }
+            lines = std::move(*line);
+            break;
+        }
+        case OutputFormat::Csv:
+        case OutputFormat::Tsv: {
+            std::vector<std::u16string> fields{platform::ReadableText(shownName)};
+            for (const std::string& code : codes) {
+                fields.push_back(platform::AsciiToUtf16(shown(code)));
+            }
+            WriteTableLine(console_, fields, options_.format);
+            return true;
+        }
+    }
+    console_.Out(lines);
+    return true;
+}
+
+}  // namespace hashwell::cli
