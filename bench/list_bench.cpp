@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "bench_files.h"
 #include "digest/kernel/kernels.h"
 #include "digest/list_hasher.h"
 #include "digest/registry.h"
@@ -29,35 +30,11 @@ extern char** environ;
 namespace {
 
 namespace fs = std::filesystem;
+using hashwell::bench::Warm;
+using hashwell::bench::WriteFile;
 using Clock = std::chrono::steady_clock;
 
 constexpr int kRounds = 3;  // each side's best of three
-
-void WriteFile(const fs::path& path, std::uint64_t size, std::uint64_t seed) {
-    std::vector<std::uint64_t> block(1 << 17);  // 1 MiB
-    std::ofstream out(path, std::ios::binary);
-    for (std::uint64_t written = 0; written < size;) {
-        for (auto& word : block) {  // xorshift: cheap bytes that no hash finds easy
-            seed ^= seed << 13;
-            seed ^= seed >> 7;
-            seed ^= seed << 17;
-            word = seed;
-        }
-        const std::uint64_t piece = std::min<std::uint64_t>(size - written, block.size() * 8);
-        out.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(piece));
-        written += piece;
-    }
-}
-
-// Reads the files once so that both sides find them in the page cache.
-void Warm(const std::vector<fs::path>& files) {
-    std::vector<char> buffer(1 << 20);
-    for (const fs::path& file : files) {
-        std::ifstream in(file, std::ios::binary);
-        while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()))) {
-        }
-    }
-}
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();

@@ -139,11 +139,14 @@ ListHasher::ListHasher(std::vector<HashJob> jobs, unsigned workers)
         results_[i].assign(jobs_[i].algorithms.size(), std::string());
         done_[i].store(false);
         const std::uint64_t size = platform::RegularFileSize(jobs_[i].path).value_or(0);
-        // A file shared by two workers must have codes to share out.
-        const bool shared =
-            workers >= 2 && size >= kSharedFromSize && jobs_[i].algorithms.size() >= 2;
+        const bool shared = workers >= 2 && size >= kSharedFromSize && !jobs_[i].algorithms.empty();
         if (shared) {
-            SplitByCost(jobs_[i].algorithms, firstHalf_[i], secondHalf_[i]);
+            if (jobs_[i].algorithms.size() == 1) {
+                // One code: the first worker only reads, so that reading overlaps hashing.
+                secondHalf_[i] = {0};
+            } else {
+                SplitByCost(jobs_[i].algorithms, firstHalf_[i], secondHalf_[i]);
+            }
             shared_.push_back(i);
         } else {
             whole_.push_back(i);

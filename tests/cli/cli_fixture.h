@@ -49,7 +49,7 @@ inline const std::vector<std::pair<std::string, std::string>> kOddlyNamedFiles =
     {"back\\slash", "y"},
     {"line\nfeed", "z"},
     {"carriage\rreturn", "q"},
-    {"bytes \xff\xfe", std::string(100000, 'b')},
+    {"bytes \xff\xfe", std::string(5 * 1024 * 1024, 'b')},  // read by two workers
     {" lead", ""},
     {"*star", "s"},
 };

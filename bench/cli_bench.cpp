@@ -1,0 +1,169 @@
+// hashwell-cli as a whole process beside the tools people use for the same job, in one run, over
+// the same files in the page cache: openssl dgst and sha256sum over one 1 GiB file, rhash with
+// the five codes of the list run over that file and over 2,000 files of 64 KiB, sha256sum -c
+// over a checksum file of those 2,000 files. Each pair runs in turn, A B A B ..., and the ratio
+// (the other tool's time over ours) is the median of the pairs'. Then hashwell-cli's peak memory
+// for a small and a large input of each kind.
+//
+//   cli_bench HASHWELL_CLI [folder]   the files are made in the folder (default: a new one
+//                                      under /tmp) and removed afterwards
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "bench_files.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+using hashwell::bench::Warm;
+using hashwell::bench::WriteFile;
+using Command = std::vector<std::string>;
+
+constexpr int kPairs = 5;
+
+struct Timing {
+    double seconds;
+    long peakKiB;
+};
+
+// Runs the command with its output thrown away (or written to `output`).
+Timing Run(const Command& command, const std::string& output = "/dev/null") {
+    std::vector<char*> argv;
+    for (const std::string& word : command) {
+        argv.push_back(const_cast<char*>(word.c_str()));
+    }
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    const auto start = std::chrono::steady_clock::now();
+    pid_t child = 0;
+    if (posix_spawnp(&child, argv[0], &actions, nullptr, argv.data(), environ) != 0) {
+        std::fprintf(stderr, "%s cannot be started\n", argv[0]);
+        std::exit(1);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    posix_spawn_file_actions_destroy(&actions);
+    return {std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+            usage.ru_maxrss};
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void Compare(const std::string& label, const Command& ours, const Command& theirs, double target) {
+    std::vector<double> ourTimes, theirTimes, ratios;
+    Run(ours);  // a warm-up of each, not counted
+    Run(theirs);
+    for (int pair = 0; pair < kPairs; ++pair) {
+        ourTimes.push_back(Run(ours).seconds);
+        theirTimes.push_back(Run(theirs).seconds);
+        ratios.push_back(theirTimes.back() / ourTimes.back());
+    }
+    std::printf("| %s | %s | %.3f | %.3f | %.2f | %.2f |\n", label.c_str(), theirs[0].c_str(),
+                Median(ourTimes), Median(theirTimes), Median(ratios), target);
+    std::fflush(stdout);
+}
+
+Command With(Command command, const std::vector<fs::path>& files) {
+    for (const fs::path& file : files) {
+        command.push_back(file.string());
+    }
+    return command;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: cli_bench HASHWELL_CLI [folder]\n");
+        return 2;
+    }
+    const std::string cli = fs::absolute(argv[1]).string();
+    const bool ownFolder = argc < 3;
+    const fs::path folder =
+        ownFolder ? fs::temp_directory_path() / ("hashwell-cli-bench-" + std::to_string(getpid()))
+                  : fs::path(argv[2]);
+    fs::create_directories(folder);
+
+    const std::vector<fs::path> big = {folder / "big.bin"};
+    WriteFile(big[0], std::uint64_t{1} << 30, 1);
+    std::vector<fs::path> small;
+    fs::create_directories(folder / "small");
+    for (int i = 0; i < 2000; ++i) {
+        small.push_back(folder / "small" / ("f" + std::to_string(i) + ".bin"));
+        WriteFile(small.back(), 64 * 1024, 1000 + static_cast<std::uint64_t>(i));
+    }
+    Warm(big);
+    Warm(small);
+    const std::string sums = (folder / "small.sha256").string();
+    Run(With({cli, "-a", "sha256"}, small), sums);
+
+    std::printf("| Work | Other tool | hashwell-cli s | other s | Ratio | Target |\n");
+    std::printf("|---|---|---:|---:|---:|---:|\n");
+    for (const auto& [name, openssl] : {std::pair{"md5", "-md5"},
+                                        {"sha1", "-sha1"},
+                                        {"sha256", "-sha256"},
+                                        {"sha512", "-sha512"},
+                                        {"sha3-256", "-sha3-256"}}) {
+        Compare(std::string("1 GiB, -a ") + name, With({cli, "-a", name}, big),
+                With({"openssl", "dgst", openssl}, big), 0.95);
+    }
+    Compare("1 GiB, -a sha256", With({cli, "-a", "sha256"}, big), With({"sha256sum"}, big), 3);
+    const Command five = {cli, "-a", "crc32,md5,sha1,sha256,sha3-256"};
+    const Command rhash = {"rhash", "--crc32", "--md5", "--sha1", "--sha256", "--sha3-256"};
+    Compare("1 GiB, five codes", With(five, big), With(rhash, big), 2.2);
+    Compare("2,000 x 64 KiB, five codes", With(five, small), With(rhash, small), 2.2);
+    Compare("-c, 2,000 x 64 KiB", {cli, "-c", sums}, {"sha256sum", "-c", sums}, 2);
+
+    // Memory: a 4 GiB sparse file against a 1 MiB one; 20,000 checked lines against 200.
+    const fs::path oneMiB = folder / "one-mib.bin";
+    WriteFile(oneMiB, 1 << 20, 7);
+    const fs::path sparse = folder / "sparse.bin";
+    { std::ofstream touch(sparse); }
+    fs::resize_file(sparse, std::uint64_t{4} << 30);
+    const Command two = {cli, "-a", "md5,sha256"};
+    const long smallFile = Run(With(two, {oneMiB})).peakKiB;
+    const long largeFile = Run(With(two, {sparse})).peakKiB;
+    auto lines = [&](int count) {
+        const fs::path list = folder / ("lines" + std::to_string(count));
+        std::ofstream out(list);
+        for (int i = 0; i < count; ++i) {
+            out << "d41d8cd98f00b204e9800998ecf8427e  "
+                << small[static_cast<std::size_t>(i) % 2000].string() << "\n";
+        }
+        return list.string();
+    };
+    const long fewLines = Run({cli, "-c", lines(200)}).peakKiB;
+    const long manyLines = Run({cli, "-c", lines(20000)}).peakKiB;
+    std::printf(
+        "\nhashwell-cli peak resident memory: %ld KiB for 1 MiB, %ld KiB for 4 GiB (sparse); "
+        "%ld KiB checking 200 lines, %ld KiB checking 20,000\n",
+        smallFile, largeFile, fewLines, manyLines);
+
+    if (ownFolder) {
+        fs::remove_all(folder);
+    }
+    return 0;
+}
