@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # Builds Hashwell and runs its benchmarks: every method beside OpenSSL's libcrypto (zlib for
-# CRC-32) in one run, then the List of Files run beside rhash over the same files.
+# CRC-32) in one run, then the List of Files run beside rhash over the same files, then
+# hashwell-cli beside openssl dgst, sha256sum, rhash and sha256sum -c.
 #   scripts/bench.sh [folder for the list benchmark's 1.2 GB of files]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh rhash
+scripts/setup-debian.sh rhash openssl
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHASHWELL_WERROR=ON
-cmake --build build --target digest_bench list_bench
+cmake --build build --target digest_bench list_bench cli_bench hashwell-cli
 build/bench/digest_bench --benchmark_min_time=0.1 --benchmark_repetitions=15 \
     --benchmark_enable_random_interleaving=true \
     --benchmark_filter=1MiB
 build/bench/list_bench "$@"
+build/bench/cli_bench build/src/cli/hashwell-cli "$@"
