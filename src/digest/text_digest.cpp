@@ -12,15 +12,8 @@ std::string TextToBytes(std::u16string_view text, std::int64_t format) {
             return platform::ToAnsiCodePage(text);
         case TextFormat::Utf8:
             return platform::Utf16ToUtf8(text);
-        default: {
-            std::string bytes;
-            bytes.reserve(text.size() * 2);
-            for (const char16_t unit : text) {
-                bytes.push_back(static_cast<char>(unit & 0xFF));
-                bytes.push_back(static_cast<char>(unit >> 8));
-            }
-            return bytes;
-        }
+        default:
+            return platform::Utf16ToLittleEndianBytes(text);
     }
 }
 

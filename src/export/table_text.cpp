@@ -70,15 +70,8 @@ std::string EncodeText(std::u16string_view text, TextEncoding encoding) {
     switch (encoding) {
         case TextEncoding::AnsiCodePage:
             return platform::ToAnsiCodePage(text);
-        case TextEncoding::Utf16LittleEndian: {
-            std::string bytes;
-            bytes.reserve(text.size() * 2);
-            for (const char16_t unit : text) {
-                bytes.push_back(static_cast<char>(unit & 0xFF));
-                bytes.push_back(static_cast<char>(unit >> 8));
-            }
-            return bytes;
-        }
+        case TextEncoding::Utf16LittleEndian:
+            return platform::Utf16ToLittleEndianBytes(text);
         case TextEncoding::Utf8:
             break;
     }

@@ -13,6 +13,9 @@ bool IsSurrogatePairAt(std::u16string_view text, std::size_t i);
 // as the system's own conversion without flags does.
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// UTF-16 little-endian bytes, code unit by code unit, without a byte-order mark.
+std::string Utf16ToLittleEndianBytes(std::u16string_view text);
+
 // True when the bytes are well-formed UTF-8 throughout.
 bool IsValidUtf8(std::string_view bytes);
 
