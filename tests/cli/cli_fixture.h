@@ -28,10 +28,12 @@ protected:
     test::ProgramRun Cli(const std::vector<std::string>& arguments, const std::string& input = {}) {
         return test::RunCli(arguments, folder_.path(), input);
     }
+#ifndef _WIN32
     test::ProgramRun Coreutils(const std::string& tool, const std::vector<std::string>& arguments,
                                const std::string& input = {}) {
         return test::RunCoreutils(tool, arguments, folder_.path(), input);
     }
+#endif
     static std::vector<std::string> Joined(std::vector<std::string> first,
                                            const std::vector<std::string>& second) {
         first.insert(first.end(), second.begin(), second.end());

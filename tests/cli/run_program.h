@@ -23,9 +23,11 @@ ProgramRun RunProgram(const std::string& program, const std::vector<std::string>
 ProgramRun RunCli(const std::vector<std::string>& arguments, const std::filesystem::path& folder,
                   const std::string& input = {});
 
+#ifndef _WIN32
 // What a coreutils tool (sha256sum, md5sum) prints, with its name replaced by hashwell-cli's so
 // that the two can be compared.
 ProgramRun RunCoreutils(const std::string& tool, const std::vector<std::string>& arguments,
                         const std::filesystem::path& folder, const std::string& input = {});
+#endif
 
 }  // namespace hashwell::test

@@ -220,6 +220,7 @@ TEST_F(CommandTest, FileTabWithoutAChosenSizeOrAnyNameBehavesAsOnTheTextTab) {
     }
 }
 
+#ifndef _WIN32  // a name of any bytes is POSIX's; Windows names are UTF-16
 TEST_F(CommandTest, FileWhoseNameIsNotUtf8IsShownReadablyAndHashedByItsRealName) {
     Start();
     const auto path = platform::DecodeNativeBytes(folder_.Write("bad\xFFname", "bytes").string());
@@ -233,6 +234,7 @@ TEST_F(CommandTest, FileWhoseNameIsNotUtf8IsShownReadablyAndHashedByItsRealName)
     EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("CRC32", "bytes"));
     EXPECT_EQ(state_.fileToHash, path);
 }
+#endif
 
 TEST_F(CommandTest, ExportButtonShowsItsMenuAndEveryExportOfAnEmptyGridSaysNoData) {
     Start();

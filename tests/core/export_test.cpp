@@ -2,7 +2,6 @@
 // the bytes written in each text format.
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 
@@ -11,7 +10,12 @@
 #include "core/ids.h"
 #include "platform/platform.h"
 #include "support/fake_desktop.h"
+#include "support/platform_testing.h"
 #include "support/scratch_folder.h"
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 namespace hashwell::core {
 namespace {
@@ -81,8 +85,17 @@ TEST_F(ExportTest, FileHoldsTheTitlesAndEveryRowInTheTextFormatWithoutAMark) {
               "\"/data/two\",\"00000002\"\r\n\"/data/three\",\"File Error\"\r\n");
     EXPECT_EQ(Export(ExportKind::Csv, "none.csv", 0, 0), utf8);  // no settings loaded
     EXPECT_EQ(Export(ExportKind::Csv, "other.csv", 0, 7), utf8);
-    EXPECT_EQ(Export(ExportKind::Tsv, "ansi.txt", 0, 24).substr(0, 45),
-              "File Name\tCRC-32B\r\n/data/\xE9?\t00000001\r\n/data/t");
+    // Windows' own conversion gives Ā its look-alike; POSIX's table, a '?'.
+#ifdef _WIN32
+    const std::string ansi =
+        "File Name\tCRC-32B\r\n/data/\xE9"
+        "A\t00000001\r\n/data/t";
+#else
+    const std::string ansi = "File Name\tCRC-32B\r\n/data/\xE9?\t00000001\r\n/data/t";
+#endif
+    if (test::AnsiCodePage() == 1252) {
+        EXPECT_EQ(Export(ExportKind::Tsv, "ansi.txt", 0, 24).substr(0, 45), ansi);
+    }
     const std::string utf16 = Export(ExportKind::Tsv, "utf16.txt", 0, 25);
     EXPECT_TRUE(utf16.starts_with(std::string("F\0i\0l\0e\0", 8)));
     EXPECT_TRUE(utf16.ends_with(std::string("r\0\r\0\n\0", 6)));
@@ -125,6 +138,7 @@ TEST_F(ExportTest, FolderOrUnwritableTargetIsReportedAndNeverFollowedBySuccess) 
     EXPECT_EQ(folder_.Read("locked.csv"), "kept");
 }
 
+#ifndef _WIN32  // a file-size limit for one process is POSIX's
 TEST_F(ExportTest, FileSizeLimitIsAnErrorThatLeavesTheOldFileAsItWas) {
     folder_.Write("limited.csv", "old");
     EXPECT_TRUE(test::RunInChildProcess([&] {
@@ -140,13 +154,11 @@ TEST_F(ExportTest, FileSizeLimitIsAnErrorThatLeavesTheOldFileAsItWas) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1)
         << "no partial file is left behind";
 }
+#endif
 
 TEST_F(ExportTest, ReadOnlyFolderTakesNoNewFileButItsWritableFileIsWrittenInPlace) {
     fs::permissions(folder_.Write("in-place.csv", "old"), fs::perms::all);
-    const fs::perms readOnly = fs::perms::owner_read | fs::perms::owner_exec |
-                               fs::perms::group_read | fs::perms::group_exec |
-                               fs::perms::others_read | fs::perms::others_exec;
-    fs::permissions(folder_.path(), readOnly);
+    test::DenyCreatingFiles(folder_.path());
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
         Export(ExportKind::Csv, "new.csv");
         const bool refused = desktop_.boxes.size() == 1 && desktop_.boxes[0].title == u"Error";
@@ -155,7 +167,7 @@ TEST_F(ExportTest, ReadOnlyFolderTakesNoNewFileButItsWritableFileIsWrittenInPlac
         return refused && written.starts_with("\"File Name\"") &&
                desktop_.boxes.back().title == u"Success";
     }));
-    fs::permissions(folder_.path(), fs::perms::owner_all, fs::perm_options::add);
+    test::RestoreAccess(folder_.path());
 }
 
 }  // namespace

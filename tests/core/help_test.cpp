@@ -28,7 +28,7 @@ protected:
 
 TEST_F(HelpTest, CurrentFolderFirstItsHelpFolderBeforeItAndEmptyFilesOrFoldersDoNotCount) {
     const platform::Path current = Folder("current");
-    const platform::Path program = Folder("app") + u"/hashwell";
+    const platform::Path program = Folder("app") + platform::kPathSeparator + u"hashwell";
     EXPECT_FALSE(FindHelpFile(current, program));
 
     const platform::Path beside = Put("current/Hashwell.chm");
@@ -45,6 +45,14 @@ TEST_F(HelpTest, CurrentFolderFirstItsHelpFolderBeforeItAndEmptyFilesOrFoldersDo
     EXPECT_EQ(FindHelpFile(Folder("elsewhere"), program), elsewhere);
 }
 
+#ifdef _WIN32
+TEST_F(HelpTest, ProgramFolderIsNotLookedAt) {
+    const platform::Path program = Folder("app") + u"\\hashwell.exe";
+    Put("app/Hashwell.chm");
+    Put("app/Help/Hashwell.chm");
+    EXPECT_FALSE(FindHelpFile(Folder("home"), program));
+}
+#else
 TEST_F(HelpTest, ProgramFoldersAreLookedAtOnlyWhenTheCurrentFolderHasNone) {
     const platform::Path program = Folder("usr/bin") + u"/hashwell";
     Put("usr/share/hashwell/Hashwell.chm");
@@ -57,13 +65,16 @@ TEST_F(HelpTest, ProgramFoldersAreLookedAtOnlyWhenTheCurrentFolderHasNone) {
     const platform::Path inHome = Put("home/Hashwell.chm");
     EXPECT_EQ(FindHelpFile(home, program), inHome);
 }
+#endif
 
 TEST_F(HelpTest, F1OpensThePageOfTheLastCommandInEveryWindow) {
-    const platform::Path file = Put("Hashwell.chm");  // beside the program
+    const platform::Path file = Put("Hashwell.chm");  // in the current folder
+    const fs::path wasCurrent = fs::current_path();
+    fs::current_path(folder_.path());
     Start();
     const auto f1 = [this](int windowId) {
         Queue({EventKind::Menu, MenuId::ShortcutHelp, windowId});
-        return desktop_.shownHelp.back().second;
+        return desktop_.shownHelp.empty() ? u"" : desktop_.shownHelp.back().second;
     };
     EXPECT_EQ(f1(WindowId::MainWindow), u"index.html");
     EXPECT_EQ(desktop_.shownHelp.back().first, file);
@@ -76,6 +87,7 @@ TEST_F(HelpTest, F1OpensThePageOfTheLastCommandInEveryWindow) {
     Click(ButtonHelp);
     EXPECT_EQ(desktop_.shownHelp.back().second, u"index.html");
     EXPECT_TRUE(desktop_.boxes.empty());
+    fs::current_path(wasCurrent);
 }
 
 TEST_F(HelpTest, MissingFileOrTopicIsSaid) {

@@ -106,6 +106,7 @@ TEST_F(StartUpTest, KeepOnTopPreferenceKeepsTheMainWindowOnTop) {
     EXPECT_TRUE(desktop_.topMostWindows[WindowId::MainWindow]);
 }
 
+#ifndef _WIN32  // a name of any bytes is POSIX's; Windows names are UTF-16
 TEST_F(StartUpTest, FileWhoseNameIsNotUtf8IsHashedAndItsRowShowsTheNameReadably) {
     const std::u16string parameter =
         platform::DecodeNativeBytes(folder_.Write("bad\xFFname", "").string());
@@ -114,6 +115,7 @@ TEST_F(StartUpTest, FileWhoseNameIsNotUtf8IsHashedAndItsRowShowsTheNameReadably)
     EXPECT_EQ(desktop_.gridRows[0][0], test::ToUtf16(folder_.path()) + u"/bad\uFFFDname");
     EXPECT_EQ(desktop_.gridRows[0][1], u"00000000");
 }
+#endif
 
 TEST_F(StartUpTest, WindowResizedAsItAppearsHasItsControlsFollow) {
     desktop_.onShowWindow = [this](int windowId) {

@@ -85,14 +85,23 @@ TEST_P(EveryKernel, MatchesTheOracleAroundEveryBlockBoundaryAndOnLongInputs) {
     }
 }
 
+// Sets a variable of this process's environment; an empty value unsets it.
+void SetVariable(const char* name, const char* value) {
+#ifdef _WIN32
+    ::_putenv_s(name, value);
+#else
+    *value == '\0' ? ::unsetenv(name) : ::setenv(name, value, 1);
+#endif
+}
+
 TEST(KernelChoice, TheEnvironmentVariableForcesThePortableKernels) {
-    ::setenv(digest::kPortableKernelsVariable, "1", 1);
+    SetVariable(digest::kPortableKernelsVariable, "1");
     digest::SelectBestKernels();
     for (const Variant& variant : kAllVariants) {
         EXPECT_EQ(digest::ActiveKernelName(variant.method, variant.bits), "portable")
             << variant.name;
     }
-    ::setenv(digest::kPortableKernelsVariable, "0", 1);
+    SetVariable(digest::kPortableKernelsVariable, "0");
     digest::SelectBestKernels();
     for (const digest::KernelInfo& kernel : digest::AllKernels()) {
         if (kernel.engine == "CRC32" && kernel.supported) {  // the best one this CPU runs
@@ -100,7 +109,7 @@ TEST(KernelChoice, TheEnvironmentVariableForcesThePortableKernels) {
             break;
         }
     }
-    ::unsetenv(digest::kPortableKernelsVariable);
+    SetVariable(digest::kPortableKernelsVariable, "");
 }
 
 std::string KernelName(const ::testing::TestParamInfo<digest::KernelInfo>& info) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "export/table_text.h"
+#include "support/platform_testing.h"
 #include "support/scratch_folder.h"
 
 namespace hashwell::exporting {
@@ -18,6 +19,7 @@ Table TwoRows() {
     return {{u"File Name", u"CRC-32B"}, {{kAwkward, u"0a1b2c3d"}, {u"/plain", u"File Error"}}};
 }
 
+#ifndef _WIN32  // Python is the host's
 // What Python's csv module reads from the file, one cell per line, each cell's characters as
 // their code points, so that line breaks inside cells show.
 std::string ReadBackWithPython(const std::string& path) {
@@ -58,6 +60,7 @@ TEST(TableText, CsvReadsBackIntoTheSameCellsWhateverTheyHold) {
     }
     EXPECT_EQ(ReadBackWithPython(folder.Write("awkward.csv", text).string()), expected);
 }
+#endif
 
 TEST(TableText, TsvKeepsEveryRowOnOneLineWithItsFields) {
     const std::u16string text = TableText(TwoRows(), TableFormat::Tsv);
@@ -70,7 +73,16 @@ TEST(TableText, TsvKeepsEveryRowOnOneLineWithItsFields) {
 TEST(TableText, EachEncodingWritesItsOwnBytesWithoutAMark) {
     const std::u16string text = u"A\u00E9\u0100\r\n";
     EXPECT_EQ(EncodeText(text, TextEncoding::Utf8), "A\xC3\xA9\xC4\x80\r\n");
-    EXPECT_EQ(EncodeText(text, TextEncoding::AnsiCodePage), "A\xE9?\r\n");
+    if (test::AnsiCodePage() == 1252) {
+        // Windows' own conversion gives U+0100 its look-alike; POSIX's table, a '?'.
+#ifdef _WIN32
+        EXPECT_EQ(EncodeText(text, TextEncoding::AnsiCodePage),
+                  "A\xE9"
+                  "A\r\n");
+#else
+        EXPECT_EQ(EncodeText(text, TextEncoding::AnsiCodePage), "A\xE9?\r\n");
+#endif
+    }
     EXPECT_EQ(EncodeText(text, TextEncoding::Utf16LittleEndian),
               std::string("A\0\xE9\0\x00\x01\r\0\n\0", 10));
 }

@@ -1,16 +1,16 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 
 #include "support/variants.h"
 
-typedef struct evp_md_ctx_st EVP_MD_CTX;
-
 namespace hashwell::test {
 
-// The same digest from independent code: OpenSSL's libcrypto, and zlib for CRC-32.
+// The same digest from independent code: a cryptographic library (OpenSSL's libcrypto, or
+// libgcrypt where there is no OpenSSL) and zlib for CRC-32.
 class OracleStream {
 public:
     explicit OracleStream(const Variant& variant);
@@ -21,8 +21,10 @@ public:
     void Add(std::span<const std::uint8_t> bytes);
     std::string Finish();  // lowercase hex
 
+    class Library;  // one digest in progress in the cryptographic library
+
 private:
-    EVP_MD_CTX* context_ = nullptr;
+    std::unique_ptr<Library> library_;  // empty for CRC-32
     unsigned long crc_ = 0;
 };
 

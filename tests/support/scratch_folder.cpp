@@ -1,16 +1,23 @@
 #include "support/scratch_folder.h"
 
-#include <sys/wait.h>
-#include <unistd.h>
-
+#include <cstdlib>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 
 #include "platform/unicode.h"
+#include "support/platform_testing.h"
 
 namespace hashwell::test {
 
 ScratchFolder::ScratchFolder() {
+#ifdef _WIN32
+    // A new folder of a name not taken yet; create_directory says whether it was new.
+    std::random_device random;
+    do {
+        path_ = std::filesystem::temp_directory_path() / ("hashwell-" + std::to_string(random()));
+    } while (!std::filesystem::create_directory(path_));
+#else
     std::string pattern = (std::filesystem::temp_directory_path() / "hashwell-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("cannot make a scratch folder");
@@ -20,22 +27,32 @@ ScratchFolder::ScratchFolder() {
         path_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
                    std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
                    std::filesystem::perms::others_exec);
+#endif
 }
 
 ScratchFolder::~ScratchFolder() {
     std::error_code ignored;
-    // Make every entry removable again, whatever a test did to its mode.
+    // Make every entry removable again, whatever a test did to its rights.
+    RestoreAccess(path_);
     for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
         if (!entry.is_symlink()) {
-            std::filesystem::permissions(entry.path(), std::filesystem::perms::owner_all,
-                                         std::filesystem::perm_options::add, ignored);
+            RestoreAccess(entry.path());
         }
     }
     std::filesystem::remove_all(path_, ignored);
 }
 
+std::filesystem::path ScratchFolder::Child(const std::string& name) const {
+#ifdef _WIN32
+    // Names are given in UTF-8, with "/" between folders.
+    return (path_ / std::u8string(name.begin(), name.end())).make_preferred();
+#else
+    return path_ / name;  // the bytes as they stand
+#endif
+}
+
 std::filesystem::path ScratchFolder::Write(const std::string& name, std::string_view bytes) const {
-    const std::filesystem::path file = path_ / name;
+    const std::filesystem::path file = Child(name);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) {
@@ -45,36 +62,20 @@ std::filesystem::path ScratchFolder::Write(const std::string& name, std::string_
 }
 
 std::string ScratchFolder::Read(const std::string& name) const {
-    std::ifstream in(path_ / name, std::ios::binary);
+    std::ifstream in(Child(name), std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::u16string ScratchFolder::PathOf(const std::string& name) const {
-    return ToUtf16(path_ / name);
+    return ToUtf16(Child(name));
 }
 
 std::u16string ToUtf16(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return path.u16string();
+#else
     return platform::Utf8ToUtf16(path.string());
-}
-
-bool RunInChildProcess(const std::function<bool()>& check) {
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::_exit(check() ? 0 : 1);
-    }
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-bool RunWithoutPrivileges(const std::function<bool()>& check) {
-    if (::geteuid() != 0) {
-        return check();
-    }
-    return RunInChildProcess([&] {
-        constexpr uid_t kNobody = 65534;
-        return ::setgid(kNobody) == 0 && ::setuid(kNobody) == 0 && check();
-    });
+#endif
 }
 
 }  // namespace hashwell::test

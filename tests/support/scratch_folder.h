@@ -22,6 +22,8 @@ public:
     // The bytes of the file `name` inside the folder; empty when it cannot be read.
     std::string Read(const std::string& name) const;
     std::u16string PathOf(const std::string& name) const;
+    // The path of `name` inside the folder: its bytes on POSIX, read as UTF-8 on Windows.
+    std::filesystem::path Child(const std::string& name) const;
 
 private:
     std::filesystem::path path_;
@@ -29,14 +31,5 @@ private:
 
 // The program-wide UTF-16 form of a path.
 std::u16string ToUtf16(const std::filesystem::path& path);
-
-// Runs `check` in a child process, so that what it does to the process (limits, user) stays
-// there. Returns what `check` returned.
-bool RunInChildProcess(const std::function<bool()>& check);
-
-// Runs `check` as a user without special rights: directly when the tests run as an ordinary
-// user, in a child process that gives up root's rights when they run as root (root may read
-// any file, which would hide permission handling). Returns what `check` returned.
-bool RunWithoutPrivileges(const std::function<bool()>& check);
 
 }  // namespace hashwell::test
