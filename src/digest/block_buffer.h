@@ -60,6 +60,11 @@ public:
         used_ = 0;
     }
 
+    // The bytes of the unfinished block, and the count of every byte absorbed.
+    const std::uint8_t* Pending() const { return block_.data(); }
+    std::size_t PendingLength() const { return used_; }
+    std::uint64_t Absorbed() const { return absorbed_; }
+
     // Lets tests start the length counter near its limits without hashing gigabytes:
     // the chaining state stays as it is, only the count of absorbed bytes moves on.
     void AssumeAbsorbed(std::uint64_t bytes) { absorbed_ = bytes; }

@@ -1,9 +1,7 @@
 #include "digest/file_digest.h"
 
-#include <memory>
-#include <new>
-
 #include "digest/digest.h"
+#include "digest/overlapped_reader.h"
 
 namespace hashwell::digest {
 
@@ -12,31 +10,26 @@ std::string HashFile(const platform::Path& path, std::int32_t method, std::int32
     if (!file) {
         return {};
     }
-    const std::unique_ptr<std::uint8_t[]> buffer(new (std::nothrow)
-                                                     std::uint8_t[kFileReadBufferSize]);
-    if (!buffer) {
-        return {};
-    }
     constexpr int kFromFile = 0;
     DigestStream stream(method, bits, kFromFile);
-    if (!stream) {
+    OverlappedReader reader(kFileReadBufferSize);
+    if (!stream || !reader.Ready()) {
         return {};
     }
+    // The next buffer is read while this one is hashed. A read error, or a file that changed
+    // while it was read, gives no code: the bytes may be of no version of the file.
+    FileSource source(*file);
+    reader.Start(source);
     for (;;) {
-        const std::optional<std::size_t> got = file->Read(buffer.get(), kFileReadBufferSize);
-        if (!got) {
+        const Piece piece = reader.Next();
+        if (piece.failed) {
             return {};
         }
-        stream.Add({buffer.get(), *got});
-        if (*got != kFileReadBufferSize) {
-            break;
+        stream.Add(piece.bytes);
+        if (piece.last) {
+            return stream.Finish();
         }
     }
-    // A file that changed while it was read has no code: the bytes may be of no version of it.
-    if (!file->ReadAsOpened()) {
-        return {};
-    }
-    return stream.Finish();
 }
 
 }  // namespace hashwell::digest

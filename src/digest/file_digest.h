@@ -8,7 +8,7 @@
 
 namespace hashwell::digest {
 
-// Files are read through one buffer of this size, whatever their length.
+// Files are read in pieces of this size, into a small ring of buffers whatever their length.
 inline constexpr std::size_t kFileReadBufferSize = 1024 * 1024;
 
 // The lowercase hex code of the whole content of a regular file, or the empty text when it

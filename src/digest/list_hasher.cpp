@@ -1,6 +1,7 @@
 #include "digest/list_hasher.h"
 
 #include <algorithm>
+#include <array>
 #include <new>
 #include <numeric>
 #include <optional>
@@ -8,12 +9,13 @@
 #include "digest/digest.h"
 #include "digest/digest_method.h"
 #include "digest/file_digest.h"
+#include "digest/stitched/md5_sha1_sha256.h"
 
 namespace hashwell::digest {
 namespace {
 
 constexpr std::size_t kChunkSize = kFileReadBufferSize;
-constexpr std::size_t kRingChunks = 3;
+constexpr std::size_t kRingChunks = 4;
 // Files from this size on are worth sharing between two workers chunk by chunk.
 constexpr std::uint64_t kSharedFromSize = 4 * kChunkSize;
 // What finishing a file counts for in the progress, besides its bytes.
@@ -39,44 +41,123 @@ double CostOf(const HashAlgorithm& algorithm) {
     }
 }
 
+// MD5, SHA-1 and SHA-256 through the stitched kernel cost about as much as MD5 alone.
+constexpr double kStitchedCost = 1.7;
+
+bool IsSha256(const HashAlgorithm& algorithm) {
+    return algorithm.method == HashMethod::Sha2 && (algorithm.bits == 256 || algorithm.bits == 0);
+}
+
+// Where among `which` the algorithms lie that the stitched engine computes together: MD5, SHA-1
+// and SHA-256, in that order; nothing when one of them is missing.
+std::optional<std::array<std::size_t, 3>> StitchedTrio(const std::vector<HashAlgorithm>& algorithms,
+                                                       const std::vector<std::size_t>& which) {
+    std::array<std::size_t, 3> trio{kNoFile, kNoFile, kNoFile};
+    for (const std::size_t i : which) {
+        const HashAlgorithm& a = algorithms[i];
+        const int k = a.method == HashMethod::Md5    ? 0
+                      : a.method == HashMethod::Sha1 ? 1
+                      : IsSha256(a)                  ? 2
+                                                     : -1;
+        if (k >= 0 && trio[static_cast<std::size_t>(k)] == kNoFile) {
+            trio[static_cast<std::size_t>(k)] = i;
+        }
+    }
+    if (trio[0] == kNoFile || trio[1] == kNoFile || trio[2] == kNoFile) {
+        return std::nullopt;
+    }
+    return trio;
+}
+
+bool StitchedKernelActive() {
+    return Md5Sha1Sha256Kernels().Active().name != "separate";
+}
+
 // The algorithms split in two parts of about equal cost: the dearest first, each to the part
-// that costs less so far.
+// that costs less so far. Where the stitched kernel runs, MD5, SHA-1 and SHA-256 count as one,
+// at its cost, and stay in one part.
 void SplitByCost(const std::vector<HashAlgorithm>& algorithms, std::vector<std::size_t>& first,
                  std::vector<std::size_t>& second) {
-    std::vector<std::size_t> order(algorithms.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
-        return CostOf(algorithms[a]) > CostOf(algorithms[b]);
-    });
+    struct Unit {
+        std::vector<std::size_t> members;
+        double cost;
+    };
+    std::vector<std::size_t> all(algorithms.size());
+    std::iota(all.begin(), all.end(), 0);
+    const auto trio = StitchedKernelActive() ? StitchedTrio(algorithms, all) : std::nullopt;
+    std::vector<Unit> units;
+    if (trio) {
+        units.push_back({{(*trio)[0], (*trio)[1], (*trio)[2]}, kStitchedCost});
+    }
+    for (const std::size_t i : all) {
+        if (!trio || std::find(trio->begin(), trio->end(), i) == trio->end()) {
+            units.push_back({{i}, CostOf(algorithms[i])});
+        }
+    }
+    std::stable_sort(units.begin(), units.end(),
+                     [](const Unit& a, const Unit& b) { return a.cost > b.cost; });
     double firstCost = 0;
     double secondCost = 0;
-    for (const std::size_t index : order) {
-        (firstCost <= secondCost ? first : second).push_back(index);
-        (firstCost <= secondCost ? firstCost : secondCost) += CostOf(algorithms[index]);
+    for (const Unit& unit : units) {
+        std::vector<std::size_t>& part = firstCost <= secondCost ? first : second;
+        part.insert(part.end(), unit.members.begin(), unit.members.end());
+        (firstCost <= secondCost ? firstCost : secondCost) += unit.cost;
     }
 }
 
-// Some of a job's codes, computed from the same bytes.
+std::string ToHex(const std::uint8_t* bytes, std::size_t length) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string hex;
+    for (std::size_t i = 0; i < length; ++i) {
+        hex += kDigits[bytes[i] >> 4];
+        hex += kDigits[bytes[i] & 15];
+    }
+    return hex;
+}
+
+// Some of a job's codes, computed from the same bytes: MD5, SHA-1 and SHA-256 together by the
+// stitched engine when all three are among them, the others each by its own stream.
 class Streams {
 public:
     Streams(const std::vector<HashAlgorithm>& algorithms, const std::vector<std::size_t>& which)
-        : which_(which), streams_(which.size()) {
-        for (std::size_t i = 0; i < which.size(); ++i) {
-            streams_[i].emplace(algorithms[which[i]].method, algorithms[which[i]].bits, 0);
+        : trio_(StitchedTrio(algorithms, which)) {
+        if (trio_) {
+            stitched_.emplace();
+        }
+        for (const std::size_t i : which) {
+            if (!trio_ || std::find(trio_->begin(), trio_->end(), i) == trio_->end()) {
+                which_.push_back(i);
+            }
+        }
+        streams_ = std::vector<std::optional<DigestStream>>(which_.size());
+        for (std::size_t i = 0; i < which_.size(); ++i) {
+            streams_[i].emplace(algorithms[which_[i]].method, algorithms[which_[i]].bits, 0);
         }
     }
     void Add(std::span<const std::uint8_t> bytes) {
+        if (stitched_) {
+            stitched_->Update(bytes.data(), bytes.size());
+        }
         for (std::optional<DigestStream>& stream : streams_) {
             stream->Add(bytes);
         }
     }
     void FinishInto(Codes& codes) {
+        if (stitched_) {
+            std::uint8_t md5[16], sha1[20], sha256[32];
+            stitched_->Finish(md5, sha1, sha256);
+            codes[(*trio_)[0]] = ToHex(md5, sizeof md5);
+            codes[(*trio_)[1]] = ToHex(sha1, sizeof sha1);
+            codes[(*trio_)[2]] = ToHex(sha256, sizeof sha256);
+        }
         for (std::size_t i = 0; i < which_.size(); ++i) {
             codes[which_[i]] = streams_[i]->Finish();
         }
     }
 
 private:
+    std::optional<std::array<std::size_t, 3>> trio_;
+    std::optional<Md5Sha1Sha256> stitched_;
     std::vector<std::size_t> which_;
     std::vector<std::optional<DigestStream>> streams_;  // not movable: made in place
 };
@@ -85,15 +166,6 @@ std::vector<std::size_t> AllOf(const HashJob& job) {
     std::vector<std::size_t> all(job.algorithms.size());
     std::iota(all.begin(), all.end(), 0);
     return all;
-}
-
-// Whether the bytes read are the file as it was opened; if not, says so in `failure`.
-bool ReadWhole(const platform::ReadOnlyFile& input, std::u16string& failure) {
-    if (input.ReadAsOpened()) {
-        return true;
-    }
-    failure = kChangedWhileRead;
-    return false;
 }
 
 std::vector<HashJob> ListRunJobs(std::vector<platform::Path> paths) {
@@ -132,18 +204,19 @@ ListHasher::ListHasher(std::vector<HashJob> jobs, unsigned workers)
       failures_(jobs_.size()),
       firstHalf_(jobs_.size()),
       secondHalf_(jobs_.size()),
+      sizes_(jobs_.size()),
       partsLeft_(new std::atomic<int>[jobs_.size()]),
       done_(new std::atomic<bool>[jobs_.size()]) {
     workers = std::max(workers, 1u);
     for (std::size_t i = 0; i < jobs_.size(); ++i) {
         results_[i].assign(jobs_[i].algorithms.size(), std::string());
         done_[i].store(false);
-        const std::uint64_t size = platform::RegularFileSize(jobs_[i].path).value_or(0);
-        const bool shared = workers >= 2 && size >= kSharedFromSize && !jobs_[i].algorithms.empty();
+        sizes_[i] = platform::RegularFileSize(jobs_[i].path).value_or(0);
+        const bool shared =
+            workers >= 2 && sizes_[i] >= kSharedFromSize && !jobs_[i].algorithms.empty();
         if (shared) {
             if (jobs_[i].algorithms.size() == 1) {
-                // One code: the first worker only reads, so that reading overlaps hashing.
-                secondHalf_[i] = {0};
+                secondHalf_[i] = {0};  // one code: one worker hashes while the other reads ahead
             } else {
                 SplitByCost(jobs_[i].algorithms, firstHalf_[i], secondHalf_[i]);
             }
@@ -152,13 +225,17 @@ ListHasher::ListHasher(std::vector<HashJob> jobs, unsigned workers)
             whole_.push_back(i);
         }
         partsLeft_[i].store(shared ? 2 : 1);
-        unitsTotal_ += size + kUnitsPerFile;
-        bytesTotal_ += size;
+        unitsTotal_ += sizes_[i] + kUnitsPerFile;
+        bytesTotal_ += sizes_[i];
     }
     ring_.resize(kRingChunks);
     ringBytes_.reset(new (std::nothrow) std::uint8_t[kRingChunks * kChunkSize]);
-    wholeBuffers_.reset(new (std::nothrow) std::uint8_t[workers * kChunkSize]);
-    if (!ringBytes_ || !wholeBuffers_) {
+    bool ready = ringBytes_ != nullptr;
+    for (unsigned worker = 0; worker < workers && ready; ++worker) {
+        wholeReaders_.push_back(std::make_unique<OverlappedReader>(kChunkSize));
+        ready = wholeReaders_.back()->Ready();
+    }
+    if (!ready) {
         // No memory: every file fails, as a file that cannot be read.
         for (std::size_t i = 0; i < jobs_.size(); ++i) {
             failures_[i] = u"Not enough memory";
@@ -173,41 +250,36 @@ ListHasher::ListHasher(std::vector<HashJob> jobs, unsigned workers)
 }
 
 void ListHasher::Start(unsigned workers) {
+    sharing_ = !shared_.empty();
     workersRunning_ = static_cast<int>(workers);
-    workers_.reserve(workers);
+    unsigned started = 0;
     try {
-        if (workers >= 2) {
-            // The second worker starts first: it only waits for chunks, so if the first cannot
-            // start it is simply told that there are none.
-            workers_.emplace_back([this] {
-                HashSharedSecondHalf();
-                HashWholeFiles(wholeBuffers_.get() + kChunkSize);
-                Finished();
-            });
-            workers_.emplace_back([this] {
-                ReadAndHashShared();
-                HashWholeFiles(wholeBuffers_.get());
-                Finished();
-            });
-        } else {
-            workers_.emplace_back([this] {
-                HashWholeFiles(wholeBuffers_.get());
-                Finished();
-            });
-        }
-        for (unsigned worker = 2; worker < workers; ++worker) {
-            workers_.emplace_back([this, worker] {
-                HashWholeFiles(wholeBuffers_.get() + worker * kChunkSize);
+        for (; started < workers; ++started) {
+            workers_.emplace_back([this, started] {
+                RunWorker(static_cast<int>(started));
                 Finished();
             });
         }
     } catch (...) {  // no thread, or no memory for one
-        // The shared files cannot be shared now: they are hashed whole, on this thread and on
-        // the workers that run.
-        {
-            std::lock_guard lock(ringLock_);
-            workersRunning_ = static_cast<int>(workers_.size());
-            if (workers_.size() < 2) {
+        std::lock_guard lock(doneLock_);
+        workersRunning_ = static_cast<int>(started);
+    }
+    if (started < 2 && sharing_) {
+        // One worker (or this thread) computes all codes of the shared files.
+        std::lock_guard lock(ringLock_);
+        sharedWorkers_ = 1;
+        for (const std::size_t job : shared_) {
+            partsLeft_[job].store(1);
+        }
+    }
+    if (sharing_) {
+        try {
+            reader_ = std::thread([this] { ReadShared(); });
+        } catch (...) {
+            // The shared files cannot be read ahead: they are hashed whole. The workers still
+            // wait for the first chunk, so whole_ is theirs to read only after the end mark.
+            {
+                std::lock_guard lock(ringLock_);
                 for (const std::size_t job : shared_) {
                     partsLeft_[job].store(1);
                 }
@@ -216,11 +288,11 @@ void ListHasher::Start(unsigned workers) {
                 ring_[0].file = kNoFile;
                 chunksRead_ = 1;
             }
+            ringChanged_.notify_all();
         }
-        ringChanged_.notify_all();
-        if (workers_.size() < 2) {
-            HashWholeFiles(wholeBuffers_.get());  // the first worker's buffer: it never began
-        }
+    }
+    if (started == 0) {
+        RunWorker(0);  // everything on this thread, the shared files read ahead all the same
     }
 }
 
@@ -228,6 +300,21 @@ ListHasher::~ListHasher() {
     for (std::thread& worker : workers_) {
         worker.join();
     }
+    if (reader_.joinable()) {
+        reader_.join();
+    }
+}
+
+void ListHasher::RunWorker(int worker) {
+    bool shares = false;
+    {
+        std::lock_guard lock(ringLock_);
+        shares = sharing_ && worker < sharedWorkers_;
+    }
+    if (shares) {
+        HashSharedPart(worker);
+    }
+    HashWholeFiles(*wholeReaders_[static_cast<std::size_t>(worker)]);
 }
 
 bool ListHasher::WaitFor(std::chrono::milliseconds wait) {
@@ -256,6 +343,7 @@ bool ListHasher::IsDone(std::size_t job) const {
 
 void ListHasher::PartFinished(std::size_t job) {
     if (partsLeft_[job].fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        unitsDone_.fetch_add(kUnitsPerFile, std::memory_order_relaxed);
         done_[job].store(true, std::memory_order_release);
     }
 }
@@ -267,9 +355,9 @@ void ListHasher::Finished() {
     }
 }
 
-void ListHasher::ReadAndHashShared() {
+void ListHasher::ReadShared() {
     std::uint64_t next = 0;
-    // Hands chunk `next` to the other worker once it has been filled.
+    // Hands chunk `next` to the workers once it has been filled.
     auto publish = [&] {
         {
             std::lock_guard lock(ringLock_);
@@ -277,9 +365,15 @@ void ListHasher::ReadAndHashShared() {
         }
         ringChanged_.notify_all();
     };
+    // The chunk to fill next, once every worker is done with what it held.
     auto freeChunk = [&]() -> Chunk& {
         std::unique_lock lock(ringLock_);
-        ringChanged_.wait(lock, [&] { return next - chunksHashed_ < kRingChunks; });
+        ringChanged_.wait(lock, [&] {
+            const std::uint64_t hashed = sharedWorkers_ == 1
+                                             ? chunksHashed_[0]
+                                             : std::min(chunksHashed_[0], chunksHashed_[1]);
+            return next - hashed < kRingChunks;
+        });
         return ring_[next % kRingChunks];
     };
 
@@ -287,7 +381,6 @@ void ListHasher::ReadAndHashShared() {
         std::u16string& failure = failures_[file];
         std::optional<platform::ReadOnlyFile> input =
             platform::ReadOnlyFile::OpenRegular(jobs_[file].path, &failure);
-        Streams streams(jobs_[file].algorithms, firstHalf_[file]);
         bool failed = !input;
         bool last = failed;
         do {
@@ -298,42 +391,44 @@ void ListHasher::ReadAndHashShared() {
                 const std::optional<std::size_t> got =
                     input->Read(chunk.bytes, kChunkSize, &failure);
                 chunk.length = got.value_or(0);
-                last = !got || chunk.length < kChunkSize;
-                failed = !got || (last && !ReadWhole(*input, failure));
+                last = !got || chunk.length < kChunkSize;  // nothing past a short read
+                failed = !got;
+                if (got && last && !input->ReadAsOpened()) {
+                    failure = kChangedWhileRead;
+                    failed = true;
+                }
             }
             chunk.failed = failed;
             chunk.last = last;
-            publish();
-            if (!failed) {
-                streams.Add({chunk.bytes, chunk.length});
-            }
             unitsDone_.fetch_add(chunk.length, std::memory_order_relaxed);
             bytesDone_.fetch_add(chunk.length, std::memory_order_relaxed);
+            publish();
         } while (!last);
-        if (!failed) {
-            streams.FinishInto(results_[file]);
-        }
-        PartFinished(file);
     }
     Chunk& end = freeChunk();
     end.file = kNoFile;
     publish();
 }
 
-void ListHasher::HashSharedSecondHalf() {
+void ListHasher::HashSharedPart(int worker) {
     std::optional<Streams> streams;
     for (std::uint64_t next = 0;; ++next) {
         Chunk* chunk = nullptr;
+        bool alone = false;
         {
             std::unique_lock lock(ringLock_);
             ringChanged_.wait(lock, [&] { return chunksRead_ > next; });
             chunk = &ring_[next % kRingChunks];
+            alone = sharedWorkers_ == 1;
         }
         if (chunk->file == kNoFile) {
             return;
         }
         if (!streams) {
-            streams.emplace(jobs_[chunk->file].algorithms, secondHalf_[chunk->file]);
+            const HashJob& job = jobs_[chunk->file];
+            streams.emplace(job.algorithms, alone         ? AllOf(job)
+                                            : worker == 0 ? firstHalf_[chunk->file]
+                                                          : secondHalf_[chunk->file]);
         }
         if (!chunk->failed) {
             streams->Add({chunk->bytes, chunk->length});
@@ -343,18 +438,17 @@ void ListHasher::HashSharedSecondHalf() {
                 streams->FinishInto(results_[chunk->file]);
             }
             streams.reset();
-            unitsDone_.fetch_add(kUnitsPerFile, std::memory_order_relaxed);
             PartFinished(chunk->file);
         }
         {
             std::lock_guard lock(ringLock_);
-            chunksHashed_ = next + 1;
+            chunksHashed_[worker] = next + 1;
         }
         ringChanged_.notify_all();
     }
 }
 
-void ListHasher::HashWholeFiles(std::uint8_t* buffer) {
+void ListHasher::HashWholeFiles(OverlappedReader& reader) {
     for (;;) {
         const std::size_t index = nextWhole_.fetch_add(1);
         if (index >= whole_.size()) {
@@ -366,23 +460,22 @@ void ListHasher::HashWholeFiles(std::uint8_t* buffer) {
             platform::ReadOnlyFile::OpenRegular(jobs_[file].path, &failure);
         if (input) {
             Streams streams(jobs_[file].algorithms, AllOf(jobs_[file]));
+            FileSource source(*input);
+            reader.Start(source);
             for (;;) {
-                const std::optional<std::size_t> got = input->Read(buffer, kChunkSize, &failure);
-                if (!got) {
+                const Piece piece = reader.Next(&failure);
+                if (piece.failed) {
                     break;
                 }
-                streams.Add({buffer, *got});
-                unitsDone_.fetch_add(*got, std::memory_order_relaxed);
-                bytesDone_.fetch_add(*got, std::memory_order_relaxed);
-                if (*got < kChunkSize) {
-                    if (ReadWhole(*input, failure)) {
-                        streams.FinishInto(results_[file]);
-                    }
+                streams.Add(piece.bytes);
+                unitsDone_.fetch_add(piece.bytes.size(), std::memory_order_relaxed);
+                bytesDone_.fetch_add(piece.bytes.size(), std::memory_order_relaxed);
+                if (piece.last) {
+                    streams.FinishInto(results_[file]);
                     break;
                 }
             }
         }
-        unitsDone_.fetch_add(kUnitsPerFile, std::memory_order_relaxed);
         PartFinished(file);
     }
 }

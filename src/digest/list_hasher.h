@@ -1,9 +1,11 @@
 #pragma once
 
 // The codes of many files, each file read once and its codes computed from the same buffers,
-// on several worker threads. A large file that needs several codes is read into a ring of
-// buffers that two workers hash at once, each computing part of its codes; every other file goes
-// whole to whichever worker is free. Memory stays the same whatever the files' sizes.
+// on several worker threads, with reading ahead of hashing. A large file is read by a thread of
+// its own into a ring of buffers that two workers hash at once, each computing part of its codes
+// (split by their cost; MD5, SHA-1 and SHA-256 go together through the stitched kernel); every
+// other file goes whole to whichever worker is free. Memory stays the same whatever the files'
+// sizes.
 
 #include <atomic>
 #include <chrono>
@@ -15,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "digest/overlapped_reader.h"
 #include "platform/platform.h"
 
 namespace hashwell::digest {
@@ -38,9 +41,6 @@ struct HashJob {
 // One job's codes as lowercase hex, one per algorithm in its order; all empty when the file
 // could not be opened or read to its end, or changed while it was read.
 using Codes = std::vector<std::string>;
-
-// Why a file has no codes when it changed while it was read.
-inline constexpr std::u16string_view kChangedWhileRead = u"File changed while it was read";
 
 class ListHasher {
 public:
@@ -71,9 +71,10 @@ public:
 private:
     struct Chunk;
     void Start(unsigned workers);
-    void ReadAndHashShared();     // worker 0 on the shared files: reads, hashes the first part
-    void HashSharedSecondHalf();  // worker 1 on the shared files: hashes the second part
-    void HashWholeFiles(std::uint8_t* buffer);
+    void ReadShared();                // the reading thread: the shared files into the ring
+    void HashSharedPart(int worker);  // workers 0 and 1: their part of each shared file's codes
+    void HashWholeFiles(OverlappedReader& reader);
+    void RunWorker(int worker);
     void PartFinished(std::size_t job);
     void Finished();
 
@@ -83,8 +84,9 @@ private:
     // For each shared job: the indices of its algorithms each of the two workers computes.
     std::vector<std::vector<std::size_t>> firstHalf_;
     std::vector<std::vector<std::size_t>> secondHalf_;
-    std::vector<std::size_t> shared_;  // the jobs both workers share
-    std::vector<std::size_t> whole_;   // the jobs each hashed by one worker
+    std::vector<std::size_t> shared_;   // the jobs both workers share
+    std::vector<std::size_t> whole_;    // the jobs each hashed by one worker
+    std::vector<std::uint64_t> sizes_;  // each job's file size when the work began
     std::atomic<std::size_t> nextWhole_{0};
     std::unique_ptr<std::atomic<int>[]> partsLeft_;  // per job: workers still to finish it
     std::unique_ptr<std::atomic<bool>[]> done_;
@@ -94,11 +96,14 @@ private:
     std::unique_ptr<std::uint8_t[]> ringBytes_;
     std::mutex ringLock_;
     std::condition_variable ringChanged_;
-    std::uint64_t chunksRead_ = 0;    // chunks worker 0 has filled
-    std::uint64_t chunksHashed_ = 0;  // chunks worker 1 is done with
+    std::uint64_t chunksRead_ = 0;        // chunks the reading thread has filled
+    std::uint64_t chunksHashed_[2] = {};  // chunks each of workers 0 and 1 is done with
+    bool sharing_ = false;                // whether there are shared files
+    int sharedWorkers_ = 2;               // the workers that hash them: 1 when one alone runs
+    std::thread reader_;                  // reads the shared files into the ring
 
-    std::unique_ptr<std::uint8_t[]> wholeBuffers_;  // one per worker
-    std::atomic<std::uint64_t> unitsDone_{0};       // bytes, plus a fixed share per finished file
+    std::vector<std::unique_ptr<OverlappedReader>> wholeReaders_;  // one per worker
+    std::atomic<std::uint64_t> unitsDone_{0};  // bytes, plus a fixed share per finished file
     std::uint64_t unitsTotal_ = 0;
     std::atomic<std::uint64_t> bytesDone_{0};
     std::uint64_t bytesTotal_ = 0;

@@ -196,8 +196,9 @@ std::optional<ReadOnlyFile> ReadOnlyFile::Open(const Path& path, std::u16string*
         return std::nullopt;
     }
     // Other processes may read the file too; one holding it open for writing keeps us out.
+    // Files are read from start to end: the cache may read further ahead.
     HANDLE file = ::CreateFileW(Wide(path), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
     if (file == INVALID_HANDLE_VALUE) {
         Failed(reason, ::GetLastError());
         return std::nullopt;

@@ -39,7 +39,7 @@ std::string Pattern(std::size_t length) {
 TEST_F(FileDigest, ReadBufferBoundariesGiveTheCodeOfTheSameBytesInMemory) {
     for (const std::size_t length :
          {std::size_t{0}, std::size_t{1}, kFileReadBufferSize - 1, kFileReadBufferSize,
-          kFileReadBufferSize + 1, 2 * kFileReadBufferSize + 7}) {
+          kFileReadBufferSize + 1, 2 * kFileReadBufferSize + 7, 9 * kFileReadBufferSize + 3}) {
         const std::string bytes = Pattern(length);
         folder_.Write("data.bin", bytes);
         for (const auto& v : kAllVariants) {

@@ -8,9 +8,8 @@
 namespace hashwell::test {
 namespace {
 
-std::string FeedRandomPieces(const Variant& variant, std::span<const std::uint8_t> bytes,
-                             std::mt19937_64& random) {
-    digest::DigestStream stream(variant.method, variant.bits, 1);
+void FeedRandomPieces(std::span<const std::uint8_t> bytes, std::mt19937_64& random,
+                      const std::function<void(std::span<const std::uint8_t>)>& add) {
     // Mostly small pieces so block boundaries are crossed in every way, some zero-length
     // ones, and now and then a large one.
     std::uniform_int_distribution<int> kind(0, 9);
@@ -20,11 +19,10 @@ std::string FeedRandomPieces(const Variant& variant, std::span<const std::uint8_
         const int k = kind(random);
         std::size_t piece = k == 0 ? 0 : k == 9 ? large(random) : small(random);
         piece = piece < bytes.size() ? piece : bytes.size();
-        stream.Add(bytes.first(piece));
+        add(bytes.first(piece));
         bytes = bytes.subspan(piece);
     }
-    stream.Add({});
-    return stream.Finish();
+    add({});
 }
 
 }  // namespace
@@ -43,20 +41,20 @@ const char* SplitName(Split split) {
     return "?";
 }
 
-std::string DigestWithSplit(const Variant& variant, std::span<const std::uint8_t> bytes,
-                            Split split, std::mt19937_64& random) {
+void FeedWithSplit(std::span<const std::uint8_t> bytes, Split split, std::mt19937_64& random,
+                   const std::function<void(std::span<const std::uint8_t>)>& add) {
     switch (split) {
         case Split::Whole:
-            return digest::ComputeDigest(variant.method, variant.bits, 1, bytes);
-        case Split::ByteByByte: {
-            digest::DigestStream stream(variant.method, variant.bits, 1);
+            add(bytes);
+            return;
+        case Split::ByteByByte:
             for (std::size_t i = 0; i < bytes.size(); ++i) {
-                stream.Add(bytes.subspan(i, 1));
+                add(bytes.subspan(i, 1));
             }
-            return stream.Finish();
-        }
+            return;
         case Split::Random:
-            return FeedRandomPieces(variant, bytes, random);
+            FeedRandomPieces(bytes, random, add);
+            return;
         case Split::Misaligned: {
             const std::size_t offset = 1 + random() % 7;
             std::vector<std::uint64_t> storage(bytes.size() / 8 + 2);  // 8-byte aligned
@@ -64,10 +62,18 @@ std::string DigestWithSplit(const Variant& variant, std::span<const std::uint8_t
             if (!bytes.empty()) {
                 std::memcpy(start, bytes.data(), bytes.size());
             }
-            return FeedRandomPieces(variant, {start, bytes.size()}, random);
+            FeedRandomPieces({start, bytes.size()}, random, add);
+            return;
         }
     }
-    return {};
+}
+
+std::string DigestWithSplit(const Variant& variant, std::span<const std::uint8_t> bytes,
+                            Split split, std::mt19937_64& random) {
+    digest::DigestStream stream(variant.method, variant.bits, 1);
+    FeedWithSplit(bytes, split, random,
+                  [&](std::span<const std::uint8_t> piece) { stream.Add(piece); });
+    return stream.Finish();
 }
 
 }  // namespace hashwell::test

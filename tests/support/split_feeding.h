@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <random>
 #include <span>
 #include <string>
@@ -21,6 +22,10 @@ inline constexpr Split kAllSplits[] = {Split::Whole, Split::ByteByByte, Split::R
                                        Split::Misaligned};
 
 const char* SplitName(Split split);
+
+// Hands `bytes` to `add` in pieces as the split says.
+void FeedWithSplit(std::span<const std::uint8_t> bytes, Split split, std::mt19937_64& random,
+                   const std::function<void(std::span<const std::uint8_t>)>& add);
 
 // The engine's hex code of `bytes`, fed through DigestStream as the split says.
 std::string DigestWithSplit(const Variant& variant, std::span<const std::uint8_t> bytes,

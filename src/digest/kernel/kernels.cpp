@@ -7,6 +7,7 @@
 #include "digest/sha2_32/sha256_compress.h"
 #include "digest/sha2_64/sha512_compress.h"
 #include "digest/sha3/keccak_permute.h"
+#include "digest/stitched/md5_sha1_sha256_compress.h"
 
 namespace hashwell::digest {
 namespace {
@@ -20,6 +21,7 @@ void ForEachEngine(Visit&& visit) {
     visit("SHA-256", Sha256Kernels());
     visit("SHA-512", Sha512Kernels());
     visit("SHA3", KeccakKernels());
+    visit(kStitchedEngine, Md5Sha1Sha256Kernels());
 }
 
 }  // namespace

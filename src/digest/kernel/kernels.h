@@ -9,12 +9,15 @@
 namespace hashwell::digest {
 
 // The engines behind the methods: "CRC32", "MD5", "SHA1", "SHA-256" (SHA2 224 and 256),
-// "SHA-512" (SHA2 384 and 512) and "SHA3".
+// "SHA-512" (SHA2 384 and 512) and "SHA3"; and the one that computes MD5, SHA-1 and SHA-256
+// of the same bytes at once for the list run, kStitchedEngine.
 struct KernelInfo {
     std::string_view engine;
     std::string_view name;  // "portable", "shani", "pclmul", ...
     bool supported;         // whether this processor can run it
 };
+
+inline constexpr std::string_view kStitchedEngine = "MD5+SHA1+SHA-256";
 
 // The engine that computes the method at that size; empty for an unknown method.
 std::string_view EngineOf(std::int32_t method, std::int32_t bits);

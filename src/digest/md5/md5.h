@@ -17,6 +17,9 @@ public:
     void Update(const std::uint8_t* data, std::size_t length);
     void Finish(std::uint8_t* out);  // 16 bytes, little-endian words
     void AssumeAbsorbed(std::uint64_t bytes) { buffer_.AssumeAbsorbed(bytes); }
+    // For a caller that compresses whole blocks itself (the stitched kernel) and then hands the
+    // rest to Update and Finish: the chaining state.
+    std::uint32_t* ChainingState() { return state_.data(); }
 
 private:
     std::array<std::uint32_t, 4> state_{0x67452301, 0xEFCDAB89, 0x98BADCFE, 0x10325476};

@@ -19,6 +19,9 @@ public:
     void Update(const std::uint8_t* data, std::size_t length);
     void Finish(std::uint8_t* out);  // 28 or 32 bytes, big-endian words
     void AssumeAbsorbed(std::uint64_t bytes) { buffer_.AssumeAbsorbed(bytes); }
+    // For a caller that compresses whole blocks itself (the stitched kernel) and then hands the
+    // rest to Update and Finish: the chaining state.
+    std::uint32_t* ChainingState() { return state_.data(); }
 
 private:
     std::array<std::uint32_t, 8> state_;

@@ -1,0 +1,114 @@
+#include "digest/overlapped_reader.h"
+
+#include <algorithm>
+#include <new>
+#include <system_error>
+
+namespace hashwell::digest {
+
+OverlappedReader::OverlappedReader(std::size_t pieceSize, std::size_t pieces)
+    : pieceSize_(pieceSize),
+      bytes_(new (std::nothrow) std::uint8_t[pieceSize * std::max<std::size_t>(pieces, 2)]),
+      ring_(std::max<std::size_t>(pieces, 2)) {
+    if (!bytes_) {
+        return;
+    }
+    for (std::size_t i = 0; i < ring_.size(); ++i) {
+        ring_[i].bytes = bytes_.get() + i * pieceSize_;
+    }
+    try {
+        thread_ = std::thread([this] { ReadAhead(); });
+    } catch (const std::system_error&) {
+        // No thread: Next reads each piece itself when it is asked for.
+    }
+}
+
+OverlappedReader::~OverlappedReader() {
+    {
+        std::lock_guard lock(lock_);
+        stop_ = true;
+    }
+    changed_.notify_all();
+    if (thread_.joinable()) {
+        thread_.join();
+    }
+}
+
+void OverlappedReader::ReadInto(Slot& slot, ByteSource& source) const {
+    slot.reason.clear();
+    const std::optional<std::size_t> got = source.Read(slot.bytes, pieceSize_, &slot.reason);
+    slot.length = got.value_or(0);
+    // A short piece is the end: nothing past it is ever read.
+    slot.last = !got || slot.length < pieceSize_;
+    slot.failed = !got;
+    if (got && slot.last && !source.ReadAsOpened()) {
+        slot.failed = true;
+        slot.reason = kChangedWhileRead;
+    }
+}
+
+void OverlappedReader::ReadAhead() {
+    std::unique_lock lock(lock_);
+    for (;;) {
+        changed_.wait(lock, [this] {
+            return stop_ || (!sourceRead_ && produced_ - released_ < ring_.size());
+        });
+        if (stop_) {
+            return;
+        }
+        Slot& slot = ring_[produced_ % ring_.size()];
+        ByteSource& source = *source_;
+        lock.unlock();
+        ReadInto(slot, source);
+        lock.lock();
+        ++produced_;
+        sourceRead_ = slot.last;
+        changed_.notify_all();
+    }
+}
+
+void OverlappedReader::Start(ByteSource& source) {
+    if (!Ready()) {
+        return;
+    }
+    std::unique_lock lock(lock_);
+    // What is left of the source before is read to its end (or failure) and dropped: a read in
+    // flight must not land in a buffer of the new source.
+    for (;;) {
+        consumed_ = released_ = produced_;
+        changed_.notify_all();
+        if (sourceRead_ || !thread_.joinable()) {  // without a thread nothing is in flight
+            break;
+        }
+        changed_.wait(lock);
+    }
+    source_ = &source;
+    sourceRead_ = false;
+    changed_.notify_all();
+}
+
+Piece OverlappedReader::Next(std::u16string* reason) {
+    std::unique_lock lock(lock_);
+    if (consumed_ > released_) {
+        released_ = consumed_;  // the piece handed out last is done with
+        changed_.notify_all();
+    }
+    if (!Ready() || (sourceRead_ && produced_ == consumed_)) {
+        return {{}, true, true};  // past the last piece, or no source
+    }
+    if (!thread_.joinable()) {
+        Slot& slot = ring_[produced_ % ring_.size()];
+        ReadInto(slot, *source_);
+        ++produced_;
+        sourceRead_ = slot.last;
+    }
+    changed_.wait(lock, [this] { return produced_ > consumed_; });
+    const Slot& slot = ring_[consumed_ % ring_.size()];
+    ++consumed_;
+    if (slot.failed && reason != nullptr) {
+        *reason = slot.reason;
+    }
+    return {{slot.bytes, slot.length}, slot.last, slot.failed};
+}
+
+}  // namespace hashwell::digest

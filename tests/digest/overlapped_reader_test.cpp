@@ -1,0 +1,141 @@
+// Reading ahead: pieces come in order and whole, a short read is the end and nothing past it is
+// read, and a read error or a change of the source leaves a failed piece, never a code.
+
+#include "digest/overlapped_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/scratch_folder.h"
+
+namespace hashwell::digest {
+namespace {
+
+// Hands out the bytes of `text`, as many as asked, except where the script says otherwise.
+class ScriptedSource final : public ByteSource {
+public:
+    explicit ScriptedSource(std::string text) : text_(std::move(text)) {}
+    std::optional<std::size_t> Read(std::uint8_t* buffer, std::size_t size,
+                                    std::u16string* reason) override {
+        ++reads;
+        if (reads == failAtRead) {
+            *reason = u"Input/output error";
+            return std::nullopt;
+        }
+        std::size_t give = std::min(size, text_.size() - at_);
+        if (reads == shortAtRead) {
+            give = std::min<std::size_t>(give, 3);
+        }
+        std::copy_n(text_.data() + at_, give, buffer);
+        at_ += give;
+        return give;
+    }
+    bool ReadAsOpened() const override { return asOpened; }
+
+    int reads = 0;
+    int failAtRead = 0;   // the read that fails, counting from 1; 0 for none
+    int shortAtRead = 0;  // the read that gives only 3 bytes
+    bool asOpened = true;
+
+private:
+    std::string text_;
+    std::size_t at_ = 0;
+};
+
+// Everything the reader hands out, until the last piece; "FAILED" when that one failed.
+std::string ReadAll(OverlappedReader& reader, ByteSource& source) {
+    reader.Start(source);
+    std::string bytes;
+    for (;;) {
+        const Piece piece = reader.Next();
+        if (piece.failed) {
+            return "FAILED";
+        }
+        bytes.append(piece.bytes.begin(), piece.bytes.end());
+        if (piece.last) {
+            return bytes;
+        }
+    }
+}
+
+TEST(OverlappedReader, PiecesComeWholeAndInOrderWhateverTheSourceLength) {
+    OverlappedReader reader(16, 3);
+    ASSERT_TRUE(reader.Ready());
+    std::string text;
+    for (int i = 0; i < 1000; ++i) {
+        text += static_cast<char>('a' + i % 26);
+    }
+    for (const std::size_t length : {0, 1, 15, 16, 17, 48, 1000}) {
+        ScriptedSource source(text.substr(0, length));
+        EXPECT_EQ(ReadAll(reader, source), text.substr(0, length)) << length;  // one reader, reused
+    }
+}
+
+TEST(OverlappedReader, ShortReadIsTheEndAndNothingPastItIsRead) {
+    OverlappedReader reader(16, 3);
+    ScriptedSource source(std::string(100, 'x'));
+    source.shortAtRead = 2;
+    EXPECT_EQ(ReadAll(reader, source), std::string(19, 'x'));
+    EXPECT_EQ(source.reads, 2);
+    // The same short read from a source that then reports a change: no bytes count.
+    ScriptedSource changed(std::string(100, 'x'));
+    changed.shortAtRead = 2;
+    changed.asOpened = false;
+    EXPECT_EQ(ReadAll(reader, changed), "FAILED");
+}
+
+TEST(OverlappedReader, ReadErrorInTheMiddleFailsWithItsReasonAndStopsReading) {
+    OverlappedReader reader(16, 3);
+    ScriptedSource source(std::string(1000, 'x'));
+    source.failAtRead = 4;
+    reader.Start(source);
+    std::u16string reason;
+    int pieces = 0;
+    Piece piece;
+    do {
+        piece = reader.Next(&reason);
+        ++pieces;
+    } while (!piece.last);
+    EXPECT_TRUE(piece.failed);
+    EXPECT_EQ(pieces, 4);
+    EXPECT_EQ(reason, u"Input/output error");
+    EXPECT_EQ(source.reads, 4);
+    EXPECT_TRUE(reader.Next().failed) << "nothing past the last piece";
+}
+
+TEST(OverlappedReader, SourceLeftHalfReadIsDroppedForTheNext) {
+    OverlappedReader reader(16, 3);
+    ScriptedSource first(std::string(1000, 'a'));
+    reader.Start(first);
+    reader.Next();
+    ScriptedSource second("second");
+    EXPECT_EQ(ReadAll(reader, second), "second");
+}
+
+TEST(OverlappedReader, FileThatShrinksWhileReadFails) {
+    test::ScratchFolder folder;
+    const std::filesystem::path path = folder.Write("data.bin", std::string(1 << 20, 'd'));
+    std::optional<platform::ReadOnlyFile> file =
+        platform::ReadOnlyFile::OpenRegular(test::ToUtf16(path));
+    ASSERT_TRUE(file);
+    OverlappedReader reader(4096, 3);
+    FileSource source(*file);
+    reader.Start(source);
+    reader.Next();
+    std::error_code refused;
+    std::filesystem::resize_file(path, 10000, refused);
+    Piece piece;
+    do {
+        piece = reader.Next();
+    } while (!piece.last);
+#ifdef _WIN32
+    EXPECT_TRUE(refused);  // writers are kept out while the file is read
+    EXPECT_FALSE(piece.failed);
+#else
+    EXPECT_TRUE(piece.failed);
+#endif
+}
+
+}  // namespace
+}  // namespace hashwell::digest
