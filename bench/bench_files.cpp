@@ -1,6 +1,12 @@
 #include "bench_files.h"
 
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <fstream>
 
 namespace hashwell::bench {
@@ -28,6 +34,38 @@ void Warm(const std::vector<std::filesystem::path>& files) {
         while (in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()))) {
         }
     }
+}
+
+std::string DropFromCache(const std::filesystem::path& file) {
+    const int fd = ::open(file.c_str(), O_RDONLY);
+    if (fd < 0) {
+        return std::strerror(errno);
+    }
+    const auto size = static_cast<std::size_t>(std::filesystem::file_size(file));
+    std::string why;
+    if (::fdatasync(fd) != 0 || ::posix_fadvise(fd, 0, 0, POSIX_FADV_DONTNEED) != 0) {
+        why = std::strerror(errno);
+    } else if (size > 0) {
+        // Whatever the system says, count the pages still in memory.
+        void* map = ::mmap(nullptr, size, PROT_READ, MAP_SHARED, fd, 0);
+        const long page = ::sysconf(_SC_PAGESIZE);
+        std::vector<unsigned char> resident((size + page - 1) / page);
+        if (map == MAP_FAILED || ::mincore(map, size, resident.data()) != 0) {
+            why = std::strerror(errno);
+        } else {
+            const auto kept = std::count_if(resident.begin(), resident.end(),
+                                            [](unsigned char r) { return (r & 1) != 0; });
+            if (kept * 100 > static_cast<long>(resident.size())) {
+                why = std::to_string(kept) + " of " + std::to_string(resident.size()) +
+                      " pages stayed in the page cache";
+            }
+        }
+        if (map != MAP_FAILED) {
+            ::munmap(map, size);
+        }
+    }
+    ::close(fd);
+    return why;
 }
 
 }  // namespace hashwell::bench

@@ -461,7 +461,7 @@ void ListHasher::HashWholeFiles(OverlappedReader& reader) {
         if (input) {
             Streams streams(jobs_[file].algorithms, AllOf(jobs_[file]));
             FileSource source(*input);
-            reader.Start(source);
+            reader.Start(source, sizes_[file]);
             for (;;) {
                 const Piece piece = reader.Next(&failure);
                 if (piece.failed) {

@@ -51,7 +51,7 @@ void OverlappedReader::ReadAhead() {
     std::unique_lock lock(lock_);
     for (;;) {
         changed_.wait(lock, [this] {
-            return stop_ || (!sourceRead_ && produced_ - released_ < ring_.size());
+            return stop_ || (!sourceRead_ && !direct_ && produced_ - released_ < ring_.size());
         });
         if (stop_) {
             return;
@@ -67,7 +67,7 @@ void OverlappedReader::ReadAhead() {
     }
 }
 
-void OverlappedReader::Start(ByteSource& source) {
+void OverlappedReader::Start(ByteSource& source, std::uint64_t expectedSize) {
     if (!Ready()) {
         return;
     }
@@ -77,13 +77,14 @@ void OverlappedReader::Start(ByteSource& source) {
     for (;;) {
         consumed_ = released_ = produced_;
         changed_.notify_all();
-        if (sourceRead_ || !thread_.joinable()) {  // without a thread nothing is in flight
+        if (sourceRead_ || direct_ || !thread_.joinable()) {  // then nothing is in flight
             break;
         }
         changed_.wait(lock);
     }
     source_ = &source;
     sourceRead_ = false;
+    direct_ = expectedSize < pieceSize_ || !thread_.joinable();
     changed_.notify_all();
 }
 
@@ -96,7 +97,7 @@ Piece OverlappedReader::Next(std::u16string* reason) {
     if (!Ready() || (sourceRead_ && produced_ == consumed_)) {
         return {{}, true, true};  // past the last piece, or no source
     }
-    if (!thread_.joinable()) {
+    if (direct_) {
         Slot& slot = ring_[produced_ % ring_.size()];
         ReadInto(slot, *source_);
         ++produced_;

@@ -68,8 +68,10 @@ public:
 
     // Begins reading `source` from where it stands. What is left of the source before is
     // dropped. The source must live until its last piece has been taken or Start is called
-    // again.
-    void Start(ByteSource& source);
+    // again. A source expected to fit in one piece is read by Next itself: there is nothing to
+    // read ahead, and handing it over would cost more than the read.
+    static constexpr std::uint64_t kUnknownSize = ~std::uint64_t{0};
+    void Start(ByteSource& source, std::uint64_t expectedSize = kUnknownSize);
 
     // The next piece, waiting for it to be read. After a failed piece `reason` holds why,
     // when given. Past the last piece there is nothing more: a failed, empty piece.
@@ -93,7 +95,8 @@ private:
     std::mutex lock_;
     std::condition_variable changed_;
     ByteSource* source_ = nullptr;
-    bool sourceRead_ = true;  // the reader is done with the source: its last piece is read
+    bool sourceRead_ = true;  // the source's last piece is read
+    bool direct_ = false;     // Next reads the source itself
     bool stop_ = false;
     std::uint64_t produced_ = 0;  // pieces read
     std::uint64_t consumed_ = 0;  // pieces handed out

@@ -44,8 +44,9 @@ private:
 };
 
 // Everything the reader hands out, until the last piece; "FAILED" when that one failed.
-std::string ReadAll(OverlappedReader& reader, ByteSource& source) {
-    reader.Start(source);
+std::string ReadAll(OverlappedReader& reader, ByteSource& source,
+                    std::uint64_t expectedSize = OverlappedReader::kUnknownSize) {
+    reader.Start(source, expectedSize);
     std::string bytes;
     for (;;) {
         const Piece piece = reader.Next();
@@ -69,6 +70,10 @@ TEST(OverlappedReader, PiecesComeWholeAndInOrderWhateverTheSourceLength) {
     for (const std::size_t length : {0, 1, 15, 16, 17, 48, 1000}) {
         ScriptedSource source(text.substr(0, length));
         EXPECT_EQ(ReadAll(reader, source), text.substr(0, length)) << length;  // one reader, reused
+        // Told its size, a source of one piece is read without the thread; one that has grown
+        // since is read to its end all the same.
+        ScriptedSource told(text.substr(0, length));
+        EXPECT_EQ(ReadAll(reader, told, length / 4), text.substr(0, length)) << length;
     }
 }
 

@@ -12,12 +12,20 @@ namespace hashwell::digest {
 namespace {
 
 #ifdef HASHWELL_X86_CPUID
-// Whether the operating system saves the SSE and AVX registers on a task switch.
-bool SystemSavesAvxState() {
+// The register state the operating system saves on a task switch.
+unsigned int SavedState() {
     unsigned int low = 0;
     unsigned int high = 0;
     __asm__("xgetbv" : "=a"(low), "=d"(high) : "c"(0));
-    return (low & 0x6) == 0x6;
+    return low;
+}
+
+bool SystemSavesAvxState() {
+    return (SavedState() & 0x6) == 0x6;  // SSE and AVX
+}
+
+bool SystemSavesAvx512State() {
+    return (SavedState() & 0xE6) == 0xE6;  // and the mask registers and all 32 wide registers
 }
 
 CpuFeatures Detect() {
@@ -36,6 +44,8 @@ CpuFeatures Detect() {
         cpu.bmi2 = (b & bit_BMI2) != 0;
         cpu.avx2 = avx && (b & bit_AVX2) != 0;
         cpu.vpclmul = cpu.avx2 && (c & bit_VPCLMULQDQ) != 0;
+        cpu.avx512 =
+            avx && (b & bit_AVX512F) != 0 && (b & bit_AVX512VL) != 0 && SystemSavesAvx512State();
     }
     return cpu;
 }

@@ -13,6 +13,7 @@ struct CpuFeatures {
     bool bmi1 = false;
     bool bmi2 = false;
     bool vpclmul = false;
+    bool avx512 = false;  // the foundation and the 128/256-bit forms (F and VL)
 };
 
 // Read once, on first use.

@@ -15,6 +15,7 @@ using KeccakPermute = void (*)(std::uint64_t* lanes);
 void KeccakPermutePortable(std::uint64_t* lanes);
 #ifdef HASHWELL_X86_KERNELS
 void KeccakPermuteBmi(std::uint64_t* lanes);
+void KeccakPermuteAvx512(std::uint64_t* lanes);
 #endif
 
 KernelTable<KeccakPermute>& KeccakKernels();

@@ -21,6 +21,7 @@ void KeccakPermutePortable(std::uint64_t* lanes) {
 KernelTable<KeccakPermute>& KeccakKernels() {
     static constexpr Kernel<KeccakPermute> kKernels[] = {
 #ifdef HASHWELL_X86_KERNELS
+        {"avx512", [] { return Cpu().avx512; }, &KeccakPermuteAvx512},
         {"bmi", [] { return Cpu().bmi1 && Cpu().bmi2; }, &KeccakPermuteBmi},
 #endif
         {"portable", &AlwaysSupported, &KeccakPermutePortable},
