@@ -17,17 +17,11 @@
 #include <thread>
 #include <vector>
 
+#include "digest/code_streams.h"
 #include "digest/overlapped_reader.h"
 #include "platform/platform.h"
 
 namespace hashwell::digest {
-
-struct HashAlgorithm {
-    std::int32_t method;
-    std::int32_t bits;
-
-    bool operator==(const HashAlgorithm&) const = default;
-};
 
 // The five codes of the window's list run: CRC-32, MD5, SHA-1, SHA-256, SHA3-256.
 std::vector<HashAlgorithm> ListRunAlgorithms();
@@ -38,9 +32,8 @@ struct HashJob {
     std::vector<HashAlgorithm> algorithms;
 };
 
-// One job's codes as lowercase hex, one per algorithm in its order; all empty when the file
-// could not be opened or read to its end, or changed while it was read.
-using Codes = std::vector<std::string>;
+// A job's Codes are all empty when the file could not be opened or read to its end, or
+// changed while it was read.
 
 class ListHasher {
 public:
