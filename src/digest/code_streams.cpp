@@ -104,8 +104,6 @@ void SplitByCost(const std::vector<HashAlgorithm>& algorithms, std::vector<std::
     }
 }
 
-
-
 CodeStreams::CodeStreams(const std::vector<HashAlgorithm>& algorithms,
                          const std::vector<std::size_t>& which)
     : trio_(StitchedTrio(algorithms, which)) {

@@ -36,7 +36,8 @@ void SplitByCost(const std::vector<HashAlgorithm>& algorithms, std::vector<std::
 // own stream.
 class CodeStreams {
 public:
-    CodeStreams(const std::vector<HashAlgorithm>& algorithms, const std::vector<std::size_t>& which);
+    CodeStreams(const std::vector<HashAlgorithm>& algorithms,
+                const std::vector<std::size_t>& which);
     void Add(std::span<const std::uint8_t> bytes);
     // Writes each code at its algorithm's index.
     void FinishInto(Codes& codes);
@@ -44,7 +45,7 @@ public:
 private:
     std::optional<std::array<std::size_t, 3>> trio_;  // MD5, SHA-1, SHA-256
     std::optional<Md5Sha1Sha256> stitched_;
-    std::vector<std::size_t> which_;  // the others
+    std::vector<std::size_t> which_;                    // the others
     std::vector<std::optional<DigestStream>> streams_;  // not movable: made in place
 };
 
