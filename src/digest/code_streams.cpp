@@ -61,16 +61,6 @@ bool StitchedKernelActive() {
     return Md5Sha1Sha256Kernels().Active().name != "separate";
 }
 
-std::string ToHex(const std::uint8_t* bytes, std::size_t length) {
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (std::size_t i = 0; i < length; ++i) {
-        hex += kDigits[bytes[i] >> 4];
-        hex += kDigits[bytes[i] & 15];
-    }
-    return hex;
-}
-
 }  // namespace
 
 // The dearest first, each to the part that costs less so far; MD5, SHA-1 and SHA-256 count as
@@ -134,9 +124,9 @@ void CodeStreams::FinishInto(Codes& codes) {
     if (stitched_) {
         std::uint8_t md5[16], sha1[20], sha256[32];
         stitched_->Finish(md5, sha1, sha256);
-        codes[(*trio_)[0]] = ToHex(md5, sizeof md5);
-        codes[(*trio_)[1]] = ToHex(sha1, sizeof sha1);
-        codes[(*trio_)[2]] = ToHex(sha256, sizeof sha256);
+        codes[(*trio_)[0]] = BytesToHex(md5);
+        codes[(*trio_)[1]] = BytesToHex(sha1);
+        codes[(*trio_)[2]] = BytesToHex(sha256);
     }
     for (std::size_t i = 0; i < which_.size(); ++i) {
         codes[which_[i]] = streams_[i]->Finish();

@@ -6,19 +6,22 @@
 
 namespace hashwell::digest {
 
+std::string BytesToHex(std::span<const std::uint8_t> bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text;
+    text.reserve(bytes.size() * 2);
+    for (const std::uint8_t byte : bytes) {
+        text.push_back(kDigits[byte >> 4]);
+        text.push_back(kDigits[byte & 0x0F]);
+    }
+    return text;
+}
+
 std::string DigestToHex(const DigestContext* context) {
     if (context == nullptr) {
         return {};
     }
-    static constexpr char kDigits[] = "0123456789abcdef";
-    std::string text;
-    const int bytes = context->DigestBits / 8;
-    text.reserve(static_cast<std::size_t>(bytes) * 2);
-    for (int i = 0; i < bytes; ++i) {
-        text.push_back(kDigits[context->DigestBytes[i] >> 4]);
-        text.push_back(kDigits[context->DigestBytes[i] & 0x0F]);
-    }
-    return text;
+    return BytesToHex({context->DigestBytes, static_cast<std::size_t>(context->DigestBits / 8)});
 }
 
 DigestStream::DigestStream(std::int32_t code, std::int32_t bits, int fromText)

@@ -9,6 +9,9 @@
 
 namespace hashwell::digest {
 
+// Bytes as lowercase hexadecimal text, two digits per byte.
+std::string BytesToHex(std::span<const std::uint8_t> bytes);
+
 // The digest as lowercase hexadecimal text, two digits per byte, leading zeros kept; the
 // empty text when there is no context.
 std::string DigestToHex(const DigestContext* context);

@@ -6,6 +6,7 @@
 
 #include <random>
 
+#include "digest/digest.h"
 #include "digest/kernel/kernels.h"
 #include "digest/registry.h"
 #include "digest/stitched/md5_sha1_sha256.h"
@@ -19,16 +20,6 @@ constexpr Variant kMd5{"MD5", 1, 256};
 constexpr Variant kSha1{"SHA1", 3, 256};
 constexpr Variant kSha256{"SHA-256", 4, 256};
 
-std::string Hex(const std::uint8_t* bytes, std::size_t length) {
-    static const char kDigits[] = "0123456789abcdef";
-    std::string hex;
-    for (std::size_t i = 0; i < length; ++i) {
-        hex += kDigits[bytes[i] >> 4];
-        hex += kDigits[bytes[i] & 15];
-    }
-    return hex;
-}
-
 // The three codes, "md5 sha1 sha256".
 std::string Stitched(std::span<const std::uint8_t> bytes, Split split, std::mt19937_64& random) {
     digest::Md5Sha1Sha256 all;
@@ -37,7 +28,8 @@ std::string Stitched(std::span<const std::uint8_t> bytes, Split split, std::mt19
     });
     std::uint8_t md5[16], sha1[20], sha256[32];
     all.Finish(md5, sha1, sha256);
-    return Hex(md5, 16) + " " + Hex(sha1, 20) + " " + Hex(sha256, 32);
+    return digest::BytesToHex(md5) + " " + digest::BytesToHex(sha1) + " " +
+           digest::BytesToHex(sha256);
 }
 
 std::string Oracle(std::span<const std::uint8_t> bytes) {
