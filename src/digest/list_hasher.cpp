@@ -247,15 +247,11 @@ void ListHasher::ReadShared() {
             chunk.file = file;
             chunk.length = 0;
             if (!failed) {
-                const std::optional<std::size_t> got =
-                    input->Read(chunk.bytes, kChunkSize, &failure);
-                chunk.length = got.value_or(0);
-                last = !got || chunk.length < kChunkSize;  // nothing past a short read
-                failed = !got;
-                if (got && last && !input->ReadAsOpened()) {
-                    failure = kChangedWhileRead;
-                    failed = true;
-                }
+                FileSource source(*input);
+                const Piece piece = ReadPiece(source, chunk.bytes, kChunkSize, &failure);
+                chunk.length = piece.bytes.size();
+                last = piece.last;
+                failed = piece.failed;
             }
             chunk.failed = failed;
             chunk.last = last;

@@ -34,17 +34,25 @@ OverlappedReader::~OverlappedReader() {
     }
 }
 
+Piece ReadPiece(ByteSource& source, std::uint8_t* buffer, std::size_t size,
+                std::u16string* reason) {
+    const std::optional<std::size_t> got = source.Read(buffer, size, reason);
+    Piece piece{{buffer, got.value_or(0)}, !got || *got < size, !got};
+    if (got && piece.last && !source.ReadAsOpened()) {
+        piece.failed = true;
+        if (reason != nullptr) {
+            *reason = kChangedWhileRead;
+        }
+    }
+    return piece;
+}
+
 void OverlappedReader::ReadInto(Slot& slot, ByteSource& source) const {
     slot.reason.clear();
-    const std::optional<std::size_t> got = source.Read(slot.bytes, pieceSize_, &slot.reason);
-    slot.length = got.value_or(0);
-    // A short piece is the end: nothing past it is ever read.
-    slot.last = !got || slot.length < pieceSize_;
-    slot.failed = !got;
-    if (got && slot.last && !source.ReadAsOpened()) {
-        slot.failed = true;
-        slot.reason = kChangedWhileRead;
-    }
+    const Piece piece = ReadPiece(source, slot.bytes, pieceSize_, &slot.reason);
+    slot.length = piece.bytes.size();
+    slot.last = piece.last;
+    slot.failed = piece.failed;
 }
 
 void OverlappedReader::ReadAhead() {

@@ -55,6 +55,11 @@ struct Piece {
     bool failed = false;  // a read error, or a source that changed: it has no code
 };
 
+// Reads one piece of up to `size` bytes into `buffer`. A short piece is the last: nothing past it
+// is read. A read error, or a source that is not as it was opened once its end is read, fails
+// the piece and says why in `reason`.
+Piece ReadPiece(ByteSource& source, std::uint8_t* buffer, std::size_t size, std::u16string* reason);
+
 class OverlappedReader {
 public:
     // A ring of `pieces` buffers of `pieceSize` bytes each (at least two).
