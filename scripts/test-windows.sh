@@ -59,7 +59,7 @@ cmake -S . -B "$build/hashwell" -G Ninja \
     -DHASHWELL_BUILD_UI=OFF -DHASHWELL_BUILD_BENCH=OFF -DHASHWELL_WERROR=ON
 cmake --build "$build/hashwell"
 
-# Start Wine's prefix once, then keep its server up between the test programs.
+# Make the Wine prefix once, before the test programs run in it.
 "$build/wine-test" wineboot --init > /dev/null 2>&1 || true
 # The test programs run as the unprivileged user and must reach their data and folders.
 chmod -R a+rX "$build/hashwell" "$source_dir/tests/data"
