@@ -11,6 +11,7 @@ packages=(
     libcli11-dev      # hashwell-cli's options
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev zlib1g-dev  # test oracles only
+    rhash                  # its BSD lines are read back in a test
     python3                # its csv module reads back the exported files in a test
     "$@"
 )

@@ -29,6 +29,11 @@ std::span<const Algorithm> AllAlgorithms();
 const Algorithm* FindAlgorithmByName(std::string_view name);
 const Algorithm* FindAlgorithmByTag(std::string_view tag);
 
+// The algorithms a checksum file's name tells for its untagged lines: "SHA256SUMS" and
+// "x.sha256" tell SHA-256, "SHA3SUMS" and "x.sha3" every SHA-3; any case. Empty when the name
+// tells none.
+std::vector<Algorithm> AlgorithmsNamedByFile(std::u16string_view fileName);
+
 // The algorithms a list of names chooses ("md5,sha1", "all"), each once, in the order named;
 // nothing when a name is unknown, with that name in `unknown`.
 std::optional<std::vector<Algorithm>> ParseAlgorithmList(const std::vector<std::string>& names,

@@ -32,10 +32,12 @@ bool IsSfvFile(const platform::Path& path) {
     return extension == u".sfv";
 }
 
-// A listed file: what its line expects, and where it is.
+// A listed file (what its line expects, and where it is), or the warning about a line that is
+// not a checksum line, printed in its turn among the results.
 struct Listed {
-    ExpectedCode expected;
+    std::optional<ExpectedCode> expected;
     platform::Path path;
+    std::string warning;
 };
 
 // The counts a checksum file's summary reports.
@@ -61,7 +63,7 @@ public:
         LineReader::Source source = platform::ReadStandardInput;
         if (!standardInput) {
             std::u16string reason;
-            file = platform::ReadOnlyFile::OpenFileOrPipe(checksumFile, &reason);
+            file = platform::ReadOnlyFile::OpenFileOrStream(checksumFile, &reason);
             if (!file) {
                 Message(QuotedName(shownFile_) + ": " + platform::EncodeNativeBytes(reason));
                 return false;
@@ -73,34 +75,49 @@ public:
         LineRules rules;
         rules.allowed = options_.algorithmsNamed ? std::span<const Algorithm>(options_.algorithms)
                                                  : std::span<const Algorithm>();
+        const std::vector<Algorithm> named =
+            standardInput ? std::vector<Algorithm>() : AlgorithmsNamedByFile(checksumFile);
+        rules.named = named;
         rules.sfvFirst = !standardInput && IsSfvFile(checksumFile);
         // The names in an SFV file are relative to the file's own folder.
         const platform::Path base = rules.sfvFirst ? FolderPart(checksumFile) : platform::Path();
+        // A warning names the algorithm -a gives, else that of the last checksum line before it.
+        std::string_view lastTag;
+        if (options_.algorithmsNamed && options_.algorithms.size() == 1) {
+            lastTag = options_.algorithms[0].tag;
+        }
 
         LineReader lines(source);
+        ChecksumLineParser parser(rules);
         std::vector<Listed> batch;
         std::size_t lineNumber = 0;
         while (std::optional<std::string> line = lines.Next()) {
             ++lineNumber;
             ParsedLine parsed = lines.TooLong() ? ParsedLine{LineKind::Malformed, std::nullopt}
-                                                : ParseChecksumLine(*line, rules);
+                                                : parser.Parse(*line);
             if (parsed.kind == LineKind::Malformed) {
                 ++tally_.malformed;
-                if (options_.warn) {
-                    Message(QuotedName(shownFile_) + ": " + std::to_string(lineNumber) +
-                            ": improperly formatted checksum line");
+                if (options_.report == CheckReport::Warn) {
+                    const std::string algorithm = lastTag.empty() ? "" : std::string(lastTag) + " ";
+                    batch.push_back({std::nullopt,
+                                     {},
+                                     QuotedName(shownFile_) + ": " + std::to_string(lineNumber) +
+                                         ": improperly formatted " + algorithm + "checksum line"});
                 }
             } else if (parsed.kind == LineKind::Code) {
                 ++tally_.codeLines;
+                if (!options_.algorithmsNamed || options_.algorithms.size() != 1) {
+                    lastTag = parsed.code->algorithm.tag;
+                }
                 platform::Path path = platform::DecodeNativeBytes(parsed.code->name);
                 if (!base.empty() && !IsAbsolutePath(path)) {
                     path = JoinPath(base, path);
                 }
-                batch.push_back({std::move(*parsed.code), std::move(path)});
-                if (batch.size() == kBatchSize) {
-                    CheckBatch(batch);
-                    batch.clear();
-                }
+                batch.push_back({std::move(*parsed.code), std::move(path), {}});
+            }
+            if (batch.size() == kBatchSize) {
+                CheckBatch(batch);
+                batch.clear();
             }
         }
         CheckBatch(batch);
@@ -116,7 +133,7 @@ private:
     void Message(const std::string& text) { console_.Message(text); }
 
     void Result(const std::string& name, std::string_view verdict) {
-        if (!options_.status) {
+        if (options_.report != CheckReport::Status) {
             console_.Out(ResultName(name) + ": " + std::string(verdict) + '\n');
         }
     }
@@ -125,36 +142,45 @@ private:
         std::vector<digest::HashJob> jobs;
         jobs.reserve(batch.size());
         for (const Listed& listed : batch) {
-            jobs.push_back({listed.path, {listed.expected.algorithm.hash}});
+            if (listed.expected) {
+                // A file named in a checksum file is named explicitly: a pipe there is read.
+                jobs.push_back({listed.path, {listed.expected->algorithm.hash}, true});
+            }
         }
         digest::ListHasher hasher(std::move(jobs), options_.jobs);
-        for (std::size_t job = 0; job < batch.size(); ++job) {
+        std::size_t job = 0;
+        for (const Listed& listed : batch) {
+            if (!listed.expected) {
+                Message(listed.warning);
+                continue;
+            }
             while (!hasher.IsDone(job)) {
                 console_.Flush();
                 hasher.WaitFor(kPollEvery);
                 progress_.Update(bytesBefore_ + hasher.BytesDone(), std::nullopt);
             }
-            const Listed& listed = batch[job];
+            const ExpectedCode& expected = *listed.expected;
             const std::string& code = hasher.CodesOf(job).front();
+            const std::u16string& reason = hasher.FailureOf(job);
+            ++job;
             if (code.empty()) {
                 if (options_.ignoreMissing && !platform::PathExists(listed.path)) {
                     continue;
                 }
-                const std::u16string& reason = hasher.FailureOf(job);
-                Message(QuotedName(listed.expected.name) + ": " +
+                Message(QuotedName(expected.name) + ": " +
                         platform::EncodeNativeBytes(reason.empty() ? u"Cannot be read" : reason));
                 ++tally_.unreadable;
-                Result(listed.expected.name, "FAILED open or read");
+                Result(expected.name, "FAILED open or read");
                 continue;
             }
             ++tally_.verified;
-            if (code == listed.expected.hex) {
-                if (!options_.quiet) {
-                    Result(listed.expected.name, "OK");
+            if (code == expected.hex) {
+                if (options_.report != CheckReport::Quiet) {
+                    Result(expected.name, "OK");
                 }
             } else {
                 ++tally_.mismatched;
-                Result(listed.expected.name, "FAILED");
+                Result(expected.name, "FAILED");
             }
         }
         hasher.WaitFor(std::chrono::hours(1));
@@ -168,7 +194,7 @@ private:
             Message(QuotedName(shownFile_) + ": no properly formatted checksum lines found");
             return false;
         }
-        if (!options_.status) {
+        if (options_.report != CheckReport::Status) {
             if (tally_.malformed > 0) {
                 Message("WARNING: " + Plural(tally_.malformed, "line is", "lines are") +
                         " improperly formatted");

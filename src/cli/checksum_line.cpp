@@ -86,12 +86,18 @@ std::span<const Algorithm> DefaultAlgorithms() {
     return AllAlgorithms().first(7);  // CRC-32 to SHA-512
 }
 
-const Algorithm* ByLength(std::size_t length, const LineRules& rules) {
-    const std::span<const Algorithm> candidates =
-        rules.allowed.empty() ? DefaultAlgorithms() : rules.allowed;
+const Algorithm* FirstOfLength(std::span<const Algorithm> candidates, std::size_t length) {
     const auto found = std::find_if(candidates.begin(), candidates.end(),
                                     [&](const Algorithm& a) { return a.hexLength == length; });
     return found == candidates.end() ? nullptr : &*found;
+}
+
+const Algorithm* ByLength(std::size_t length, const LineRules& rules) {
+    if (!rules.allowed.empty()) {
+        return FirstOfLength(rules.allowed, length);
+    }
+    const Algorithm* named = FirstOfLength(rules.named, length);
+    return named != nullptr ? named : FirstOfLength(DefaultAlgorithms(), length);
 }
 
 const Algorithm* ByTag(std::string_view tag, const LineRules& rules) {
@@ -105,13 +111,17 @@ const Algorithm* ByTag(std::string_view tag, const LineRules& rules) {
 }
 
 // "TAG (name) = hex"; the name runs to the last ")", since the BSD tools do not escape names.
+// rhash pads the tag with spaces ("MD5   (name)").
 std::optional<ExpectedCode> ParseBsd(std::string_view line, bool escaped, const LineRules& rules) {
     const std::size_t tagEnd = line.find_first_of(" (");
     if (tagEnd == std::string_view::npos) {
         return std::nullopt;
     }
     const Algorithm* algorithm = ByTag(line.substr(0, tagEnd), rules);
-    std::size_t at = tagEnd + (line[tagEnd] == ' ' ? 1 : 0);
+    std::size_t at = tagEnd;
+    while (at < line.size() && line[at] == ' ') {
+        ++at;
+    }
     const std::size_t close = line.rfind(')');
     if (algorithm == nullptr || at >= line.size() || line[at] != '(' || close == line.npos ||
         close <= at + 1) {
@@ -140,26 +150,6 @@ std::optional<ExpectedCode> ParseBsd(std::string_view line, bool escaped, const 
     return ExpectedCode{LineForm::Bsd, *algorithm, Lowercase(hex), std::move(*plain)};
 }
 
-// "hex  name", "hex *name", or "hex name" as the BSD tools write it with -r.
-std::optional<ExpectedCode> ParseGnu(std::string_view line, bool escaped, const LineRules& rules) {
-    const std::size_t length = HexRun(line);
-    const Algorithm* algorithm = ByLength(length, rules);
-    if (algorithm == nullptr || length + 1 >= line.size() || !IsBlank(line[length])) {
-        return std::nullopt;
-    }
-    std::size_t at = length + 1;
-    if (line[at] == ' ' || line[at] == '*') {
-        ++at;
-    }
-    const std::string_view name = line.substr(at);
-    std::optional<std::string> plain = escaped ? Unescape(name) : std::string(name);
-    if (!plain || plain->empty()) {
-        return std::nullopt;
-    }
-    return ExpectedCode{LineForm::Gnu, *algorithm, Lowercase(line.substr(0, length)),
-                        std::move(*plain)};
-}
-
 // "name CRC": the code is the last word, eight hex digits.
 std::optional<ExpectedCode> ParseSfv(std::string_view line, const LineRules& rules) {
     const Algorithm* crc32 = ByLength(8, rules);
@@ -178,37 +168,28 @@ std::optional<ExpectedCode> ParseSfv(std::string_view line, const LineRules& rul
     return ExpectedCode{LineForm::Sfv, *crc32, Lowercase(hex), std::string(name)};
 }
 
-std::optional<ExpectedCode> ParseGnuOrBsd(std::string_view line, const LineRules& rules) {
-    while (!line.empty() && IsBlank(line.front())) {
-        line.remove_prefix(1);
-    }
-    const bool escaped = line.starts_with('\\');
-    if (escaped) {
-        line.remove_prefix(1);
-    }
-    if (std::optional<ExpectedCode> bsd = ParseBsd(line, escaped, rules)) {
-        return bsd;
-    }
-    return ParseGnu(line, escaped, rules);
-}
-
 }  // namespace
 
-std::string GnuLine(std::string_view hex, std::string_view name) {
-    if (NeedsEscape(name)) {
-        return '\\' + std::string(hex) + "  " + Escape(name) + '\n';
+std::string GnuLine(std::string_view hex, std::string_view name, const LineStyle& style) {
+    const char* separator = style.binary ? " *" : "  ";
+    const char end = style.zero ? '\0' : '\n';
+    if (!style.zero && NeedsEscape(name)) {
+        return '\\' + std::string(hex) + separator + Escape(name) + '\n';
     }
-    return std::string(hex) + "  " + std::string(name) + '\n';
+    return std::string(hex) + separator + std::string(name) + end;
 }
 
-std::string BsdLine(const Algorithm& algorithm, std::string_view hex, std::string_view name) {
-    const bool escape = NeedsEscape(name);
+std::string BsdLine(const Algorithm& algorithm, std::string_view hex, std::string_view name,
+                    const LineStyle& style) {
+    const bool escape = !style.zero && NeedsEscape(name);
     return (escape ? "\\" : "") + std::string(algorithm.tag) + " (" +
-           (escape ? Escape(name) : std::string(name)) + ") = " + std::string(hex) + '\n';
+           (escape ? Escape(name) : std::string(name)) + ") = " + std::string(hex) +
+           (style.zero ? '\0' : '\n');
 }
 
 std::optional<std::string> SfvLine(std::string_view hex, std::string_view name) {
-    if (name.find_first_of("\n\r") != std::string_view::npos) {
+    if (name.empty() || name.find_first_of("\n\r") != std::string_view::npos ||
+        name.front() == ';' || name.front() == '#' || IsBlank(name.back())) {
         return std::nullopt;
     }
     return std::string(name) + ' ' + std::string(hex) + '\n';
@@ -221,19 +202,58 @@ std::string ResultName(std::string_view name) {
     return std::string(name);
 }
 
-ParsedLine ParseChecksumLine(std::string_view line, const LineRules& rules) {
+// "hex  name" or "hex *name" (the gnu form), or "hex name" (the reversed form), as the file's
+// first untagged line decided.
+std::optional<ExpectedCode> ChecksumLineParser::ParseUntagged(std::string_view line, bool escaped) {
+    const std::size_t length = HexRun(line);
+    const Algorithm* algorithm = ByLength(length, rules_);
+    if (algorithm == nullptr || length + 1 >= line.size() || !IsBlank(line[length])) {
+        return std::nullopt;
+    }
+    std::size_t at = length + 1;
+    const bool marked = line.size() - at > 1 && (line[at] == ' ' || line[at] == '*');
+    if (!marked) {
+        if (form_ == Form::Gnu) {
+            return std::nullopt;  // a reversed line among gnu ones
+        }
+        form_ = Form::Reversed;
+    } else if (form_ != Form::Reversed) {
+        form_ = Form::Gnu;
+        ++at;
+    }
+    const std::string_view name = line.substr(at);
+    std::optional<std::string> plain = escaped ? Unescape(name) : std::string(name);
+    if (!plain || plain->empty()) {
+        return std::nullopt;
+    }
+    return ExpectedCode{LineForm::Gnu, *algorithm, Lowercase(line.substr(0, length)),
+                        std::move(*plain)};
+}
+
+ParsedLine ChecksumLineParser::Parse(std::string_view line) {
     if (line.ends_with('\r')) {
         line.remove_suffix(1);
     }
-    if (line.empty() || line.starts_with('#') || (rules.sfvFirst && line.starts_with(';'))) {
+    if (line.empty() || line.starts_with('#') || (rules_.sfvFirst && line.starts_with(';'))) {
         return {LineKind::Ignored, std::nullopt};
     }
-    std::optional<ExpectedCode> code = rules.sfvFirst ? ParseSfv(line, rules) : std::nullopt;
+    std::optional<ExpectedCode> code = rules_.sfvFirst ? ParseSfv(line, rules_) : std::nullopt;
     if (!code) {
-        code = ParseGnuOrBsd(line, rules);
+        std::string_view rest = line;
+        while (!rest.empty() && IsBlank(rest.front())) {
+            rest.remove_prefix(1);
+        }
+        const bool escaped = rest.starts_with('\\');
+        if (escaped) {
+            rest.remove_prefix(1);
+        }
+        code = ParseBsd(rest, escaped, rules_);
+        if (!code) {
+            code = ParseUntagged(rest, escaped);
+        }
     }
-    if (!code && !rules.sfvFirst) {
-        code = ParseSfv(line, rules);
+    if (!code && !rules_.sfvFirst) {
+        code = ParseSfv(line, rules_);
     }
     return {code ? LineKind::Code : LineKind::Malformed, std::move(code)};
 }

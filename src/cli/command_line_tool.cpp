@@ -6,6 +6,7 @@
 #include "cli/options.h"
 #include "digest/registry.h"
 #include "platform/platform.h"
+#include "platform/unicode.h"
 
 namespace hashwell::cli {
 
@@ -14,7 +15,13 @@ int RunCommandLineTool(const std::vector<std::u16string>& parameters) {
     std::string err;
     const ParsedOptions parsed = ParseOptions(parameters, out, err);
     if (!parsed.options) {
-        platform::WriteStandardOutput(out);
+        // --help and --version: a failed write is a failure, as in every other mode.
+        std::u16string reason;
+        if (!out.empty() && !platform::WriteStandardOutput(out, &reason)) {
+            platform::WriteStandardError(
+                "hashwell-cli: write error: " + platform::EncodeNativeBytes(reason) + '\n');
+            return 1;
+        }
         platform::WriteStandardError(err);
         return parsed.exitCode;
     }
@@ -24,7 +31,7 @@ int RunCommandLineTool(const std::vector<std::u16string>& parameters) {
     int code = 0;
     if (options.check) {
         code = CheckFiles(options, console);
-    } else if (options.text) {
+    } else if (options.message) {
         code = HashText(options, console);
     } else {
         code = HashFiles(options, console);

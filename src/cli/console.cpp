@@ -47,6 +47,7 @@ bool Console::Flush() {
 }
 
 void Console::Message(std::string_view message) {
+    Flush();  // what was printed before the message comes before it, as on a terminal
     ClearProgress();
     platform::WriteStandardError(std::string(kProgram) + std::string(message) + '\n');
 }

@@ -21,7 +21,7 @@ public:
     bool Flush();
     const std::string& WriteFailure() const { return writeFailure_; }
 
-    // "hashwell-cli: <message>" on standard error.
+    // "hashwell-cli: <message>" on standard error, after the output buffered before it.
     void Message(std::string_view message);
 
     // Whether standard error is a terminal, where a progress line may be drawn.

@@ -74,7 +74,7 @@ std::optional<WalkItem> FileWalk::Next() {
             continue;
         }
         // Without --recursive a folder is opened like a file, which reports it.
-        return WalkItem{WalkItem::Kind::File, operand, {}};
+        return WalkItem{WalkItem::Kind::File, operand, {}, true};
     }
 }
 

@@ -21,6 +21,7 @@ struct WalkItem {
     Kind kind;
     platform::Path path;  // the operand, or the operand joined with the names below it
     std::u16string reason;
+    bool named = false;  // an operand: a pipe or a device there is read, never one found below
 };
 
 class FileWalk {

@@ -91,7 +91,9 @@ private:
 
     void Print(const platform::Path& path, const digest::Codes& codes) {
         if (!writer_.Write(platform::EncodeNativeBytes(path), path, codes)) {
-            Failed(path, u"A name with a line break cannot be written in an SFV file");
+            Failed(path,
+                   u"An SFV line cannot hold this name: it has a line break, begins with ';' or "
+                   u"'#', or ends in a blank");
         }
     }
 
@@ -99,7 +101,7 @@ private:
         std::vector<digest::HashJob> jobs;
         for (const WalkItem& item : batch) {
             if (item.kind == WalkItem::Kind::File) {
-                jobs.push_back({item.path, HashAlgorithms(options_)});
+                jobs.push_back({item.path, HashAlgorithms(options_), item.named});
             }
         }
         digest::ListHasher hasher(std::move(jobs), options_.jobs);
@@ -182,17 +184,34 @@ int HashFiles(const Options& options, Console& console) {
 }
 
 int HashText(const Options& options, Console& console) {
+    const std::string& message = *options.message;
+    std::optional<std::string> bytes = message;  // UTF-8: the bytes as given
+    if (options.textFormat != digest::TextFormat::Utf8) {
+        if (!platform::IsValidUtf8(message)) {
+            console.Message("the text is not valid UTF-8, so it has no form in that encoding");
+            return 1;
+        }
+        const std::u16string text = platform::Utf8ToUtf16(message);
+        bytes = options.textFormat == digest::TextFormat::Ascii
+                    ? platform::ToAnsiCodePageExactly(text)
+                    : digest::TextToBytes(text, options.textFormat);
+        if (!bytes) {
+            console.Message("the text holds characters that the ANSI code page cannot hold");
+            return 1;
+        }
+    }
     digest::Codes codes;
     for (const Algorithm& algorithm : options.algorithms) {
-        codes.push_back(digest::HashText(*options.text, algorithm.hash.method, algorithm.hash.bits,
-                                         options.textFormat));
+        constexpr int kFromText = 1;
+        codes.push_back(digest::ComputeDigest(algorithm.hash.method, algorithm.hash.bits, kFromText,
+                                              digest::AsBytes(*bytes)));
     }
     // A text is named by itself, in double quotes, where a line needs a name.
-    const std::u16string name = u"\"" + *options.text + u"\"";
+    const std::string name = '"' + message + '"';
     const bool table = options.format == OutputFormat::Csv || options.format == OutputFormat::Tsv;
     ResultWriter writer(options, console);
     if (!Complete(codes) ||
-        !writer.Write(platform::EncodeNativeBytes(name), table ? *options.text : name, codes)) {
+        !writer.Write(name, platform::DecodeNativeBytes(table ? message : name), codes)) {
         console.Message("the text cannot be hashed in this form");
         return 1;
     }

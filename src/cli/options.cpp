@@ -77,7 +77,7 @@ ParsedOptions ParseOptions(const std::vector<std::u16string>& parameters, std::s
     options.jobs = DefaultJobs();
     std::vector<std::string> algorithmNames{"sha256"};
     std::vector<std::string> operands;
-    std::string text;
+    std::string message;
     std::string encoding = "utf8";
     std::string format = "gnu";
 
@@ -100,40 +100,53 @@ ParsedOptions ParseOptions(const std::vector<std::u16string>& parameters, std::s
     app.add_flag("-L,--dereference", options.followLinks,
                  "With -r, follow symbolic links to folders")
         ->needs(recursive);
-    CLI::Option* textOption =
-        app.add_option("--text", text, "Hash this text instead of files")->type_name("STRING");
+    CLI::Option* messageOption =
+        app.add_option("-m,--message", message, "Hash this text instead of files")
+            ->type_name("TEXT");
     app.add_option("--encoding", encoding,
-                   "The bytes of --text: utf8, ansi (Windows-1252) or utf16le")
+                   "The bytes of --message: utf8 (as given), ansi (Windows-1252) or utf16le")
         ->check(CLI::IsMember({"utf8", "ansi", "utf16le"}))
         ->default_str("utf8")
-        ->needs(textOption);
+        ->needs(messageOption);
     CLI::Option* upper = app.add_flag("--upper", options.upper, "Print upper-case hex digits");
     app.add_option("-j,--jobs", options.jobs, "Hash up to N files at once (default: the cores)")
         ->type_name("N")
         ->check(CLI::Range(1u, 256u));
     CLI::Option* formatOption =
-        app.add_option("--format", format, "Output form: gnu, bsd, sfv, csv or tsv")
-            ->check(CLI::IsMember({"gnu", "bsd", "sfv", "csv", "tsv"}))
-            ->default_str("gnu");
+        app.add_option("--format", format,
+                       "Output form: gnu, bsd, sfv, csv or tsv (default: gnu for one "
+                       "algorithm, bsd for several)")
+            ->check(CLI::IsMember({"gnu", "bsd", "sfv", "csv", "tsv"}));
+    CLI::Option* tag = app.add_flag("--tag")->description("The bsd form: --format bsd");
+    CLI::Option* untagged = app.add_flag("--untagged")->description("The gnu form: --format gnu");
+    CLI::Option* binary =
+        app.add_flag("-b,--binary")->description("Mark names with '*' in gnu lines");
+    CLI::Option* textMode = app.add_flag("-t,--text")
+                                ->description("Mark names with a space in gnu lines (the default)");
+    CLI::Option* zero = app.add_flag("-z,--zero", options.zero,
+                                     "End each line with NUL, not a line feed; names unescaped");
     CLI::Option* check =
         app.add_flag("-c,--check", options.check, "Read checksums from the FILEs and check them");
-    app.add_flag("--quiet", options.quiet, "With --check, print nothing for a file that is OK")
-        ->needs(check);
-    app.add_flag("--status", options.status, "With --check, print nothing; the exit code tells")
-        ->needs(check);
+    CLI::Option* quiet = app.add_flag("--quiet")
+                             ->description("With --check, print nothing for a file that is OK")
+                             ->needs(check);
+    CLI::Option* status = app.add_flag("--status")
+                              ->description("With --check, print nothing; the exit code tells")
+                              ->needs(check);
     app.add_flag("--ignore-missing", options.ignoreMissing,
                  "With --check, pass over the files that are missing")
         ->needs(check);
     app.add_flag("--strict", options.strict,
                  "With --check, fail on improperly formatted checksum lines")
         ->needs(check);
-    app.add_flag("-w,--warn", options.warn,
-                 "With --check, warn about each improperly formatted checksum line")
-        ->needs(check);
+    CLI::Option* warn =
+        app.add_flag("-w,--warn")
+            ->description("With --check, warn about each improperly formatted checksum line")
+            ->needs(check);
     CLI::Option* files =
         app.add_option("FILE", operands, "Files to hash or to check")->type_name("FILE");
-    textOption->excludes(files)->excludes(check)->excludes(recursive);
-    check->excludes(formatOption)->excludes(recursive)->excludes(upper);
+    messageOption->excludes(files)->excludes(check)->excludes(recursive);
+    check->excludes(formatOption)->excludes(untagged)->excludes(recursive)->excludes(upper);
 
     std::vector<std::string> arguments;
     for (auto parameter = parameters.rbegin(); parameter != parameters.rend(); ++parameter) {
@@ -144,12 +157,57 @@ ParsedOptions ParseOptions(const std::vector<std::u16string>& parameters, std::s
     try {
         app.parse(arguments);
         options.algorithms = *ParseAlgorithmList(algorithmNames);
-        options.format = FormatNamed(format);
+        // The options that overrule each other count in the order given, as in coreutils.
+        std::optional<OutputFormat> chosen;
+        bool tagged = false;  // the bsd form was asked for
+        int binaryMode = -1;  // -1 unset, 0 text (-t), 1 binary (-b, or --tag)
+        for (const CLI::Option* given : app.parse_order()) {
+            if (given == binary) {
+                binaryMode = 1;
+            } else if (given == textMode) {
+                binaryMode = 0;
+            } else if (given == tag || (given == formatOption && format == "bsd")) {
+                chosen = OutputFormat::Bsd;
+                tagged = true;
+                binaryMode = 1;
+            } else if (given == untagged || given == formatOption) {
+                chosen = given == untagged ? OutputFormat::Gnu : FormatNamed(format);
+                tagged = false;
+            } else if (given == quiet) {
+                options.report = CheckReport::Quiet;
+            } else if (given == status) {
+                options.report = CheckReport::Status;
+            } else if (given == warn) {
+                options.report = CheckReport::Warn;
+            }
+        }
+        // Refused as coreutils refuses them, with its words and in its order.
+        if (tagged && binaryMode == 0) {
+            throw CLI::ValidationError("--tag does not support --text mode");
+        }
+        if (options.check && zero->count() > 0) {
+            throw CLI::ValidationError(
+                "the --zero option is not supported when verifying checksums");
+        }
+        if (options.check && tag->count() > 0) {
+            throw CLI::ValidationError("the --tag option is meaningless when verifying checksums");
+        }
+        if (options.check && binaryMode >= 0) {
+            throw CLI::ValidationError(
+                "the --binary and --text options are meaningless when verifying checksums");
+        }
+        options.binary = binaryMode == 1;
+        options.format =
+            chosen.value_or(options.algorithms.size() == 1 ? OutputFormat::Gnu : OutputFormat::Bsd);
         if (options.format == OutputFormat::Sfv &&
             (options.algorithms.size() != 1 || options.algorithms[0].name != "crc32")) {
             throw CLI::ValidationError("--format sfv",
                                        "an SFV file holds CRC-32 codes only: "
                                        "use it with -a crc32");
+        }
+        if (options.zero && options.format != OutputFormat::Gnu &&
+            options.format != OutputFormat::Bsd) {
+            throw CLI::ValidationError("--zero", "it ends gnu and bsd lines only");
         }
     } catch (const CLI::ParseError& error) {
         const int code = app.exit(error, outStream, errStream);
@@ -158,8 +216,8 @@ ParsedOptions ParseOptions(const std::vector<std::u16string>& parameters, std::s
         return {std::nullopt, code == 0 ? 0 : 2};
     }
     options.algorithmsNamed = algorithm->count() > 0;
-    if (textOption->count() > 0) {
-        options.text = platform::DecodeNativeBytes(text);
+    if (messageOption->count() > 0) {
+        options.message = message;
         options.textFormat = TextFormatNamed(encoding);
     }
     for (const std::string& operand : operands) {

@@ -14,24 +14,32 @@ namespace hashwell::cli {
 
 enum class OutputFormat { Gnu, Bsd, Sfv, Csv, Tsv };
 
+// What a check prints: the last of --quiet, --status and --warn given decides, as in coreutils.
+enum class CheckReport {
+    Normal,  // every result, and the warnings that sum up
+    Quiet,   // no line for a file that is OK
+    Status,  // no result lines and no summing-up warnings
+    Warn,    // everything, and a warning for each improperly formatted line
+};
+
 struct Options {
     std::vector<Algorithm> algorithms;     // at least one
     bool algorithmsNamed = false;          // -a was given
     std::vector<platform::Path> operands;  // files, or checksum files with --check; "-" is stdin
     bool recursive = false;
     bool followLinks = false;
-    std::optional<std::u16string> text;
+    std::optional<std::string> message;  // -m: the text to hash, as the bytes given
     std::int64_t textFormat = digest::TextFormat::Utf8;
     bool upper = false;
     unsigned jobs = 1;
-    OutputFormat format = OutputFormat::Gnu;
+    OutputFormat format = OutputFormat::Gnu;  // gnu for one algorithm, else bsd, unless chosen
+    bool binary = false;                      // -b: a gnu line marks its name with '*'
+    bool zero = false;  // -z: lines end with NUL, and names are written as they are
 
     bool check = false;
-    bool quiet = false;
-    bool status = false;
+    CheckReport report = CheckReport::Normal;
     bool ignoreMissing = false;
     bool strict = false;
-    bool warn = false;
 };
 
 // The options of a command line (the parameters, without the program's name), or the exit code

@@ -41,16 +41,17 @@ ResultWriter::ResultWriter(const Options& options, Console& console)
 bool ResultWriter::Write(std::string_view name, std::u16string_view shownName,
                          const digest::Codes& codes) {
     auto shown = [&](const std::string& code) { return options_.upper ? Uppercase(code) : code; };
+    const LineStyle style{options_.binary, options_.zero};
     std::string lines;
     switch (options_.format) {
         case OutputFormat::Gnu:
             for (const std::string& code : codes) {
-                lines += GnuLine(shown(code), name);
+                lines += GnuLine(shown(code), name, style);
             }
             break;
         case OutputFormat::Bsd:
             for (std::size_t i = 0; i < codes.size(); ++i) {
-                lines += BsdLine(options_.algorithms[i], shown(codes[i]), name);
+                lines += BsdLine(options_.algorithms[i], shown(codes[i]), name, style);
             }
             break;
         case OutputFormat::Sfv: {

@@ -27,6 +27,11 @@ std::vector<std::size_t> AllOf(const HashJob& job) {
     return all;
 }
 
+std::optional<platform::ReadOnlyFile> OpenInput(const HashJob& job, std::u16string* failure) {
+    return job.streams ? platform::ReadOnlyFile::OpenFileOrStream(job.path, failure)
+                       : platform::ReadOnlyFile::OpenRegular(job.path, failure);
+}
+
 std::vector<HashJob> ListRunJobs(std::vector<platform::Path> paths) {
     std::vector<HashJob> jobs;
     jobs.reserve(paths.size());
@@ -238,8 +243,7 @@ void ListHasher::ReadShared() {
 
     for (const std::size_t file : shared_) {
         std::u16string& failure = failures_[file];
-        std::optional<platform::ReadOnlyFile> input =
-            platform::ReadOnlyFile::OpenRegular(jobs_[file].path, &failure);
+        std::optional<platform::ReadOnlyFile> input = OpenInput(jobs_[file], &failure);
         bool failed = !input;
         bool last = failed;
         do {
@@ -311,12 +315,11 @@ void ListHasher::HashWholeFiles(OverlappedReader& reader) {
         }
         const std::size_t file = whole_[index];
         std::u16string& failure = failures_[file];
-        std::optional<platform::ReadOnlyFile> input =
-            platform::ReadOnlyFile::OpenRegular(jobs_[file].path, &failure);
+        std::optional<platform::ReadOnlyFile> input = OpenInput(jobs_[file], &failure);
         if (input) {
             CodeStreams streams(jobs_[file].algorithms, AllOf(jobs_[file]));
             FileSource source(*input);
-            reader.Start(source, sizes_[file]);
+            reader.Start(source, input->IsStream() ? OverlappedReader::kUnknownSize : sizes_[file]);
             for (;;) {
                 const Piece piece = reader.Next(&failure);
                 if (piece.failed) {

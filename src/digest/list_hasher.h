@@ -30,6 +30,7 @@ std::vector<HashAlgorithm> ListRunAlgorithms();
 struct HashJob {
     platform::Path path;
     std::vector<HashAlgorithm> algorithms;
+    bool streams = false;  // a pipe or a device at the path is read too (named by the user)
 };
 
 // A job's Codes are all empty when the file could not be opened or read to its end, or

@@ -5,6 +5,9 @@
 namespace hashwell::platform {
 
 bool ReadOnlyFile::ReadAsOpened() const {
+    if (opened_.stream) {
+        return true;
+    }
     const std::optional<Stamp> now = StampNow();
     if (!now || *now != opened_) {
         return false;

@@ -42,6 +42,7 @@ class ReadOnlyFile {
         std::int64_t modified = 0;  // the times of the last write and of the last change of
         std::int64_t changed = 0;   // the file's status, in the system's own units
         bool sizeIsLength = true;   // false for files of pseudo file systems (/proc, /sys)
+        bool stream = false;        // a pipe or a device: read to its end, whatever it is
         bool operator==(const Stamp&) const = default;
     };
 
@@ -51,11 +52,11 @@ public:
     // in `reason` when given.
     static std::optional<ReadOnlyFile> OpenRegular(const Path& path,
                                                    std::u16string* reason = nullptr);
-    // Opens a regular file, or a pipe (a FIFO, or a shell's process substitution): for input the
-    // user hands over to be read as a stream, like standard input. Reads of a pipe wait for its
-    // writer.
-    static std::optional<ReadOnlyFile> OpenFileOrPipe(const Path& path,
-                                                      std::u16string* reason = nullptr);
+    // Opens a regular file, a pipe (a FIFO, a shell's process substitution) or a device: for
+    // input the user names to be read as a stream, like standard input. Opening a FIFO waits
+    // for its writer, as reading it does; a device is read for as long as it gives bytes.
+    static std::optional<ReadOnlyFile> OpenFileOrStream(const Path& path,
+                                                        std::u16string* reason = nullptr);
 
     ReadOnlyFile(ReadOnlyFile&& other) noexcept;
     ReadOnlyFile& operator=(ReadOnlyFile&& other) noexcept;
@@ -73,11 +74,13 @@ public:
     // was opened, so that their code is the code of a version that existed. False when its
     // size or times have moved since, or when more or fewer bytes came than its size then.
     // Files of pseudo file systems, whose size is not the length of what they stream (under
-    // /proc and /sys), need only keep their size and times.
+    // /proc and /sys), need only keep their size and times; pipes and devices, nothing.
     bool ReadAsOpened() const;
+    // True for a pipe or a device opened by OpenFileOrStream: its length is known only at its end.
+    bool IsStream() const { return opened_.stream; }
 
 private:
-    static std::optional<ReadOnlyFile> Open(const Path& path, std::u16string* reason, bool pipes);
+    static std::optional<ReadOnlyFile> Open(const Path& path, std::u16string* reason, bool streams);
     ReadOnlyFile(std::intptr_t handle, const Stamp& opened) : handle_(handle), opened_(opened) {}
     std::optional<Stamp> StampNow() const;
 
@@ -193,6 +196,9 @@ std::vector<std::u16string> ProgramParameters(int argc, char** argv);
 // The text in the system's ANSI code page (Windows-1252 on POSIX systems); characters the
 // code page cannot hold become its default character.
 std::string ToAnsiCodePage(std::u16string_view text);
+// The same, but nothing when a character has no place in the code page (neither a default
+// character nor a look-alike stands in).
+std::optional<std::string> ToAnsiCodePageExactly(std::u16string_view text);
 
 // The bytes of a text file without a byte-order mark, read in the system's own text encoding:
 // the ANSI code page on Windows; on POSIX systems, whose text is UTF-8, UTF-8 when the bytes

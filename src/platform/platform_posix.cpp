@@ -175,24 +175,28 @@ std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path, std::u16
     return Open(path, reason, false);
 }
 
-std::optional<ReadOnlyFile> ReadOnlyFile::OpenFileOrPipe(const Path& path, std::u16string* reason) {
+std::optional<ReadOnlyFile> ReadOnlyFile::OpenFileOrStream(const Path& path,
+                                                           std::u16string* reason) {
     return Open(path, reason, true);
 }
 
 std::optional<ReadOnlyFile> ReadOnlyFile::Open(const Path& path, std::u16string* reason,
-                                               bool pipes) {
-    // O_NONBLOCK makes opening a FIFO return at once instead of waiting for a writer;
-    // the type check below then refuses it.
-    const int fd = ::open(NativePath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+                                               bool streams) {
+    // Where streams are refused, O_NONBLOCK makes opening a FIFO return at once instead of
+    // waiting for a writer, and the type check below refuses it. Where they are wanted, opening
+    // waits for the writer: a FIFO opened before it would read as empty.
+    const int fd = ::open(NativePath(path).c_str(),
+                          O_RDONLY | O_CLOEXEC | O_NOCTTY | (streams ? 0 : O_NONBLOCK));
     if (fd < 0) {
         Failed(reason, errno);
         return std::nullopt;
     }
     struct stat status {};
-    if (pipes && ::fstat(fd, &status) == 0 && S_ISFIFO(status.st_mode)) {
-        // Reads wait for the writer from here on, as they do on standard input.
-        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-        return ReadOnlyFile(fd, Stamp{0, 0, 0, false});
+    if (streams && ::fstat(fd, &status) == 0 &&
+        (S_ISFIFO(status.st_mode) || S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))) {
+        Stamp stream;
+        stream.stream = true;
+        return ReadOnlyFile(fd, stream);
     }
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         const int error = errno;
@@ -210,7 +214,7 @@ std::optional<ReadOnlyFile> ReadOnlyFile::Open(const Path& path, std::u16string*
     // Files are read from start to end: the system may read further ahead and drop what is done.
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     const Stamp opened{static_cast<std::uint64_t>(status.st_size), Nanoseconds(status.st_mtim),
-                       Nanoseconds(status.st_ctim), SizeIsLength(fd)};
+                       Nanoseconds(status.st_ctim), SizeIsLength(fd), false};
     return ReadOnlyFile(fd, opened);
 }
 
@@ -220,7 +224,7 @@ std::optional<ReadOnlyFile::Stamp> ReadOnlyFile::StampNow() const {
         return std::nullopt;
     }
     return Stamp{static_cast<std::uint64_t>(status.st_size), Nanoseconds(status.st_mtim),
-                 Nanoseconds(status.st_ctim), opened_.sizeIsLength};
+                 Nanoseconds(status.st_ctim), opened_.sizeIsLength, false};
 }
 
 ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
@@ -413,6 +417,14 @@ std::vector<std::u16string> ProgramParameters(int argc, char** argv) {
 
 std::string ToAnsiCodePage(std::u16string_view text) {
     return Utf16ToWindows1252(text);
+}
+
+std::optional<std::string> ToAnsiCodePageExactly(std::u16string_view text) {
+    std::string bytes = Utf16ToWindows1252(text);
+    if (Windows1252ToUtf16(bytes) != text) {
+        return std::nullopt;  // a character became '?'
+    }
+    return bytes;
 }
 
 std::u16string DecodeSystemText(std::string_view bytes) {

@@ -182,12 +182,13 @@ std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path, std::u16
     return Open(path, reason, false);
 }
 
-std::optional<ReadOnlyFile> ReadOnlyFile::OpenFileOrPipe(const Path& path, std::u16string* reason) {
+std::optional<ReadOnlyFile> ReadOnlyFile::OpenFileOrStream(const Path& path,
+                                                           std::u16string* reason) {
     return Open(path, reason, true);
 }
 
 std::optional<ReadOnlyFile> ReadOnlyFile::Open(const Path& path, std::u16string* reason,
-                                               bool pipes) {
+                                               bool streams) {
     const DWORD attributes = ::GetFileAttributesW(Wide(path));
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         if (reason != nullptr) {
@@ -203,8 +204,11 @@ std::optional<ReadOnlyFile> ReadOnlyFile::Open(const Path& path, std::u16string*
         Failed(reason, ::GetLastError());
         return std::nullopt;
     }
-    if (pipes && ::GetFileType(file) == FILE_TYPE_PIPE) {
-        return ReadOnlyFile(reinterpret_cast<std::intptr_t>(file), Stamp{0, 0, 0, false});
+    const DWORD type = ::GetFileType(file);
+    if (streams && (type == FILE_TYPE_PIPE || type == FILE_TYPE_CHAR)) {
+        Stamp stream;
+        stream.stream = true;
+        return ReadOnlyFile(reinterpret_cast<std::intptr_t>(file), stream);
     }
     BY_HANDLE_FILE_INFORMATION info{};
     const bool regular = ::GetFileType(file) == FILE_TYPE_DISK &&
@@ -217,7 +221,8 @@ std::optional<ReadOnlyFile> ReadOnlyFile::Open(const Path& path, std::u16string*
         }
         return std::nullopt;
     }
-    const Stamp opened{SizeOf(info), AsInteger(info.ftLastWriteTime), ChangeTime(file), true};
+    const Stamp opened{SizeOf(info), AsInteger(info.ftLastWriteTime), ChangeTime(file), true,
+                       false};
     return ReadOnlyFile(reinterpret_cast<std::intptr_t>(file), opened);
 }
 
@@ -227,7 +232,7 @@ std::optional<ReadOnlyFile::Stamp> ReadOnlyFile::StampNow() const {
         return std::nullopt;
     }
     return Stamp{SizeOf(info), AsInteger(info.ftLastWriteTime), ChangeTime(AsHandle(handle_)),
-                 opened_.sizeIsLength};
+                 opened_.sizeIsLength, false};
 }
 
 ReadOnlyFile::ReadOnlyFile(ReadOnlyFile&& other) noexcept
@@ -489,6 +494,24 @@ std::string ToAnsiCodePage(std::u16string_view text) {
     }
     std::string out(static_cast<std::size_t>(needed), '\0');
     ::WideCharToMultiByte(CP_ACP, 0, wide, units, out.data(), needed, nullptr, nullptr);
+    return out;
+}
+
+std::optional<std::string> ToAnsiCodePageExactly(std::u16string_view text) {
+    if (text.empty() || ::GetACP() == CP_UTF8) {
+        return ToAnsiCodePage(text);  // UTF-8 holds every character
+    }
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.data());
+    const int units = static_cast<int>(text.size());
+    BOOL usedDefault = FALSE;
+    const int needed = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, units, nullptr, 0,
+                                             nullptr, &usedDefault);
+    if (needed <= 0 || usedDefault) {
+        return std::nullopt;
+    }
+    std::string out(static_cast<std::size_t>(needed), '\0');
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide, units, out.data(), needed, nullptr,
+                          nullptr);
     return out;
 }
 

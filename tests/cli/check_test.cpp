@@ -1,6 +1,7 @@
 // Verifying checksum files with -c: coreutils' files are read, and the results, warnings and
 // exit codes are coreutils' own in every case.
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/cli_fixture.h"
@@ -88,6 +89,97 @@ TEST_F(CliTest, ManyListedFilesAreVerifiedInTheirOrder) {
     const test::ProgramRun run = Cli({"-c", "-j", "3", "sums"});
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_EQ(run.out, Coreutils("md5sum", {"-c", "sums"}).out);
+}
+
+TEST_F(CliTest, OwnOutputIsReadBackWhateverTheAlgorithms) {
+    WriteFiles({{"f", "abc"}, {"g", ""}});
+    folder_.Write("all.txt", Cli({"-a", "all", "f", "g"}).out);
+    const test::ProgramRun all = Cli({"-c", "--strict", "all.txt"});
+    EXPECT_EQ(all.exitCode, 0) << all.out << all.err;
+    EXPECT_EQ(std::count(all.out.begin(), all.out.end(), '\n'), 22);
+    // One algorithm writes untagged lines, as its peer does: a SHA-3 file is read back by its
+    // name, or by -a; otherwise its codes are taken for SHA-2's.
+    const std::string sha3 = Cli({"-a", "sha3-256", "f"}).out;
+    for (const std::string name : {"SHA3-256SUMS", "f.sha3-256", "f.SHA3", "sha3sums"}) {
+        folder_.Write(name, sha3);
+        EXPECT_EQ(Cli({"-c", name}).out, "f: OK\n") << name;
+    }
+    folder_.Write("sums", sha3);
+    EXPECT_EQ(Cli({"-c", "sums"}).out, "f: FAILED\n");
+    EXPECT_EQ(Cli({"--untagged", "-a", "md5,sha1", "f"}).out,
+              Coreutils("md5sum", {"f"}).out + Coreutils("sha1sum", {"f"}).out);
+}
+
+TEST_F(CliTest, FormOfAChecksumFileIsDecidedByItsFirstLine) {
+    // As coreutils' tests/misc/md5sum-bsd.sh: the names of md5sum's lines with the two spaces
+    // made one ("md5 -r"), where a leading space or star belongs to the name.
+    const std::vector<std::string> names =
+        WriteFiles({{"a", "1"}, {" b", "2"}, {"*c", "3"}, {"dd", "4"}, {" ", "5"}});
+    std::string reversed = Coreutils("md5sum", names).out;
+    for (std::size_t line = 0; line < reversed.size(); line = reversed.find('\n', line) + 1) {
+        reversed.erase(line + 32, 1);
+    }
+    const std::string gnu = Coreutils("md5sum", {"dd"}).out;
+    for (const std::string& sums : {reversed, gnu + reversed, reversed + gnu}) {
+        folder_.Write("sums", sums);
+        const test::ProgramRun ours = Cli({"--strict", "-c", "sums"});
+        const test::ProgramRun theirs = Coreutils("md5sum", {"--strict", "-c", "sums"});
+        EXPECT_EQ(ours.out, theirs.out) << sums;
+        EXPECT_EQ(ours.err, theirs.err) << sums;
+        EXPECT_EQ(ours.exitCode, theirs.exitCode) << sums;
+    }
+}
+
+TEST_F(CliTest, LastOfQuietStatusAndWarnWinsAsInCoreutils) {
+    WriteFiles({{"good", "abc"}, {"changed", "abc"}});
+    std::string sums = Coreutils("sha256sum", {"good", "changed"}).out;
+    sums += "ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad  missing\njunk\n";
+    folder_.Write("sums", sums);
+    folder_.Write("changed", "abd");
+    const std::vector<std::vector<std::string>> orders = {
+        {"--status", "--warn"}, {"--warn", "--status"},  {"--quiet", "--warn"},
+        {"--warn", "--quiet"},  {"--status", "--quiet"}, {"--quiet", "--status"},
+    };
+    for (const std::vector<std::string>& order : orders) {
+        const std::vector<std::string> arguments = Joined({"-c", "-a", "sha256"}, order);
+        const test::ProgramRun ours = Cli(Joined(arguments, {"sums"}));
+        const test::ProgramRun theirs =
+            Coreutils("sha256sum", Joined({"-c"}, Joined(order, {"sums"})));
+        EXPECT_EQ(ours.out, theirs.out) << order[0] << order[1];
+        EXPECT_EQ(ours.err, theirs.err) << order[0] << order[1];
+    }
+}
+
+TEST_F(CliTest, RhashBsdLinesWithPaddedTagsAreRead) {
+    WriteFiles({{"f", "abc"}});
+    const test::ProgramRun rhash = test::RunProgram(
+        "rhash", {"--bsd", "--crc32", "--md5", "--sha1", "--sha3-256", "f"}, folder_.path());
+    ASSERT_EQ(rhash.exitCode, 0) << "rhash (Debian package rhash) is needed: " << rhash.err;
+    ASSERT_NE(rhash.out.find("MD5   (f)"), std::string::npos) << rhash.out;
+    folder_.Write("sums", rhash.out);
+    EXPECT_EQ(Cli({"-c", "--strict", "sums"}).out, "f: OK\nf: OK\nf: OK\nf: OK\n");
+}
+
+TEST_F(CliTest, WarningsComeInTheFilesOrderAndNameTheAlgorithm) {
+    WriteFiles({{"f", "abc"}});
+    const std::string line = Coreutils("sha256sum", {"f"}).out;
+    std::string sums = "junk\n";
+    for (int i = 0; i < 1500; ++i) {  // past the first batch of lines
+        sums += i % 700 == 5 ? "junk\n" : line;
+    }
+    folder_.Write("sums", sums);
+    const test::ProgramRun ours = Shell("cli -c -a sha256 --warn sums 2>&1");
+    test::ProgramRun theirs = Shell("sha256sum -c --warn sums 2>&1");
+    for (std::size_t at; (at = theirs.out.find("sha256sum: ")) != std::string::npos;) {
+        theirs.out.replace(at, 11, "hashwell-cli: ");
+    }
+    EXPECT_EQ(ours.out, theirs.out);
+    // Without -a, a warning names the algorithm of the last good line before it.
+    folder_.Write("mixed", "junk\n" + Coreutils("md5sum", {"f"}).out + "junk\n");
+    EXPECT_EQ(Cli({"-c", "--warn", "mixed"}).err,
+              "hashwell-cli: mixed: 1: improperly formatted checksum line\n"
+              "hashwell-cli: mixed: 3: improperly formatted MD5 checksum line\n"
+              "hashwell-cli: WARNING: 2 lines are improperly formatted\n");
 }
 
 }  // namespace

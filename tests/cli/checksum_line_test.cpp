@@ -89,7 +89,7 @@ TEST(ChecksumLineTest, LinesOfEveryFormAreReadAsTheTableSays) {
             allowed = *ParseAlgorithmList(names);
             rules.allowed = allowed;
         }
-        EXPECT_EQ(Describe(ParseChecksumLine(Unescaped(row.fields[1]), rules)),
+        EXPECT_EQ(Describe(ChecksumLineParser(rules).Parse(Unescaped(row.fields[1]))),
                   Unescaped(row.fields[2]))
             << "line " << row.line;
     }
@@ -103,7 +103,7 @@ TEST(ChecksumLineTest, WrittenLinesAreReadBackWithTheSameName) {
         for (const std::string& line : {GnuLine(hex, name), BsdLine(sha1, hex, name)}) {
             ASSERT_TRUE(line.ends_with('\n'));
             const ParsedLine parsed =
-                ParseChecksumLine(std::string_view(line).substr(0, line.size() - 1), {});
+                ChecksumLineParser({}).Parse(std::string_view(line).substr(0, line.size() - 1));
             ASSERT_EQ(parsed.kind, LineKind::Code) << line;
             EXPECT_EQ(parsed.code->name, name) << line;
             EXPECT_EQ(parsed.code->hex, hex);

@@ -29,6 +29,13 @@ protected:
         return test::RunCli(arguments, folder_.path(), input);
     }
 #ifndef _WIN32
+    // A bash script run in the folder, where `cli` runs hashwell-cli: for pipes, process
+    // substitution and both streams in one.
+    test::ProgramRun Shell(const std::string& script) {
+        return test::RunProgram("bash",
+                                {"-c", "cli() { \"$0\" \"$@\"; }; " + script, HASHWELL_CLI_PROGRAM},
+                                folder_.path());
+    }
     test::ProgramRun Coreutils(const std::string& tool, const std::vector<std::string>& arguments,
                                const std::string& input = {}) {
         return test::RunCoreutils(tool, arguments, folder_.path(), input);

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 
@@ -41,8 +42,7 @@ TEST_F(CliTest, GnuAndBsdLinesAreCoreutilsOwnAndItsCheckAcceptsThem) {
 
 TEST_F(CliTest, SeveralAlgorithmsGiveOneLinePerFileAndAlgorithmInTheOrderNamed) {
     WriteFiles({{"a", "abc"}, {"b", ""}});
-    const test::ProgramRun run =
-        Cli({"-a", "sha1,md5,sha1", "--format", "bsd", "--upper", "a", "b"});
+    const test::ProgramRun run = Cli({"-a", "sha1,md5,sha1", "--upper", "a", "b"});
     EXPECT_EQ(run.out,
               "SHA1 (a) = A9993E364706816ABA3E25717850C26C9CD0D89D\n"
               "MD5 (a) = 900150983CD24FB0D6963F7D28E17F72\n"
@@ -60,8 +60,10 @@ TEST_F(CliTest, OutputKeepsTheArgumentOrderWhateverTheJobs) {
         names.push_back("f" + std::to_string(i));
         folder_.Write(names.back(), std::string(size, static_cast<char>('a' + i % 26)));
     }
-    const test::ProgramRun serial = Cli(Joined({"-j", "1", "-a", "md5,sha256"}, names));
-    const test::ProgramRun parallel = Cli(Joined({"-j", "4", "-a", "md5,sha256"}, names));
+    const test::ProgramRun serial =
+        Cli(Joined({"-j", "1", "-a", "md5,sha256", "--untagged"}, names));
+    const test::ProgramRun parallel =
+        Cli(Joined({"-j", "4", "-a", "md5,sha256", "--untagged"}, names));
     EXPECT_EQ(parallel.out, serial.out);
     std::istringstream lines(parallel.out);
     std::string line;
@@ -105,23 +107,49 @@ TEST_F(CliTest, RecursiveWalkIsSortedAndFollowsLinkedFoldersOnlyWhenAsked) {
     EXPECT_EQ(names(loop.out).size(), 6u);
 }
 
-TEST_F(CliTest, WhatIsNotARegularFileIsReportedAndSkippedWithoutWaiting) {
-    WriteFiles({{"a", "abc"}, {"b", ""}});
+TEST_F(CliTest, PipesAndDevicesAreReadWhenNamedAndPassedOverInAWalk) {
+    WriteFiles({{"a", "abc"}});
     fs::create_directory(folder_.path() / "folder");
     ASSERT_EQ(::mkfifo((folder_.path() / "fifo").c_str(), 0600), 0);
-    const test::ProgramRun run = Cli({"a", "fifo", "folder", "missing", "/dev/null", "b"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.out, Coreutils("sha256sum", {"a", "b"}).out);
-    EXPECT_EQ(run.err,
-              "hashwell-cli: fifo: Not a regular file\n"
+    const std::string operands = " <(printf abc) /dev/null fifo /dev/stdin folder missing < a";
+    const test::ProgramRun ours = Shell("(printf xyz > fifo &); cli -a md5" + operands);
+    const test::ProgramRun theirs = Shell("(printf xyz > fifo &); md5sum" + operands);
+    EXPECT_EQ(ours.out, theirs.out);
+    EXPECT_EQ(ours.err,
               "hashwell-cli: folder: Is a directory\n"
-              "hashwell-cli: missing: No such file or directory\n"
-              "hashwell-cli: /dev/null: Not a regular file\n");
-    // Inside a walked folder too.
+              "hashwell-cli: missing: No such file or directory\n");
+    EXPECT_EQ(ours.exitCode, 1);
+    // A checksum file names it explicitly too.
+    folder_.Write("sums", "d16fb36f0911f878998c136191af705e  fifo\n");
+    EXPECT_EQ(Shell("(printf xyz > fifo &); cli -c sums").out, "fifo: OK\n");
+    // Found by a walk, it is passed over, lest the walk wait for a writer.
     fs::rename(folder_.path() / "fifo", folder_.path() / "folder/fifo");
     const test::ProgramRun walked = Cli({"-r", "folder"});
     EXPECT_EQ(walked.exitCode, 1);
     EXPECT_EQ(walked.err, "hashwell-cli: folder/fifo: Not a regular file\n");
+}
+
+TEST_F(CliTest, MessageBytesAreHashedAsGivenOrRefused) {
+    const test::ProgramRun raw = Cli({"-a", "md5", "-m", "\xff"});
+    EXPECT_EQ(raw.out, "00594fd4f42ba43fc1ca0427a0576295  \"\xff\"\n");
+    for (const std::string refused : {"\xff", "\xc4\x80"}) {  // not UTF-8; not in Windows-1252
+        const test::ProgramRun ansi = Cli({"-m", refused, "--encoding", "ansi"});
+        EXPECT_EQ(ansi.exitCode, 1);
+        EXPECT_TRUE(ansi.out.empty());
+        EXPECT_TRUE(ansi.err.starts_with("hashwell-cli: the text ")) << ansi.err;
+    }
+    EXPECT_EQ(Cli({"-m", "\xff", "--encoding", "utf16le"}).exitCode, 1);
+    EXPECT_EQ(Cli({"-m", "\xc4\x80", "--encoding", "utf16le"}).exitCode, 0);
+}
+
+TEST_F(CliTest, SfvRefusesNamesItCannotReadBack) {
+    WriteFiles({{"trail ", "1"}, {";semi", "2"}, {"#hash", "3"}, {"ok", "abc"}});
+    const test::ProgramRun run =
+        Cli({"-a", "crc32", "--format", "sfv", "trail ", ";semi", "#hash", "ok"});
+    EXPECT_EQ(run.out, "ok 352441C2\n");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 3) << run.err;
+    EXPECT_NE(run.err.find("';semi': "), std::string::npos) << run.err;
 }
 
 TEST_F(CliTest, StandardInputIsReadWhenThereIsNoFileAndForADash) {
@@ -160,7 +188,7 @@ TEST_F(CliTest, TextsAreHashedInEachEncoding) {
         }
         ASSERT_EQ(fields.size(), 4u) << line;
         const test::ProgramRun run =
-            Cli({"-a", fields[0], "--encoding", fields[1], "--text", fields[2]});
+            Cli({"-a", fields[0], "--encoding", fields[1], "-m", fields[2]});
         EXPECT_EQ(run.out, fields[3] + "  \"" + fields[2] + "\"\n") << line;
         ++rows;
     }

@@ -108,6 +108,7 @@ ProgramRun RunCoreutils(const std::string& tool, const std::vector<std::string>&
                         const std::filesystem::path& folder, const std::string& input) {
     ProgramRun run = RunProgram(tool, arguments, folder, input);
     ReplaceAll(run.err, tool + ": ", "hashwell-cli: ");
+    ReplaceAll(run.err, "'" + tool + " --help'", "'hashwell-cli --help'");
     return run;
 }
 

@@ -77,15 +77,19 @@ TEST(FoldersTest, FailuresAndRefusalsSayWhy) {
     EXPECT_FALSE(ReadOnlyFile::OpenRegular(test::kEndlessDevice, &reason));
     EXPECT_EQ(reason, kNotRegularFile);
     EXPECT_EQ(KindOf(test::kEndlessDevice), PathKind::Other);
+    // A device named to be read as a stream is taken, and read as far as it is asked.
+    std::optional<ReadOnlyFile> device = ReadOnlyFile::OpenFileOrStream(test::kEndlessDevice);
+    ASSERT_TRUE(device);
+    std::uint8_t bytes[16];
+    EXPECT_TRUE(device->Read(bytes, sizeof bytes));
+    EXPECT_TRUE(device->ReadAsOpened());
     EXPECT_EQ(KindOf(folder.PathOf("none")), PathKind::Missing);
 #ifndef _WIN32
     EXPECT_FALSE(ListFolder(folder.PathOf("none"), &reason));
     EXPECT_EQ(reason, u"No such file or directory");
-    // A pipe handed over to be read as a stream is taken.
     ASSERT_EQ(::mkfifo(folder.Child("fifo").c_str(), 0600), 0);
     EXPECT_FALSE(ReadOnlyFile::OpenRegular(folder.PathOf("fifo"), &reason));
     EXPECT_EQ(reason, kNotRegularFile);
-    EXPECT_TRUE(ReadOnlyFile::OpenFileOrPipe(folder.PathOf("fifo")));
     EXPECT_EQ(KindOf(folder.PathOf("fifo")), PathKind::Other);
 #endif
 }
