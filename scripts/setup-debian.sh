@@ -12,6 +12,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev zlib1g-dev  # test oracles only
     rhash                  # its BSD lines are read back in a test
+    xvfb xauth xdotool x11-utils  # window tests on a real X server: drags, window hints
     python3                # its csv module reads back the exported files in a test
     "$@"
 )

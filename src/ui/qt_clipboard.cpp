@@ -29,9 +29,11 @@ void QtClipboard::StartTextDrag(std::u16string_view text) {
     }
     auto* data = new QMimeData;
     data->setText(ToQString(text));
-    QDrag drag(source);
-    drag.setMimeData(data);
-    drag.exec(Qt::CopyAction);
+    // On X11 the receiving program asks for the data after exec() has returned: the drag and
+    // its data must outlive this call, and Qt deletes a drag made with new when it is done.
+    auto* drag = new QDrag(source);
+    drag->setMimeData(data);
+    drag->exec(Qt::CopyAction);
 }
 
 }  // namespace hashwell::ui

@@ -25,8 +25,10 @@ bool TextDragWatcher::eventFilter(QObject* watched, QEvent* event) {
             const auto* press = static_cast<QMouseEvent*>(event);
             const QTextCursor selection = box->textCursor();
             const int at = box->cursorForPosition(press->position().toPoint()).position();
+            // The box starts its own drag of the selection from a press up to and including its
+            // end (the right half of its last character): all of that is the program's drag.
             armed_ = press->button() == Qt::LeftButton && selection.hasSelection() &&
-                     at >= selection.selectionStart() && at < selection.selectionEnd();
+                     at >= selection.selectionStart() && at <= selection.selectionEnd();
             dragging_ = false;
             pressedAt_ = press->position().toPoint();
             return false;

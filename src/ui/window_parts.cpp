@@ -43,7 +43,9 @@ void MakeFixedWindow(QWidget* window, const char* name, const QString& title, in
                      int height) {
     window->setObjectName(QString::fromUtf8(name));
     window->setWindowTitle(title);
-    window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // A dialog-type window is one the window system keeps above its owner (on X11 it carries
+    // WM_TRANSIENT_FOR, which a plain window does not), also when the owner is kept on top.
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window->setFixedSize(width, height);
     window->setFont(StockGuiFont());

@@ -1,0 +1,188 @@
+// The program on a real X server (run under Xvfb): what only a window system shows. A text
+// dragged out of the Text tab arrives whole, as a copy, in another program; and every window
+// the main window owns carries it in WM_TRANSIENT_FOR, so it stays above a main window kept on
+// top.
+
+#include <QDir>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/dispatch.h"
+#include "core/ids.h"
+#include "core/startup.h"
+#include "ui/qt_desktop.h"
+
+namespace hashwell::ui {
+
+using namespace core::ControlId;
+
+namespace {
+
+// The window that X says `window` is transient for; 0 when none.
+WId TransientFor(WId window) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"), {QStringLiteral("-id"), QString::number(window),
+                                          QStringLiteral("WM_TRANSIENT_FOR")});
+    xprop.waitForFinished();
+    const QString out = QString::fromUtf8(xprop.readAllStandardOutput());
+    const qsizetype at = out.indexOf(QStringLiteral("# "));
+    return at < 0 ? 0 : out.mid(at + 2).trimmed().toULongLong(nullptr, 16);
+}
+
+// Where a press starts a drag of the box's selection at its very end: the right half of its
+// last character, in screen coordinates.
+QPoint EndOfSelection(QPlainTextEdit* box) {
+    QTextCursor end(box->document());
+    end.setPosition(box->textCursor().selectionEnd());
+    const QRect caret = box->cursorRect(end);
+    return box->viewport()->mapToGlobal(QPoint(caret.x() - 2, caret.center().y()));
+}
+
+}  // namespace
+
+class X11Test : public QObject {
+    Q_OBJECT
+
+private:
+    void RunProgram(const std::function<void()>& act) {
+        const settings::SettingsEnvironment environment{
+            QDir(folder_.path()).filePath(QStringLiteral("hashwell")).toStdU16String(),
+            [](std::u16string_view) { return std::nullopt; }};
+        QVERIFY(core::StartUp(*desktop_, state_, environment, {}));
+        QTimer::singleShot(0, [&] {
+            act();
+            desktop_->MainWindow()->close();
+        });
+        core::RunEventLoop(*desktop_, state_);
+        core::ShutDown(*desktop_, state_);
+    }
+    QPlainTextEdit* Box(int id) const {
+        return static_cast<QPlainTextEdit*>(desktop_->Control(id));
+    }
+
+    // Drags from `from` into a window of another program with real pointer events, and returns
+    // what that program says it received.
+    QString DragToOtherProgram(QPoint from) {
+        QProcess target;
+        target.start(QStringLiteral(HASHWELL_DROP_TARGET),
+                     {QStringLiteral("1000"), QStringLiteral("60")});
+        if (!target.waitForReadyRead(10000)) {
+            return QStringLiteral("no drop target");
+        }
+        target.readAllStandardOutput();
+        const auto at = [](int x, int y) {
+            return QStringList{QString::number(x), QString::number(y)};
+        };
+        QStringList script = QStringList{QStringLiteral("mousemove")} + at(from.x(), from.y());
+        script << QStringLiteral("sleep") << QStringLiteral("0.3") << QStringLiteral("mousedown")
+               << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.2");
+        for (const QPoint& step : {from + QPoint(20, 0), QPoint(1100, 150), QPoint(1110, 160)}) {
+            script << QStringLiteral("mousemove") << at(step.x(), step.y())
+                   << QStringLiteral("sleep") << QStringLiteral("0.3");
+        }
+        script << QStringLiteral("mouseup") << QStringLiteral("1");
+        QProcess pointer;
+        pointer.start(QStringLiteral("xdotool"), script);  // runs while the drag's loop turns
+        QString said;
+        QElapsedTimer waited;
+        waited.start();
+        while (!said.contains(QStringLiteral("text")) && waited.elapsed() < 15000) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+            said += QString::fromUtf8(target.readAllStandardOutput());
+        }
+        pointer.waitForFinished();
+        target.waitForFinished();
+        return said;
+    }
+
+    QTemporaryDir folder_;
+    std::unique_ptr<QtDesktop> desktop_;
+    core::AppState state_;
+
+private slots:
+    void initTestCase() {
+        if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
+            QSKIP("needs an X server: run under xvfb-run with QT_QPA_PLATFORM=xcb");
+        }
+        QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(),
+                 "xdotool (Debian package xdotool) is needed");
+    }
+    void init() {
+        desktop_ = std::make_unique<QtDesktop>();
+        desktop_->SetMessageBoxAnswerer(
+            [](const core::MessageBoxRequest&) { return core::MessageAnswer::Ok; });
+        state_ = {};
+    }
+    void cleanup() { desktop_.reset(); }
+
+    void draggedTextArrivesWholeAsACopyWhereverInTheSelectionTheDragStarts() {
+        QString fromCode;
+        QString fromInput;
+        RunProgram([&] {
+            QTest::keyClicks(Box(TextInput), QStringLiteral("abcdef"));
+            QTest::mouseClick(desktop_->Control(ButtonCalculate), Qt::LeftButton);
+            QCoreApplication::processEvents();
+            Box(TextHashBox)->selectAll();
+            fromCode = DragToOtherProgram(EndOfSelection(Box(TextHashBox)));
+            // Part of the typed text selected: the whole text goes, and the box keeps it.
+            QTextCursor part(Box(TextInput)->document());
+            part.setPosition(1);
+            part.setPosition(4, QTextCursor::KeepAnchor);
+            Box(TextInput)->setTextCursor(part);
+            fromInput = DragToOtherProgram(EndOfSelection(Box(TextInput)));
+        });
+        const QString code = QStringLiteral("4b8e39ef");  // CRC-32 of "abcdef"
+        QCOMPARE(fromCode, QStringLiteral("action 1\ntext %1\n").arg(code));
+        QCOMPARE(fromInput, QStringLiteral("action 1\ntext abcdef\n"));
+        QCOMPARE(Box(TextInput)->toPlainText(), QStringLiteral("abcdef"));
+    }
+
+    void ownedWindowsAndBoxesAreTransientForTheMainWindow() {
+        QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("Tarnvale/Hashwell")));
+        QFile settings(
+            QDir(folder_.path()).filePath(QStringLiteral("Tarnvale/Hashwell/Hashwell.ini")));
+        QVERIFY(settings.open(QIODevice::WriteOnly));
+        settings.write("[Drag and Drop]\r\nMainOnTop = Yes\r\n");
+        settings.close();
+        desktop_->SetMessageBoxAnswerer({});  // real boxes
+        std::map<QString, WId> owners;
+        WId main = 0;
+        RunProgram([&] {
+            main = desktop_->MainWindow()->winId();
+            desktop_->MenuItem(core::MenuId::MenuPreferences)->trigger();
+            desktop_->MenuItem(core::MenuId::MenuAbout)->trigger();
+            QCoreApplication::processEvents();
+            for (const int id : {core::WindowId::PreferencesWindow, core::WindowId::AboutWindow}) {
+                QWidget* window = desktop_->Registry().Window(id);
+                owners[window->objectName()] = TransientFor(window->winId());
+                window->close();
+            }
+            QCoreApplication::processEvents();
+            // A message box ("Copied") and the Open dialog, each looked at while it is up.
+            for (const int button : {ButtonCopyHash, ButtonOpen}) {
+                QTimer::singleShot(300, [&] {
+                    if (QWidget* modal = QApplication::activeModalWidget()) {
+                        owners[modal->metaObject()->className()] = TransientFor(modal->winId());
+                        modal->close();
+                    }
+                });
+                QTest::keyClicks(Box(TextInput), QStringLiteral("x"));
+                QTest::mouseClick(desktop_->Control(ButtonCalculate), Qt::LeftButton);
+                QCoreApplication::processEvents();  // Copy Hash is enabled once there is a code
+                QTest::mouseClick(desktop_->Control(button), Qt::LeftButton);
+                QCoreApplication::processEvents();
+            }
+        });
+        QCOMPARE(owners.size(), 4u);
+        for (const auto& [name, owner] : owners) {
+            QVERIFY2(owner == main, qPrintable(name));
+        }
+    }
+};
+
+}  // namespace hashwell::ui
+
+QTEST_MAIN(hashwell::ui::X11Test)
+#include "x11_test.moc"
