@@ -2,7 +2,6 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
-#include <algorithm>
 
 #include "ui/qt_text.h"
 
@@ -63,6 +62,18 @@ void SetUp(FileDialog& dialog, const std::vector<core::FileFilterEntry>& filter,
     }
 }
 
+// The number of the file type chosen in the dialog. With the patterns hidden, the dialog names
+// the type by the text it shows, its label without the pattern Qt was given.
+std::size_t ChosenType(const QFileDialog& dialog, const std::vector<core::FileFilterEntry>& filter) {
+    const QString chosen = dialog.selectedNameFilter();
+    for (std::size_t i = 0; i < filter.size(); ++i) {
+        if (chosen == NameFilter(filter[i]) || chosen == ToQString(filter[i].description)) {
+            return i;
+        }
+    }
+    return 0;
+}
+
 }  // namespace
 
 std::vector<platform::Path> RunOpenDialog(QWidget* owner, const core::OpenDialogRequest& request) {
@@ -92,9 +103,8 @@ std::optional<core::SaveDialogAnswer> RunSaveDialog(QWidget* owner,
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    const qsizetype filter = dialog.nameFilters().indexOf(dialog.selectedNameFilter());
     return core::SaveDialogAnswer{PathFromQt(dialog.selectedFiles().front()),
-                                  static_cast<std::size_t>(std::max<qsizetype>(filter, 0))};
+                                  ChosenType(dialog, request.filter)};
 }
 
 }  // namespace hashwell::ui

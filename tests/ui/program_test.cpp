@@ -211,6 +211,44 @@ private slots:
                            "3b49fa82d80a4b80f8434a\"\r\n"));
     }
 
+    void fileTypeChosenInTheSaveDialogDecidesTheExtension() {
+        const QString hashed = QDir(folder_.path()).filePath(QStringLiteral("hashed.bin"));
+        QFile file(hashed);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const struct {
+            int type;
+            const char* typed;
+            const char* written;
+        } choices[] = {{0, "list.tsv", "list.tsv.txt"},
+                       {1, "list.txt", "list.txt.tsv"},
+                       {2, "plain", "plain"}};
+        RunProgram(
+            [&] {
+                for (const auto& choice : choices) {
+                    WhenDialogOpens([&](QFileDialog* dialog) {
+                        // As the user picks the type in its list and types the name.
+                        auto* types =
+                            dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                        types->setCurrentIndex(choice.type);
+                        emit types->activated(choice.type);
+                        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                            ->setText(
+                                QDir(folder_.path()).filePath(QString::fromUtf8(choice.typed)));
+                        QMetaObject::invokeMethod(dialog, "accept");
+                    });
+                    desktop_->MenuItem(core::MenuId::MenuExportTsv)->trigger();
+                    QCoreApplication::processEvents();
+                }
+            },
+            {hashed.toStdU16String()});
+        for (const auto& choice : choices) {
+            QVERIFY2(
+                QFile::exists(QDir(folder_.path()).filePath(QString::fromUtf8(choice.written))),
+                choice.written);
+        }
+    }
+
     void droppedFileAndTextReachTheBoxesAndTheCopiedCodeReachesTheClipboard() {
         const QString file = QDir(folder_.path()).filePath(QStringLiteral("dropped.txt"));
         QFile dropped(file);

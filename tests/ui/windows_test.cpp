@@ -75,10 +75,14 @@ private slots:
     void preferencesWindowHoldsItsControlsAndTheSkinBoxesTheirColours() {
         CheckControls(core::WindowId::PreferencesWindow,
                       QStringLiteral("ui/preferences_window_controls.tsv"), QSize(337, 311));
-        QCOMPARE(desktop_->Control(core::ControlId::OptionSkin2)->palette().color(QPalette::Window),
-                 QColor(192, 192, 192));
-        QCOMPARE(desktop_->Control(core::ControlId::OptionSkin3)->palette().color(QPalette::Window),
-                 QColor(215, 215, 255));
+        // As painted: beside the box's text, where only its background shows.
+        for (const auto& [id, colour] :
+             {std::pair{core::ControlId::OptionSkin2, QColor(192, 192, 192)},
+              std::pair{core::ControlId::OptionSkin3, QColor(215, 215, 255)}}) {
+            QWidget* box = desktop_->Control(id);
+            const QImage painted = box->grab().toImage();
+            QCOMPARE(painted.pixelColor(painted.width() - 2, painted.height() / 2), colour);
+        }
     }
 
     void clicksOnABoxTheOkButtonAndTheLinkReachTheCore() {
