@@ -14,6 +14,8 @@
 #include <QTabWidget>
 #include <QTableWidget>
 
+#include "ui/list_grid.h"
+
 #include "core/ids.h"
 #include "ui/main_window_layout.h"
 #include "ui/text_box.h"
@@ -31,10 +33,9 @@ void SetBase(QWidget* widget, const QColor& colour) {
     widget->setPalette(palette);
 }
 
-QTableWidget* MakeGrid(QWidget* parent) {
-    auto* grid = new QTableWidget(0, 1, parent);
-    grid->setHorizontalHeaderItem(0, new QTableWidgetItem(QString()));
-    grid->setColumnWidth(0, 100);
+QTableWidget* MakeGrid(int builtWidth, QWidget* parent) {
+    auto* grid = new ListGrid(builtWidth, parent);
+    grid->InsertTitledColumn(0, QString(), 100);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -83,7 +84,7 @@ QWidget* MakeControl(const ControlLayout& layout, QWidget* parent, QButtonGroup&
             return box;
         }
         case ControlKind::Grid:
-            return MakeGrid(parent);
+            return MakeGrid(layout.width, parent);
         case ControlKind::ProgressBar:
             return MakeProgressBar(parent);
         case ControlKind::Option: {

@@ -7,7 +7,9 @@
 #include <QProgressBar>
 #include <QTabWidget>
 #include <QTableWidget>
+
 #include <algorithm>
+#include "ui/list_grid.h"
 
 #include "ui/qt_text.h"
 #include "ui/text_box.h"
@@ -125,21 +127,15 @@ void QtControls::ClearGridRows(int gridId) {
 }
 
 void QtControls::RemoveGridColumn(int gridId, int index) {
-    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
-    if (grid != nullptr && index >= 0 && index < grid->columnCount()) {
-        grid->removeColumn(index);
+    if (auto* grid = dynamic_cast<ListGrid*>(windows_.Control(gridId))) {
+        grid->RemoveColumn(index);
     }
 }
 
 void QtControls::InsertGridColumn(int gridId, int index, std::u16string_view title, int width) {
-    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
-    if (grid == nullptr) {
-        return;
+    if (auto* grid = dynamic_cast<ListGrid*>(windows_.Control(gridId))) {
+        grid->InsertTitledColumn(index, ToQString(title), width);
     }
-    index = std::clamp(index, 0, grid->columnCount());
-    grid->insertColumn(index);
-    grid->setHorizontalHeaderItem(index, new QTableWidgetItem(ToQString(title)));
-    grid->setColumnWidth(index, width);
 }
 
 void QtControls::AppendGridRow(int gridId, const std::vector<std::u16string>& cells) {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QMenuBar>
 #include <QProgressBar>
 #include <QTableWidget>
@@ -251,6 +252,26 @@ private slots:
             100);
         QCOMPARE(boxes_.size(), std::size_t{1});
         QCOMPARE(boxes_[0].title, std::u16string(u"Window Size"));
+
+        // Enlarged, as the box asks, the window shows whole codes; the user's own width stays.
+        const int builtWidths[] = {360, 180, 180, 180, 180, 180};
+        for (int column = 0; column < 6; ++column) {
+            QCOMPARE(grid->columnWidth(column), builtWidths[column]);
+        }
+        desktop_->ShowTab(2);
+        grid->horizontalHeader()->resizeSection(3, 100);
+        desktop_->MainWindow()->resize(1800, 700);
+        QCoreApplication::processEvents();
+        QCOMPARE(grid->columnWidth(1), 180);  // a CRC-32 needs no more
+        for (const int column : {2, 4, 5}) {
+            const QString code = grid->item(0, column)->text();
+            QVERIFY(grid->columnWidth(column) > grid->fontMetrics().horizontalAdvance(code) + 6);
+        }
+        QCOMPARE(grid->columnWidth(3), 100);
+        // Back at its first size, the columns are as they were built.
+        desktop_->MainWindow()->resize(desktop_->MainWindow()->minimumSize());
+        QCoreApplication::processEvents();
+        QCOMPARE(grid->columnWidth(4), 180);
     }
 
     void controlColoursApplyAndReplaceEarlierOnes() {
