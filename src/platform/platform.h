@@ -162,6 +162,7 @@ Path CurrentDirectory();
 std::optional<std::string> ReadFileBytes(const Path& path, std::size_t maxSize);
 // True when the user may write the file and it is not marked read-only (no write permission
 // bit on POSIX, the read-only attribute on Windows), so even an administrator leaves it alone.
+// On POSIX systems a folder is asked the same way: whether the user may add files to it.
 bool IsWritableFile(const Path& path);
 // Creates an empty file, emptying one that exists. False when it cannot be created.
 bool CreateEmptyFile(const Path& path);

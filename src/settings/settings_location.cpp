@@ -102,7 +102,17 @@ bool IsInstalledLocation(std::u16string_view programFolder) {
 #ifdef _WIN32
     return false;
 #else
-    return programFolder.starts_with(u"/usr/") || programFolder.starts_with(u"/opt/");
+    // A program in a "bin" folder was installed there, whatever the prefix (~/.local/bin,
+    // /usr/local/bin); so was one whose folder the user may not write, where settings could
+    // not be kept beside it anyway.
+    std::u16string_view folder = programFolder;
+    while (folder.size() > 1 && folder.back() == kPathSeparator) {
+        folder.remove_suffix(1);
+    }
+    const bool namedBin = folder == u"bin" || folder.ends_with(u"/bin");
+    return programFolder.starts_with(u"/usr/") || programFolder.starts_with(u"/opt/") || namedBin ||
+           (platform::FolderExists(Path(programFolder)) &&
+            !platform::IsWritableFile(Path(programFolder)));
 #endif
 }
 

@@ -38,7 +38,8 @@ struct SettingsLocation {
 platform::Path JoinPath(std::u16string_view folder, std::u16string_view name);
 
 // True when the program runs from an installed location: a folder containing "Program Files"
-// in any letter case, and on POSIX systems one under /usr/ or /opt/.
+// in any letter case, and on POSIX systems one under /usr/ or /opt/, one named "bin", or one
+// the user may not write.
 bool IsInstalledLocation(std::u16string_view programFolder);
 
 // Works out the settings folder (the user's application-data or configuration folder for an

@@ -48,9 +48,23 @@ TEST(InstalledLocation, SystemFoldersAndProgramFilesInAnyCaseCount) {
 #else
     EXPECT_TRUE(IsInstalledLocation(u"/usr/bin/"));
     EXPECT_TRUE(IsInstalledLocation(u"/opt/hashwell/"));
-    EXPECT_FALSE(IsInstalledLocation(u"/usrlocal/bin/"));
+    EXPECT_FALSE(IsInstalledLocation(u"/usrlocal/hashwell/"));
 #endif
 }
+
+#ifndef _WIN32
+TEST(InstalledLocation, BinFoldersAndFoldersTheUserMayNotWriteCount) {
+    EXPECT_TRUE(IsInstalledLocation(u"/home/ann/.local/bin/"));
+    EXPECT_TRUE(IsInstalledLocation(u"/srv/tools/bin/"));
+    test::ScratchFolder folder;
+    fs::create_directory(folder.path() / "binaries");
+    EXPECT_FALSE(IsInstalledLocation(test::ToUtf16(folder.path() / "binaries") + u"/"));
+    fs::permissions(folder.path() / "binaries",
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_TRUE(IsInstalledLocation(test::ToUtf16(folder.path() / "binaries") + u"/"));
+}
+#endif
 
 class SettingsLocationTest : public ::testing::Test {
 protected:
