@@ -20,7 +20,6 @@ namespace {
 // Files are handed to the hasher this many at a time, so memory does not grow with their number.
 constexpr std::size_t kBatchSize = 1024;
 constexpr std::chrono::milliseconds kPollEvery{50};
-constexpr std::u16string_view kCannotCompute = u"The code cannot be computed";
 
 std::vector<digest::HashAlgorithm> HashAlgorithms(const Options& options) {
     std::vector<digest::HashAlgorithm> algorithms;
@@ -85,7 +84,7 @@ public:
 private:
     void Failed(const platform::Path& path, std::u16string_view reason) {
         console_.Message(QuotedName(platform::EncodeNativeBytes(path)) + ": " +
-                         platform::EncodeNativeBytes(reason.empty() ? kCannotCompute : reason));
+                         platform::EncodeNativeBytes(reason.empty() ? digest::kCannotCompute : reason));
         failed_ = true;
     }
 

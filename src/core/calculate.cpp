@@ -5,9 +5,11 @@
 #include "core/hash_case.h"
 #include "core/ids.h"
 #include "core/list_text.h"
+#include "core/message_boxes.h"
 #include "core/tab_state.h"
 #include "digest/file_digest.h"
 #include "digest/text_digest.h"
+#include "platform/unicode.h"
 
 namespace hashwell::core {
 namespace {
@@ -52,13 +54,16 @@ void CalculateFile(Desktop& desktop, AppState& state) {
             state.fileToHash = PathInNameBox(shown, state.nameBoxPath);
         }
     }
-    if (FileExists(state.fileToHash)) {
-        const std::int32_t bits = HasBitSizes(state.method) ? state.bitSize : digest::BitSize::None;
-        state.fileHash = digest::HashFile(state.fileToHash, state.method, bits);
-    }
-    // A file that cannot be hashed leaves the earlier code; HashFile has nothing to tell.
-    if (!state.fileHash.empty()) {
-        ShowCode(desktop, state, ControlId::FileHashBox, state.fileHash);
+    const std::int32_t bits = HasBitSizes(state.method) ? state.bitSize : digest::BitSize::None;
+    std::u16string reason;
+    state.fileHash = digest::HashFile(state.fileToHash, state.method, bits, &reason);
+    // A code shown beside a name is that name's code: one that cannot be computed empties the
+    // box, and the user is told why.
+    ShowCode(desktop, state, ControlId::FileHashBox, state.fileHash);
+    if (state.fileHash.empty()) {
+        ShowError(desktop, u"Error",
+                  u"File '" + platform::ReadableText(state.fileToHash) + u"' could not be read: " +
+                      reason);
     }
 }
 

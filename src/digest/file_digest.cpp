@@ -4,9 +4,12 @@
 #include "digest/overlapped_reader.h"
 
 namespace hashwell::digest {
+namespace {
 
-std::string HashFile(const platform::Path& path, std::int32_t method, std::int32_t bits) {
-    std::optional<platform::ReadOnlyFile> file = platform::ReadOnlyFile::OpenRegular(path);
+std::string HashWholeFile(const platform::Path& path, std::int32_t method, std::int32_t bits,
+                          std::u16string& failure) {
+    std::optional<platform::ReadOnlyFile> file =
+        platform::ReadOnlyFile::OpenRegular(path, &failure);
     if (!file) {
         return {};
     }
@@ -21,7 +24,7 @@ std::string HashFile(const platform::Path& path, std::int32_t method, std::int32
     FileSource source(*file);
     reader.Start(source);
     for (;;) {
-        const Piece piece = reader.Next();
+        const Piece piece = reader.Next(&failure);
         if (piece.failed) {
             return {};
         }
@@ -30,6 +33,18 @@ std::string HashFile(const platform::Path& path, std::int32_t method, std::int32
             return stream.Finish();
         }
     }
+}
+
+}  // namespace
+
+std::string HashFile(const platform::Path& path, std::int32_t method, std::int32_t bits,
+                     std::u16string* reason) {
+    std::u16string failure;
+    std::string code = HashWholeFile(path, method, bits, failure);
+    if (code.empty() && reason != nullptr) {
+        *reason = failure.empty() ? std::u16string(kCannotCompute) : failure;
+    }
+    return code;
 }
 
 }  // namespace hashwell::digest

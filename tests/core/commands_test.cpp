@@ -169,11 +169,16 @@ TEST_F(CommandTest, FileTabHashesTheOpenedFileOrForAListTheNameBoxPath) {
     EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("SHA1", "named"));
     EXPECT_EQ(state_.fileToHash, named);
 
-    // A file that is gone leaves the code shown, and says nothing.
+    // A file that is gone takes the code shown with it, and the user learns why.
     state_.fileToHash = folder_.PathOf("gone.bin");
     Click(ButtonCalculate);
-    EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("SHA1", "named"));
-    EXPECT_TRUE(desktop_.boxes.empty());
+    EXPECT_TRUE(desktop_.ControlText(FileHashBox).empty());
+    ASSERT_EQ(desktop_.boxes.size(), 1u);
+    EXPECT_EQ(desktop_.boxes[0].title, u"Error");
+    EXPECT_EQ(desktop_.boxes[0].icon, MessageIcon::Error);
+    const std::u16string said = u"File '" + folder_.PathOf("gone.bin") + u"' could not be read: ";
+    EXPECT_TRUE(desktop_.boxes[0].text.starts_with(said));
+    EXPECT_GT(desktop_.boxes[0].text.size(), said.size());  // and the system's reason
 }
 
 TEST_F(CommandTest, StoredTextFormatDecidesTheBytesOfTheTypedText) {
