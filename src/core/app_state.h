@@ -44,7 +44,7 @@ struct AppState {
     int droppedCount = 0;                // the number of its paths
 
     platform::Path programPath;                   // the program file, for finding its help
-    std::vector<std::u16string> commandLineArgs;  // double quotes removed; only the first counts
+    std::vector<std::u16string> commandLineArgs;  // the paths given; only the first counts
     int startWidth = 0;  // the main window's client width right after it was shown
     ControlAnchors anchors;
 

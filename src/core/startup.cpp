@@ -1,30 +1,37 @@
 #include "core/startup.h"
 
-#include <algorithm>
-
 #include "core/bit_sizes.h"
 #include "core/dispatch.h"
 #include "core/file_list_run.h"
+#include "core/file_opening.h"
 #include "core/ids.h"
 #include "core/list_text.h"
+#include "core/message_boxes.h"
 #include "core/program_version.h"
 #include "core/settings_messages.h"
 #include "core/skin.h"
 #include "core/tab_state.h"
 #include "digest/registry.h"
+#include "platform/unicode.h"
 
 namespace hashwell::core {
 namespace {
 
 constexpr std::u16string_view kOwnershipNotice = u"Copyright (c) the Hashwell developers.";
 
-// A file named on the command line is hashed as a one-file list on the List of Files tab.
+// A file named on the command line is hashed as a one-file list on the List of Files tab; a
+// name that names nothing is said so.
 void HashCommandLineFile(Desktop& desktop, AppState& state) {
     state.currentFileName = state.commandLineArgs.front();
     state.fileToHash = state.currentFileName;
     desktop.ShowTab(TabIndex::ListOfFiles);
     DrainEvents(desktop, state.events);
-    if (!TrimSpaces(state.currentFileName).empty()) {
+    if (TrimSpaces(state.currentFileName).empty()) {
+        // nothing to hash
+    } else if (!FileExists(state.currentFileName)) {
+        ShowError(desktop, u"Error",
+                  u"File '" + platform::ReadableText(state.currentFileName) + u"' does not exist!");
+    } else {
         FileListRun(desktop, state.events, state.startWidth, state.settings.Case, kFileListColumns,
                     {state.currentFileName});
     }
@@ -34,19 +41,11 @@ void HashCommandLineFile(Desktop& desktop, AppState& state) {
 
 }  // namespace
 
-std::vector<std::u16string> ReadCommandLine(const std::vector<std::u16string>& parameters) {
-    std::vector<std::u16string> args = parameters;
-    for (std::u16string& arg : args) {
-        std::erase(arg, u'"');
-    }
-    return args;
-}
-
 bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironment& environment,
-             const std::vector<std::u16string>& parameters) {
+             const std::vector<platform::Path>& paths) {
     desktop.SetResizeHandler(
         [&desktop, &state](int windowId) { HandleWindowSize(desktop, state, windowId); });
-    state.commandLineArgs = ReadCommandLine(parameters);
+    state.commandLineArgs = paths;
     state.programPath = environment.programPath;
 
     state.platformBits = kPlatformBits;
@@ -100,9 +99,9 @@ void ShutDown(Desktop& desktop, const AppState& state) {
 }
 
 int RunProgram(Desktop& desktop, const settings::SettingsEnvironment& environment,
-               const std::vector<std::u16string>& parameters) {
+               const std::vector<platform::Path>& paths) {
     AppState state;
-    if (StartUp(desktop, state, environment, parameters)) {
+    if (StartUp(desktop, state, environment, paths)) {
         RunEventLoop(desktop, state);
         ShutDown(desktop, state);
     }

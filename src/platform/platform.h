@@ -31,6 +31,15 @@ inline constexpr char16_t kListSeparator = u'?';
 inline constexpr char16_t kListSeparator = u'\0';
 #endif
 
+// Whether the program's parameters arrive as they are meant: POSIX argv comes unquoted, and a
+// double quote in it belongs to a name. On Windows the quotes are the command line's own, and
+// the program removes them.
+#ifdef _WIN32
+inline constexpr bool kParametersAreUnquoted = false;
+#else
+inline constexpr bool kParametersAreUnquoted = true;
+#endif
+
 // The reason given for a path that names a FIFO, a device or a socket where a file is wanted.
 inline constexpr std::u16string_view kNotRegularFile = u"Not a regular file";
 
@@ -146,6 +155,9 @@ std::optional<std::size_t> ReadStandardInput(std::uint8_t* buffer, std::size_t s
 // Windows). False when the stream is closed or full, with the reason when given.
 bool WriteStandardOutput(std::string_view bytes, std::u16string* reason = nullptr);
 bool WriteStandardError(std::string_view bytes);
+// True when a window can be shown: on POSIX systems, when a display is named (DISPLAY or
+// WAYLAND_DISPLAY); always on Windows.
+bool GraphicalDisplayAvailable();
 // True when standard error is a terminal (a console on Windows), where a progress line may be
 // drawn and redrawn.
 bool StandardErrorIsTerminal();

@@ -39,4 +39,8 @@ bool StandardErrorIsTerminal() {
     return ::GetConsoleMode(::GetStdHandle(STD_ERROR_HANDLE), &mode) != 0;
 }
 
+bool GraphicalDisplayAvailable() {
+    return true;  // every Windows session has a desktop
+}
+
 }  // namespace hashwell::platform

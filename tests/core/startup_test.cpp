@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/file_list_run.h"
+#include "core/program_options.h"
 #include "core/skin.h"
 #include "platform/unicode.h"
 #include "started_program.h"
@@ -64,9 +65,9 @@ TEST_F(StartUpTest, SettingsProblemsAreSaidInOrderAndStartUpGoesOn) {
     EXPECT_EQ(desktop_.boxes, std::vector{error(u"Error", u"Could not open Preferences file!")});
 }
 
-TEST_F(StartUpTest, QuotedFileParameterIsHashedIntoTheGridAndFurtherOnesIgnored) {
+TEST_F(StartUpTest, FileParameterIsHashedIntoTheGridAndFurtherOnesIgnored) {
     const std::u16string path = test::ToUtf16(folder_.Write("my file.bin", "x"));
-    Start({u"\"" + path + u"\"", u"/elsewhere/second.bin"});
+    Start({path, u"/elsewhere/second.bin"});
     EXPECT_EQ(state_.commandLineArgs[0], path);
     EXPECT_EQ(state_.fileToHash, path);
     EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
@@ -76,6 +77,41 @@ TEST_F(StartUpTest, QuotedFileParameterIsHashedIntoTheGridAndFurtherOnesIgnored)
     EXPECT_TRUE(desktop_.menuEnabled[MenuId::MenuCopyHash]);
     // The tab's own enabling is not applied: Calculate stays as start-up left it.
     EXPECT_TRUE(desktop_.controls[ButtonCalculate].enabled);
+}
+
+TEST_F(StartUpTest, ParameterThatNamesNothingIsSaidInABox) {
+    const std::u16string path = folder_.PathOf("say \"hi\".txt");
+    ASSERT_TRUE(StartUp(desktop_, state_, Environment(), {path}));
+    EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
+    ASSERT_FALSE(desktop_.boxes.empty());  // after the first run's notice
+    EXPECT_EQ(desktop_.boxes.back(),
+              (MessageBoxRequest{u"Error", u"File '" + path + u"' does not exist!",
+                                 MessageIcon::Error, MessageButtons::Ok}));
+    EXPECT_TRUE(desktop_.gridRows.empty());
+}
+
+TEST(ProgramOptions, HelpVersionTheEndOfOptionsAndNamesThatLookLikeOptions) {
+    const auto exists = [](const platform::Path& path) { return path == u"-x.iso"; };
+    const auto read = [&](std::vector<std::u16string> parameters) {
+        return ReadProgramOptions(parameters, exists);
+    };
+    using Action = ProgramOptions::Action;
+    EXPECT_EQ(read({u"a", u"--help"}).action, Action::Help);
+    EXPECT_EQ(read({u"--version"}).action, Action::Version);
+    EXPECT_EQ(read({u"--", u"--help", u"-y"}).paths,
+              (std::vector<platform::Path>{u"--help", u"-y"}));
+    EXPECT_EQ(read({u"-x.iso"}).paths, std::vector<platform::Path>{u"-x.iso"});
+    const ProgramOptions wrong = read({u"a", u"--verbose"});
+    EXPECT_EQ(wrong.action, Action::UsageError);
+    EXPECT_EQ(wrong.error, u"unrecognized option '--verbose'");
+    // POSIX names may hold double quotes; on Windows they are the command line's own.
+    EXPECT_EQ(read({u"say \"hi\".txt"}).paths.front(),
+              platform::kParametersAreUnquoted ? u"say \"hi\".txt" : u"say hi.txt");
+    test::FakeDesktop desktop;
+    ShowUsageError(desktop, wrong);
+    ASSERT_EQ(desktop.boxes.size(), 1u);
+    EXPECT_EQ(desktop.boxes[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(desktop.boxes[0].text.starts_with(wrong.error));
 }
 
 TEST_F(StartUpTest, ParameterOfOnlySpacesShowsTheListTabAndRunsNothing) {
