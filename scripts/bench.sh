@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh rhash openssl
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHASHWELL_WERROR=ON
+scripts/configure.sh build
 cmake --build build --target digest_bench list_bench cli_bench hashwell-cli
 build/bench/digest_bench --benchmark_min_time=0.1 --benchmark_repetitions=15 \
     --benchmark_enable_random_interleaving=true \

@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup-debian.sh xvfb xauth imagemagick xdotool
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+scripts/configure.sh build
 cmake --build build --target hashwell
 
 scratch=$(mktemp -d)

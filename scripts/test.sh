@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/setup-debian.sh
 
 build=build
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DHASHWELL_WERROR=ON)
+options=()
 if [ "${1:-}" = "--sanitize" ]; then
     build=build-sanitize
     options+=(-DHASHWELL_SANITIZE=ON -DHASHWELL_BUILD_BENCH=OFF)
@@ -15,7 +15,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 fi
 
-cmake -S . -B "$build" -G Ninja "${options[@]}"
+scripts/configure.sh "$build" "${options[@]}"
 cmake --build "$build"
 # Tests labelled "large" hash gigabytes; run them on request: ctest --test-dir build -L large
 ctest --test-dir "$build" --output-on-failure --label-exclude large -j "$(nproc)"
