@@ -7,7 +7,9 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
+#include <ctime>
 
 #include "platform/platform.h"
 #include "platform/posix_support.h"
@@ -16,7 +18,40 @@ namespace hashwell::platform {
 namespace {
 
 constexpr std::string_view kSavePrefix = ".hashwell-save-";
-constexpr std::string_view kSaveSuffix = "XXXXXX";  // what mkostemp makes unique
+constexpr std::size_t kUniqueLength = 6;
+
+// Letters and digits that make a new name unlikely to be taken.
+std::string UniqueLetters() {
+    static constexpr char kLetters[] =
+        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    unsigned char random[kUniqueLength] = {};
+    if (::getentropy(random, sizeof random) != 0) {
+        // Taken names are tried again, so the clock and the process do in its place.
+        std::uint64_t seed = static_cast<std::uint64_t>(::clock()) * 0x9E3779B97F4A7C15u ^
+                             static_cast<std::uint64_t>(::getpid());
+        for (unsigned char& r : random) {
+            r = static_cast<unsigned char>(seed >>= 8);
+        }
+    }
+    std::string letters;
+    for (const unsigned char r : random) {
+        letters += kLetters[r % (sizeof kLetters - 1)];
+    }
+    return letters;
+}
+
+// Creates a new file of a free name, `prefix` followed by unique letters, with `mode` less the
+// umask, as any program creates a file. -1 when it cannot, with the reason in errno.
+int CreateUniqueFile(const std::string& prefix, mode_t mode, std::string& name) {
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = prefix + UniqueLetters();
+        const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
@@ -80,7 +115,7 @@ bool TakeIdentity(int fd, const struct stat& old) {
 }
 
 bool IsSaveLeftover(std::string_view name) {
-    return name.size() == kSavePrefix.size() + kSaveSuffix.size() && name.starts_with(kSavePrefix);
+    return name.size() == kSavePrefix.size() + kUniqueLength && name.starts_with(kSavePrefix);
 }
 
 void SyncFolder(const std::string& folder) {
@@ -104,8 +139,11 @@ bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string
         return RewriteInPlace(target, bytes, reason);
     }
     const std::string folder = FolderOf(target);
-    std::string temporary = folder + std::string(kSavePrefix) + std::string(kSaveSuffix);
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
+    // A new file gets the permissions any program gives one; a file taking an old one's place
+    // starts private and takes the old one's owner, group and permissions before it is written.
+    std::string temporary;
+    const int fd =
+        CreateUniqueFile(folder + std::string(kSavePrefix), existed ? 0600 : 0666, temporary);
     if (fd < 0) {
         // A folder the user may not write: an existing file itself may still be written.
         return existed ? RewriteInPlace(target, bytes, reason) : Failed(reason, errno);
