@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 #include "platform/platform.h"
 #include "platform/posix_support.h"
@@ -51,6 +52,51 @@ int CreateUniqueFile(const std::string& prefix, mode_t mode, std::string& name) 
         }
     }
     return -1;
+}
+
+// True when a file open in this process can be given a name through /proc/self/fd.
+bool CanNameOpenFiles() {
+    static const bool can = ::access("/proc/self/fd", X_OK) == 0;
+    return can;
+}
+
+// A new file in `folder`, open for reading and writing, with `mode` less the umask. Where the
+// file system allows (Linux's O_TMPFILE) it has no name, so that nothing of it stays when the
+// program is stopped, and `name` is left empty; elsewhere it gets a free name, `prefix` followed
+// by unique letters. -1 when it cannot be made, with the reason in errno.
+int CreateNewFile(const std::string& folder, const std::string& prefix, mode_t mode,
+                  std::string& name) {
+#ifdef O_TMPFILE
+    if (CanNameOpenFiles()) {
+        const int fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            name.clear();
+            return fd;
+        }
+        // How kernels and file systems without it refuse it; any other error is the folder's.
+        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
+            return -1;
+        }
+    }
+#endif
+    return CreateUniqueFile(prefix, mode, name);
+}
+
+// Gives a file that CreateNewFile made without a name a free one, `prefix` followed by unique
+// letters. False when it cannot, with the reason in errno.
+bool NameNewFile(int fd, const std::string& prefix, std::string& name) {
+    const std::string open = "/proc/self/fd/" + std::to_string(fd);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = prefix + UniqueLetters();
+        if (::linkat(AT_FDCWD, open.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            return true;
+        }
+        if (errno != EEXIST) {
+            break;
+        }
+    }
+    name.clear();
+    return false;
 }
 
 bool WriteAll(int fd, std::string_view bytes) {
@@ -141,20 +187,27 @@ bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string
     const std::string folder = FolderOf(target);
     // A new file gets the permissions any program gives one; a file taking an old one's place
     // starts private and takes the old one's owner, group and permissions before it is written.
+    const std::string prefix = folder + std::string(kSavePrefix);
     std::string temporary;
-    const int fd =
-        CreateUniqueFile(folder + std::string(kSavePrefix), existed ? 0600 : 0666, temporary);
+    const int fd = CreateNewFile(folder, prefix, existed ? 0600 : 0666, temporary);
     if (fd < 0) {
         // A folder the user may not write: an existing file itself may still be written.
         return existed ? RewriteInPlace(target, bytes, reason) : Failed(reason, errno);
     }
     if (existed && !TakeIdentity(fd, old)) {
         ::close(fd);
-        ::unlink(temporary.c_str());
+        if (!temporary.empty()) {
+            ::unlink(temporary.c_str());
+        }
         return RewriteInPlace(target, bytes, reason);
     }
     bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
     int error = errno;
+    // A file made without a name gets one only now, just before it takes the target's place.
+    if (written && temporary.empty() && !NameNewFile(fd, prefix, temporary)) {
+        written = false;
+        error = errno;
+    }
     if (::close(fd) != 0 && written) {
         written = false;
         error = errno;
@@ -164,7 +217,9 @@ bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string
         error = errno;
     }
     if (!written) {
-        ::unlink(temporary.c_str());
+        if (!temporary.empty()) {
+            ::unlink(temporary.c_str());
+        }
         return Failed(reason, error);
     }
     SyncFolder(folder);

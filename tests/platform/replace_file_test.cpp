@@ -1,7 +1,10 @@
-// Replacing a file's content: the rights a new file gets and an old one keeps.
+// Replacing a file's content: the rights a new file gets and an old one keeps, and what a save
+// stopped half-way leaves.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
 
 #include "platform/platform.h"
@@ -9,6 +12,7 @@
 #include "support/scratch_folder.h"
 
 #ifndef _WIN32
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -20,6 +24,15 @@ namespace fs = std::filesystem;
 
 class ReplaceFileTest : public ::testing::Test {
 protected:
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder_.path())) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
     test::ScratchFolder folder_;
 };
 
@@ -53,6 +66,26 @@ TEST_F(ReplaceFileTest, NewFileIsNotPrivateButFollowsTheUmaskAndAnOldOneKeepsMod
         EXPECT_EQ(StatusOf(old).st_uid, 1u);
         EXPECT_EQ(StatusOf(old).st_gid, 65534u);
     }
+}
+
+// Replaces the file's content with `size` bytes in a child process that the system ends, as a
+// kill would, once it has written `limit` bytes to any file.
+void SaveStoppedAfter(const fs::path& file, rlim_t limit, std::size_t size) {
+    test::RunInChildProcess([&] {
+        std::signal(SIGXFSZ, SIG_DFL);
+        const rlimit noCore{0, 0};
+        const rlimit fileSize{limit, limit};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &fileSize);
+        return ReplaceFileContent(test::ToUtf16(file), std::string(size, 'n'));
+    });
+}
+
+TEST_F(ReplaceFileTest, SaveStoppedWhileWritingLeavesTheOldFileAndNoTemporaryFile) {
+    const fs::path file = folder_.Write("data.csv", "old");
+    SaveStoppedAfter(file, 1000, 5000);
+    EXPECT_EQ(folder_.Read("data.csv"), "old");
+    EXPECT_EQ(Names(), std::vector<std::string>{"data.csv"});
 }
 #endif
 
