@@ -6,6 +6,7 @@
 #include "core/dispatch.h"
 #include "core/file_list_run.h"
 #include "core/ids.h"
+#include "core/interrupted_saves.h"
 #include "core/list_text.h"
 #include "core/program_version.h"
 #include "core/settings_messages.h"
@@ -57,6 +58,7 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     state.ownershipNotice = kOwnershipNotice;
     ReportSettingsLoad(desktop,
                        settings::LoadSettings(state.location.SettingsFilePath, state.settings));
+    ReportInterruptedSaves(desktop);
     state.savedSettings = state.settings;
     digest::RegisterDigestMethods();
 

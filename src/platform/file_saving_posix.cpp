@@ -2,57 +2,26 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
-#include <cstdint>
 #include <cstdlib>
-#include <ctime>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/posix_support.h"
+#include "platform/save_copies.h"
+#include "platform/unicode.h"
 
 namespace hashwell::platform {
 namespace {
 
 constexpr std::string_view kSavePrefix = ".hashwell-save-";
-constexpr std::size_t kUniqueLength = 6;
-
-// Letters and digits that make a new name unlikely to be taken.
-std::string UniqueLetters() {
-    static constexpr char kLetters[] =
-        "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    unsigned char random[kUniqueLength] = {};
-    if (::getentropy(random, sizeof random) != 0) {
-        // Taken names are tried again, so the clock and the process do in its place.
-        std::uint64_t seed = static_cast<std::uint64_t>(::clock()) * 0x9E3779B97F4A7C15u ^
-                             static_cast<std::uint64_t>(::getpid());
-        for (unsigned char& r : random) {
-            r = static_cast<unsigned char>(seed >>= 8);
-        }
-    }
-    std::string letters;
-    for (const unsigned char r : random) {
-        letters += kLetters[r % (sizeof kLetters - 1)];
-    }
-    return letters;
-}
-
-// Creates a new file of a free name, `prefix` followed by unique letters, with `mode` less the
-// umask, as any program creates a file. -1 when it cannot, with the reason in errno.
-int CreateUniqueFile(const std::string& prefix, mode_t mode, std::string& name) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = prefix + UniqueLetters();
-        const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
-        if (fd >= 0 || errno != EEXIST) {
-            return fd;
-        }
-    }
-    return -1;
-}
 
 // True when a file open in this process can be given a name through /proc/self/fd.
 bool CanNameOpenFiles() {
@@ -60,48 +29,51 @@ bool CanNameOpenFiles() {
     return can;
 }
 
-// A new file in `folder`, open for reading and writing, with `mode` less the umask. Where the
-// file system allows (Linux's O_TMPFILE) it has no name, so that nothing of it stays when the
-// program is stopped, and `name` is left empty; elsewhere it gets a free name, `prefix` followed
-// by unique letters. -1 when it cannot be made, with the reason in errno.
-int CreateNewFile(const std::string& folder, const std::string& prefix, mode_t mode,
-                  std::string& name) {
+// A new file in `folder`, open for reading and writing, with `mode` less the umask, as any
+// program creates a file. Where the file system allows (Linux's O_TMPFILE) it has no name, so
+// that nothing of it stays when the program is stopped; elsewhere it is created as `name`, which
+// must be free, and `named` is set. -1 when it cannot be made, with the reason in errno.
+int OpenNewFile(const std::string& folder, const std::string& name, mode_t mode, bool& named) {
+    named = false;
 #ifdef O_TMPFILE
     if (CanNameOpenFiles()) {
         const int fd = ::open(folder.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, mode);
-        if (fd >= 0) {
-            name.clear();
-            return fd;
-        }
         // How kernels and file systems without it refuse it; any other error is the folder's.
-        if (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-            return -1;
+        if (fd >= 0 || (errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL)) {
+            return fd;
         }
     }
 #endif
-    return CreateUniqueFile(prefix, mode, name);
+    named = true;
+    return ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOCTTY, mode);
 }
 
-// Gives a file that CreateNewFile made without a name a free one, `prefix` followed by unique
-// letters. False when it cannot, with the reason in errno.
-bool NameNewFile(int fd, const std::string& prefix, std::string& name) {
+// Gives a file that OpenNewFile made without a name the name `name`, which must be free. False
+// when it cannot, with the reason in errno.
+bool GiveName(int fd, const std::string& name) {
     const std::string open = "/proc/self/fd/" + std::to_string(fd);
+    return ::linkat(AT_FDCWD, open.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0;
+}
+
+// Gives a file that OpenNewFile made without a name a free one, `prefix` followed by unique
+// letters. False when it cannot, with the reason in errno.
+bool GiveFreeName(int fd, const std::string& prefix, std::string& name) {
     for (int attempt = 0; attempt < 100; ++attempt) {
         name = prefix + UniqueLetters();
-        if (::linkat(AT_FDCWD, open.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        if (GiveName(fd, name)) {
             return true;
         }
         if (errno != EEXIST) {
-            break;
+            return false;
         }
     }
-    name.clear();
     return false;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
+// Writes all the bytes at `offset` and on.
+bool WriteAllAt(int fd, std::string_view bytes, off_t offset) {
     while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t written = ::pwrite(fd, bytes.data(), bytes.size(), offset);
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -109,8 +81,38 @@ bool WriteAll(int fd, std::string_view bytes) {
             return false;
         }
         bytes.remove_prefix(static_cast<std::size_t>(written));
+        offset += written;
     }
     return true;
+}
+
+// Copies the first `size` bytes of `from` over the start of `to`.
+bool CopyBytes(int from, int to, off_t size) {
+    std::vector<char> buffer(64 * 1024);
+    for (off_t done = 0; done < size;) {
+        const auto ask = static_cast<std::size_t>(std::min<off_t>(size - done, buffer.size()));
+        const ssize_t got = ::pread(from, buffer.data(), ask, done);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            errno = got == 0 ? EIO : errno;  // the file was cut short meanwhile
+            return false;
+        }
+        if (!WriteAllAt(to, {buffer.data(), static_cast<std::size_t>(got)}, done)) {
+            return false;
+        }
+        done += got;
+    }
+    return true;
+}
+
+void SyncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);  // makes a new name durable; nothing to undo if it fails
+        ::close(fd);
+    }
 }
 
 // The file a path finally names, following symbolic links; the path itself when it cannot be
@@ -131,17 +133,144 @@ bool ReplacingKeepsIdentity(const struct stat& old) {
     return old.st_nlink == 1 && (::geteuid() == 0 || old.st_uid == ::geteuid());
 }
 
-// Writes the bytes over the file itself, from its start, and cuts it to their length.
+// The old content of a file rewritten in place, kept in the user's cache folder (as save_copies.h
+// tells) until the new content is on the disk: it is put back when writing fails, and named by
+// the next start when the program is stopped in the middle.
+class OldContentCopy {
+public:
+    OldContentCopy() = default;
+    OldContentCopy(const OldContentCopy&) = delete;
+    OldContentCopy& operator=(const OldContentCopy&) = delete;
+    ~OldContentCopy() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+
+    // Copies the first `size` bytes of `from`, the file `target`, and then records which file it
+    // is and what it is to hold. False when it cannot, with the reason in errno; nothing is left
+    // behind then.
+    bool Make(int from, off_t size, const std::string& target, std::string_view newContent) {
+        errno = 0;
+        const std::optional<Path> folder = SaveCopyFolder(true);
+        if (!folder) {
+            errno = errno != 0 ? errno : ENOENT;  // no cache folder is known
+            return false;
+        }
+        const std::string native = NativePath(*folder);
+        const std::string unique = UniqueLetters();
+        copy_ = native + NativePath(CopyName(unique, DecodeNativeBytes(target)));
+        record_ = native + NativePath(RecordName(unique));
+        size_ = size;
+        fd_ = OpenNewFile(native, copy_, 0600, copyNamed_);
+        if (fd_ < 0) {
+            return false;
+        }
+        // Held until the copy is closed: a search at another start leaves it alone.
+        ::flock(fd_, LOCK_EX);
+        bool made = CopyBytes(from, fd_, size) && ::fsync(fd_) == 0;
+        if (made && !copyNamed_) {
+            made = copyNamed_ = GiveName(fd_, copy_);
+        }
+        if (!made || !WriteRecord(target, newContent)) {
+            const int error = errno;
+            Remove();
+            errno = error;
+            return false;
+        }
+        SyncFolder(native);
+        return true;
+    }
+
+    // Writes the old content back over the file and cuts it to its old length.
+    bool PutBack(int to) const {
+        return CopyBytes(fd_, to, size_) && ::ftruncate(to, size_) == 0 && ::fsync(to) == 0;
+    }
+
+    // Removes the record, then the copy: a copy without a record is never of a file left
+    // half-written.
+    void Remove() {
+        if (recordNamed_) {
+            ::unlink(record_.c_str());
+        }
+        if (copyNamed_) {
+            ::unlink(copy_.c_str());
+        }
+        recordNamed_ = copyNamed_ = false;
+    }
+
+private:
+    bool WriteRecord(const std::string& target, std::string_view newContent) {
+        const int fd = OpenNewFile(FolderOf(record_), record_, 0600, recordNamed_);
+        if (fd < 0) {
+            return false;
+        }
+        bool written = WriteAllAt(fd, RecordBytes(DecodeNativeBytes(target), newContent), 0) &&
+                       ::fsync(fd) == 0;
+        if (written && !recordNamed_) {
+            written = recordNamed_ = GiveName(fd, record_);
+        }
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        return written;
+    }
+
+    int fd_ = -1;
+    off_t size_ = 0;
+    std::string copy_;
+    std::string record_;
+    bool copyNamed_ = false;
+    bool recordNamed_ = false;
+};
+
+// Takes room on the disk for `size` bytes of the file before any of its bytes is written over,
+// where the file system can give it (without changing the file's size), so that a full disk or
+// quota stops the rewrite before it begins. False only for a lack of room, with the reason in
+// errno. That alone is not enough: a file system that copies on write needs new room for every
+// block written over, others cannot reserve, and a disk may fail part-way; the old content's
+// copy covers those.
+bool ReserveRoom([[maybe_unused]] int fd, [[maybe_unused]] std::size_t size) {
+#ifdef __linux__
+    if (size > 0 && ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, static_cast<off_t>(size)) != 0) {
+        return errno != ENOSPC && errno != EDQUOT && errno != EFBIG;
+    }
+#endif
+    return true;
+}
+
+// Writes the bytes over the file itself, from its start, and cuts it to their length. A failure
+// leaves the file as it was: room is reserved first, and the old content is copied aside and
+// put back when writing fails. A file that cannot be read cannot be copied and is refused.
 bool RewriteInPlace(const std::string& target, std::string_view bytes, std::u16string* reason) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
+    const int fd = ::open(target.c_str(), O_RDWR | O_CLOEXEC | O_NOCTTY);
     if (fd < 0) {
         return Failed(reason, errno);
     }
-    const bool written = WriteAll(fd, bytes) &&
-                         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
-    const int error = errno;
-    if (::close(fd) != 0) {
-        return Failed(reason, errno);
+    struct stat old {};
+    if (::fstat(fd, &old) != 0) {
+        const int error = errno;
+        ::close(fd);
+        return Failed(reason, error);
+    }
+    OldContentCopy copy;
+    bool written = ReserveRoom(fd, bytes.size()) && copy.Make(fd, old.st_size, target, bytes);
+    int error = errno;
+    if (written) {
+        written = WriteAllAt(fd, bytes, 0) &&
+                  ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
+        error = errno;
+        // A copy that could not be put back stays, for the next start to name.
+        if (written || copy.PutBack(fd)) {
+            copy.Remove();
+        }
+    } else if (static_cast<off_t>(bytes.size()) > old.st_size) {
+        // Cut to its own length, the file gives back the room taken past its end; no byte changes.
+        [[maybe_unused]] const int ignored = ::ftruncate(fd, old.st_size);
+    }
+    if (::close(fd) != 0 && written) {
+        written = false;
+        error = errno;
     }
     return written || Failed(reason, error);
 }
@@ -164,14 +293,6 @@ bool IsSaveLeftover(std::string_view name) {
     return name.size() == kSavePrefix.size() + kUniqueLength && name.starts_with(kSavePrefix);
 }
 
-void SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);  // makes the rename itself durable; nothing to undo if it fails
-        ::close(fd);
-    }
-}
-
 }  // namespace
 
 bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string* reason) {
@@ -189,22 +310,36 @@ bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string
     // starts private and takes the old one's owner, group and permissions before it is written.
     const std::string prefix = folder + std::string(kSavePrefix);
     std::string temporary;
-    const int fd = CreateNewFile(folder, prefix, existed ? 0600 : 0666, temporary);
+    bool named = false;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = prefix + UniqueLetters();
+        fd = OpenNewFile(folder, temporary, existed ? 0600 : 0666, named);
+        if (fd < 0 && errno != EEXIST) {
+            break;
+        }
+    }
     if (fd < 0) {
         // A folder the user may not write: an existing file itself may still be written.
         return existed ? RewriteInPlace(target, bytes, reason) : Failed(reason, errno);
     }
     if (existed && !TakeIdentity(fd, old)) {
         ::close(fd);
-        if (!temporary.empty()) {
+        if (named) {
             ::unlink(temporary.c_str());
         }
         return RewriteInPlace(target, bytes, reason);
     }
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
+    bool written = WriteAllAt(fd, bytes, 0) && ::fsync(fd) == 0;
     int error = errno;
-    // A file made without a name gets one only now, just before it takes the target's place.
-    if (written && temporary.empty() && !NameNewFile(fd, prefix, temporary)) {
+    // A file made without a name gets one only now: the target's own when there is none yet,
+    // else a temporary one just before it takes the target's place.
+    if (written && !named && !existed && GiveName(fd, target)) {
+        ::close(fd);
+        SyncFolder(folder);
+        return true;
+    }
+    if (written && !named && !(named = GiveFreeName(fd, prefix, temporary))) {
         written = false;
         error = errno;
     }
@@ -217,13 +352,27 @@ bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string
         error = errno;
     }
     if (!written) {
-        if (!temporary.empty()) {
+        if (named) {
             ::unlink(temporary.c_str());
         }
         return Failed(reason, error);
     }
     SyncFolder(folder);
     return true;
+}
+
+bool CopyInUse(const Path& copy) {
+    const int fd = ::open(NativePath(copy).c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return false;
+    }
+    const bool held = ::flock(fd, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held;
+}
+
+bool RemoveFile(const Path& path) {
+    return ::unlink(NativePath(path).c_str()) == 0;
 }
 
 void RemoveInterruptedSaves(const Path& path) {

@@ -178,6 +178,7 @@ TEST_F(ExportTest, LeftoverOfAnInterruptedExportGoesWithTheNextExportThereAndNoN
 }
 
 TEST_F(ExportTest, ReadOnlyFolderTakesNoNewFileButItsWritableFileIsWrittenInPlace) {
+    test::ScratchCache cache;  // where a rewrite in place keeps the old content
     fs::permissions(folder_.Write("in-place.csv", "old"), fs::perms::all);
     test::DenyCreatingFiles(folder_.path());
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
