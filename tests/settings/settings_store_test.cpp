@@ -197,6 +197,7 @@ TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
     fs::create_hard_link(file, folder_.path() / "other-name.ini");
     EXPECT_EQ(SaveSettings(path_, {u"UPPER", 25, 3, 1}), SaveOutcome::Saved);
     EXPECT_EQ(folder_.Read("other-name.ini"), FileBytes());
+    EXPECT_EQ(cache.Files(), std::vector<fs::path>{}) << "the old content's copy is gone";
     // Still one file; MinGW's hard_link_count always says 1, so ask the platform.
     EXPECT_EQ(platform::IdentityOf(path_), platform::IdentityOf(folder_.PathOf("other-name.ini")));
     fs::remove(folder_.path() / "other-name.ini");
