@@ -131,6 +131,8 @@ void ExportList(Desktop& desktop, int gridId, std::int64_t format, bool confirm,
         return;
     }
     const std::u16string text = exporting::TableText(ReadGrid(desktop, gridId), texts.format);
+    // What an export stopped half-way left in that folder goes now.
+    platform::RemoveInterruptedSaves(name);
     std::u16string reason;
     if (!platform::ReplaceFileContent(name, exporting::EncodeText(text, EncodingOf(format)),
                                       &reason)) {

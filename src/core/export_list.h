@@ -17,7 +17,8 @@ int CountColumns(Controls& controls, int gridId);
 // asks before overwriting a file, and writes the grid's titles and rows in the text encoding
 // of `format` (24 the ANSI code page, 25 UTF-16LE, any other UTF-8), each line ended by CR LF.
 // A failure is reported with the system's reason and leaves an existing file as it was; with
-// `confirm`, a success is reported too.
+// `confirm`, a success is reported too. The temporary files of exports stopped half-way in that
+// folder are removed first.
 void ExportList(Desktop& desktop, int gridId, std::int64_t format, bool confirm, ExportKind kind);
 
 // The export commands of the menu and the context menu: "No Data" for an empty grid, else

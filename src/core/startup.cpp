@@ -5,6 +5,7 @@
 #include "core/file_list_run.h"
 #include "core/file_opening.h"
 #include "core/ids.h"
+#include "core/interrupted_saves.h"
 #include "core/list_text.h"
 #include "core/message_boxes.h"
 #include "core/program_version.h"
@@ -56,6 +57,7 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     state.ownershipNotice = kOwnershipNotice;
     ReportSettingsLoad(desktop,
                        settings::LoadSettings(state.location.SettingsFilePath, state.settings));
+    ReportInterruptedSaves(desktop);
     state.savedSettings = state.settings;
     digest::RegisterDigestMethods();
 

@@ -178,18 +178,38 @@ std::optional<std::string> ReadFileBytes(const Path& path, std::size_t maxSize);
 bool IsWritableFile(const Path& path);
 // Creates an empty file, emptying one that exists. False when it cannot be created.
 bool CreateEmptyFile(const Path& path);
-// Replaces the content of the file, or creates it. Where the file stays the same file that way,
-// it is replaced as a whole or not at all: the bytes go to a temporary file in the same folder,
-// are flushed to the disk, and only then take the old file's place, with its permissions, so a
-// failure leaves the old file as it was and no partial file behind. Where a new file would not
-// be the same file (the folder takes no new file, the file has other names as hard links, or it
-// belongs to another user), the file is rewritten in place. A symbolic link is followed and its
-// target changed. A file the user may not write is left alone. False when any step fails, with
-// the system's reason in `reason` when given.
+// Replaces the content of the file, or creates it; a failure leaves an existing file as it was,
+// byte for byte. Where the file stays the same file that way, it is replaced as a whole or not
+// at all: the bytes go to a temporary file in the same folder (one without a name until it takes
+// the old file's place, where the system allows), are flushed to the disk, and only then take
+// the old file's place, with its owner, group and permissions; a new file gets the permissions
+// any program gives one (0666 less the umask on POSIX). Where a new file would not be the same
+// file (the folder takes no new file, the file has other names as hard links, or it belongs to
+// another user), the file is rewritten in place: room for the new bytes is taken first where the
+// file system can give it, and the old content is copied to the user's cache folder first, put
+// back when writing fails, and removed once the new content is on the disk. If the program is
+// stopped before that, FindInterruptedRewrites names the copy at the next start. A symbolic link
+// is followed and its target changed. A file the user may not write (or, to be rewritten in
+// place, read) is left alone. False when any step fails, with the system's reason in `reason`
+// when given.
 bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string* reason = nullptr);
 // Removes what an interrupted ReplaceFileContent of `path` may have left beside the file: the
-// temporary files of saves that never finished.
+// user's own temporary files of saves that never finished.
 void RemoveInterruptedSaves(const Path& path);
+
+// A file whose rewrite in place was stopped half-way (the program was killed, the machine went
+// down), so that it may be incomplete, and the copy of the content it had before.
+struct InterruptedRewrite {
+    Path file;
+    Path copy;
+    bool operator==(const InterruptedRewrite&) const = default;
+};
+// The rewrites in place of this user that were stopped before they completed, with the copies
+// they left in the user's cache folder. Those no longer needed go on the way: copies of files
+// that were never changed or have been restored from them, and anything of a rewrite stopped
+// before it changed its file. A copy stays, and is named at every start, until the user deletes
+// it or restores its file; the copies of rewrites running in other processes are left alone.
+std::vector<InterruptedRewrite> FindInterruptedRewrites();
 
 // Sets the process up the way the program expects: a write past a file-size limit fails (and is
 // reported) rather than ending the process.

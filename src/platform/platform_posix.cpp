@@ -1,4 +1,3 @@
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/vfs.h>
@@ -24,9 +23,6 @@ namespace hashwell::platform {
 namespace {
 
 constexpr std::intptr_t kClosed = -1;
-
-constexpr std::string_view kSavePrefix = ".hashwell-save-";
-constexpr std::string_view kSaveSuffix = "XXXXXX";  // what mkostemp makes unique
 
 std::int64_t Nanoseconds(const timespec& time) {
     return static_cast<std::int64_t>(time.tv_sec) * 1'000'000'000 + time.tv_nsec;
@@ -61,71 +57,6 @@ bool Status(const Path& path, struct stat& status) {
     return ::stat(NativePath(path).c_str(), &status) == 0;
 }
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return false;
-        }
-        bytes.remove_prefix(static_cast<std::size_t>(written));
-    }
-    return true;
-}
-
-// The file a path finally names, following symbolic links; the path itself when it cannot be
-// resolved.
-std::string ResolvedTarget(const std::string& path) {
-    char resolved[PATH_MAX];
-    return ::realpath(path.c_str(), resolved) != nullptr ? std::string(resolved) : path;
-}
-
-std::string FolderOf(const std::string& target) {
-    const std::size_t slash = target.rfind('/');
-    return slash == std::string::npos ? "./" : target.substr(0, slash + 1);
-}
-
-// A new file put in the old one's place is the same file to everyone else only when the old one
-// has no other names (hard links) and the new one can have its owner and group.
-bool ReplacingKeepsIdentity(const struct stat& old) {
-    return old.st_nlink == 1 && (::geteuid() == 0 || old.st_uid == ::geteuid());
-}
-
-// Writes the bytes over the file itself, from its start, and cuts it to their length.
-bool RewriteInPlace(const std::string& target, std::string_view bytes, std::u16string* reason) {
-    const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0) {
-        return Failed(reason, errno);
-    }
-    const bool written = WriteAll(fd, bytes) &&
-                         ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0;
-    const int error = errno;
-    if (::close(fd) != 0) {
-        return Failed(reason, errno);
-    }
-    return written || Failed(reason, error);
-}
-
-// The temporary file takes the old file's owner, group and permissions; false when it cannot
-// have them.
-bool TakeIdentity(int fd, const struct stat& old) {
-    if (::geteuid() == 0) {
-        // An administrator saving a user's file leaves it the user's.
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-            return false;
-        }
-    } else if (old.st_gid != ::getegid() && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
-        return false;  // a group the user is not in
-    }
-    return ::fchmod(fd, old.st_mode & 07777) == 0;
-}
-
-bool IsSaveLeftover(std::string_view name) {
-    return name.size() == kSavePrefix.size() + kSaveSuffix.size() && name.starts_with(kSavePrefix);
-}
-
 }  // namespace
 
 std::string NativePath(const Path& path) {
@@ -158,18 +89,6 @@ std::optional<std::size_t> ReadFully(int fd, std::uint8_t* buffer, std::size_t s
     }
     return filled;
 }
-
-namespace {
-
-void SyncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        ::fsync(fd);  // makes the rename itself durable; nothing to undo if it fails
-        ::close(fd);
-    }
-}
-
-}  // namespace
 
 std::optional<ReadOnlyFile> ReadOnlyFile::OpenRegular(const Path& path, std::u16string* reason) {
     return Open(path, reason, false);
@@ -341,64 +260,6 @@ bool CreateEmptyFile(const Path& path) {
         return false;
     }
     return ::close(fd) == 0;
-}
-
-bool ReplaceFileContent(const Path& path, std::string_view bytes, std::u16string* reason) {
-    const std::string target = ResolvedTarget(NativePath(path));
-    struct stat old {};
-    const bool existed = ::stat(target.c_str(), &old) == 0;
-    if (existed && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
-        return Failed(reason, errno);  // a new file must not take the place of one kept from us
-    }
-    if (existed && !ReplacingKeepsIdentity(old)) {
-        return RewriteInPlace(target, bytes, reason);
-    }
-    const std::string folder = FolderOf(target);
-    std::string temporary = folder + std::string(kSavePrefix) + std::string(kSaveSuffix);
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        // A folder the user may not write: an existing file itself may still be written.
-        return existed ? RewriteInPlace(target, bytes, reason) : Failed(reason, errno);
-    }
-    if (existed && !TakeIdentity(fd, old)) {
-        ::close(fd);
-        ::unlink(temporary.c_str());
-        return RewriteInPlace(target, bytes, reason);
-    }
-    bool written = WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    int error = errno;
-    if (::close(fd) != 0 && written) {
-        written = false;
-        error = errno;
-    }
-    if (written && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        written = false;
-        error = errno;
-    }
-    if (!written) {
-        ::unlink(temporary.c_str());
-        return Failed(reason, error);
-    }
-    SyncFolder(folder);
-    return true;
-}
-
-void RemoveInterruptedSaves(const Path& path) {
-    const std::string folder = FolderOf(ResolvedTarget(NativePath(path)));
-    DIR* listing = ::opendir(folder.c_str());
-    if (listing == nullptr) {
-        return;
-    }
-    const int folderFd = ::dirfd(listing);
-    while (const dirent* entry = ::readdir(listing)) {
-        struct stat status {};
-        if (IsSaveLeftover(entry->d_name) &&
-            ::fstatat(folderFd, entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 &&
-            S_ISREG(status.st_mode) && status.st_uid == ::geteuid()) {
-            ::unlinkat(folderFd, entry->d_name, 0);
-        }
-    }
-    ::closedir(listing);
 }
 
 void PrepareProcess() {

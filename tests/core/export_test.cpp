@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "core/export_list.h"
@@ -15,6 +16,7 @@
 
 #ifndef _WIN32
 #include <sys/resource.h>
+#include <unistd.h>
 #endif
 
 namespace hashwell::core {
@@ -156,7 +158,27 @@ TEST_F(ExportTest, FileSizeLimitIsAnErrorThatLeavesTheOldFileAsItWas) {
 }
 #endif
 
+TEST_F(ExportTest, LeftoverOfAnInterruptedExportGoesWithTheNextExportThereAndNoNewOneStays) {
+    folder_.Write(".hashwell-save-a1B2c3", "half an export");
+    folder_.Write(".hashwell-save-notmine", "kept");
+    std::vector<std::string> kept = {".hashwell-save-notmine", "list.csv"};
+#ifndef _WIN32
+    if (::geteuid() == 0) {  // another user's leftover, which only root can make here
+        ASSERT_EQ(::chown(folder_.Write(".hashwell-save-d4E5f6", "theirs").c_str(), 1, 1), 0);
+        kept.insert(kept.begin(), ".hashwell-save-d4E5f6");
+    }
+#endif
+    Export(ExportKind::Csv, "list.csv");
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_.path())) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, kept);
+}
+
 TEST_F(ExportTest, ReadOnlyFolderTakesNoNewFileButItsWritableFileIsWrittenInPlace) {
+    test::ScratchCache cache;  // where a rewrite in place keeps the old content
     fs::permissions(folder_.Write("in-place.csv", "old"), fs::perms::all);
     test::DenyCreatingFiles(folder_.path());
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {

@@ -177,6 +177,7 @@ TEST_F(SettingsStore, MemoryRunningOutWhileLoadingIsReportedNotACrash) {
 #endif
 
 TEST_F(SettingsStore, FileInAFolderTheUserMayNotWriteIsSavedInPlace) {
+    test::ScratchCache cache;  // where a rewrite in place keeps the old content
     Load();
     fs::permissions(folder_.path() / "Hashwell.ini", fs::perms::all);
     test::DenyCreatingFiles(folder_.path());
@@ -190,11 +191,13 @@ TEST_F(SettingsStore, FileInAFolderTheUserMayNotWriteIsSavedInPlace) {
 }
 
 TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
+    test::ScratchCache cache;  // where a rewrite in place keeps the old content
     Load();
     const fs::path file = folder_.path() / "Hashwell.ini";
     fs::create_hard_link(file, folder_.path() / "other-name.ini");
     EXPECT_EQ(SaveSettings(path_, {u"UPPER", 25, 3, 1}), SaveOutcome::Saved);
     EXPECT_EQ(folder_.Read("other-name.ini"), FileBytes());
+    EXPECT_EQ(cache.Files(), std::vector<fs::path>{}) << "the old content's copy is gone";
     // Still one file; MinGW's hard_link_count always says 1, so ask the platform.
     EXPECT_EQ(platform::IdentityOf(path_), platform::IdentityOf(folder_.PathOf("other-name.ini")));
     fs::remove(folder_.path() / "other-name.ini");
@@ -211,6 +214,7 @@ TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
     ASSERT_EQ(::chown(file.c_str(), kOwner, kSharedGroup), 0);
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                               fs::perms::group_write | fs::perms::others_read);
+    test::ScratchCache usersCache;  // that user's own, not the one root made folders in above
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
         return SaveSettings(path_, {u"lower", 24, 2, 0}) == SaveOutcome::Saved;
     }));

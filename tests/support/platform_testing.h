@@ -2,8 +2,10 @@
 
 // What a test does to rights, links and processes, each system in its own way.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace hashwell::test {
@@ -32,6 +34,12 @@ bool MakeSymbolicLink(const std::filesystem::path& target, const std::filesystem
 
 // The code page of the system's "ANSI" conversions: Windows' own, 1252 everywhere else.
 unsigned AnsiCodePage();
+
+// The environment variable that names the user's cache folder, under which rewrites in place
+// keep their copies: XDG_CACHE_HOME on POSIX, LOCALAPPDATA on Windows.
+extern const char* const kCacheVariable;
+// Sets an environment variable of the process (UTF-8), or removes it for nothing.
+void SetVariable(const char* name, const std::optional<std::string>& value);
 
 // True when the tests run under Wine, which lacks some of what Windows has.
 bool UnderWine();
@@ -63,6 +71,10 @@ private:
 // Runs `check` in a child process, so that what it does to the process (limits, user) stays
 // there. Returns what `check` returned.
 bool RunInChildProcess(const std::function<bool()>& check);
+
+// Runs `act` in a child process that the system ends, as a kill would, as soon as it writes
+// beyond the first `limit` bytes of any file.
+void RunUntilStoppedAtByte(std::uint64_t limit, const std::function<void()>& act);
 #endif
 
 }  // namespace hashwell::test

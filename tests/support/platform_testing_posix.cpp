@@ -1,5 +1,9 @@
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <csignal>
+#include <cstdlib>
 
 #include "support/platform_testing.h"
 
@@ -34,6 +38,18 @@ bool RunInChildProcess(const std::function<bool()>& check) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+void RunUntilStoppedAtByte(std::uint64_t limit, const std::function<void()>& act) {
+    RunInChildProcess([&] {
+        std::signal(SIGXFSZ, SIG_DFL);  // ends the process, as the program does not let it
+        const rlimit noCore{0, 0};
+        const rlimit fileSize{limit, limit};
+        ::setrlimit(RLIMIT_CORE, &noCore);
+        ::setrlimit(RLIMIT_FSIZE, &fileSize);
+        act();
+        return true;
+    });
+}
+
 bool RunWithoutPrivileges(const std::function<bool()>& check) {
     if (::geteuid() != 0) {
         return check();
@@ -57,6 +73,16 @@ bool MakeSymbolicLink(const std::filesystem::path& target, const std::filesystem
 
 unsigned AnsiCodePage() {
     return 1252;
+}
+
+const char* const kCacheVariable = "XDG_CACHE_HOME";
+
+void SetVariable(const char* name, const std::optional<std::string>& value) {
+    if (value) {
+        ::setenv(name, value->c_str(), 1);
+    } else {
+        ::unsetenv(name);
+    }
 }
 
 bool UnderWine() {

@@ -73,6 +73,15 @@ unsigned AnsiCodePage() {
     return ::GetACP();
 }
 
+const char* const kCacheVariable = "LOCALAPPDATA";
+
+void SetVariable(const char* name, const std::optional<std::string>& value) {
+    const auto wide = [](const std::string& text) {
+        return std::filesystem::path(std::u8string(text.begin(), text.end())).wstring();
+    };
+    ::SetEnvironmentVariableW(wide(name).c_str(), value ? wide(*value).c_str() : nullptr);
+}
+
 bool UnderWine() {
     const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
     return ntdll != nullptr && ::GetProcAddress(ntdll, "wine_get_version") != nullptr;

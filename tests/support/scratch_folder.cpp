@@ -70,6 +70,29 @@ std::u16string ScratchFolder::PathOf(const std::string& name) const {
     return ToUtf16(Child(name));
 }
 
+ScratchCache::ScratchCache() {
+    if (const char* value = std::getenv(kCacheVariable)) {
+        saved_ = value;
+    }
+    std::filesystem::permissions(folder_.path(), std::filesystem::perms::all);
+    const std::u8string folder = folder_.path().u8string();
+    SetVariable(kCacheVariable, std::string(folder.begin(), folder.end()));
+}
+
+ScratchCache::~ScratchCache() {
+    SetVariable(kCacheVariable, saved_);
+}
+
+std::vector<std::filesystem::path> ScratchCache::Files() const {
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_.path())) {
+        if (!entry.is_directory()) {
+            files.push_back(entry.path());
+        }
+    }
+    return files;
+}
+
 std::u16string ToUtf16(const std::filesystem::path& path) {
 #ifdef _WIN32
     return path.u16string();

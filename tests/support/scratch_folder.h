@@ -2,8 +2,10 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace hashwell::test {
 
@@ -27,6 +29,23 @@ public:
 
 private:
     std::filesystem::path path_;
+};
+
+// A scratch folder that everyone may write, made the user's cache folder (where rewrites in place
+// keep the old content) for as long as it lives, so that tests never touch the real one.
+class ScratchCache {
+public:
+    ScratchCache();
+    ~ScratchCache();
+    ScratchCache(const ScratchCache&) = delete;
+    ScratchCache& operator=(const ScratchCache&) = delete;
+
+    // The files in it at any depth: a copy or record a rewrite left.
+    std::vector<std::filesystem::path> Files() const;
+
+private:
+    ScratchFolder folder_;
+    std::optional<std::string> saved_;
 };
 
 // The program-wide UTF-16 form of a path.
