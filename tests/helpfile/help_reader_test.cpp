@@ -109,7 +109,7 @@ TEST(HelpReader, AReaderThatMisbehavesIsEndedAndTheFileTakenForDamaged) {
                                                   {"oversized", Found, Damaged},
                                                   {"trickle", Found, Found}}) {
         const Interruptions interruptions;
-        HelpReader reader(kStandIn, platform::DecodeNativeBytes(behaviour), 300ms);
+        HelpReader reader(kStandIn, platform::DecodeNativeBytes(behaviour), 1s);
         EXPECT_EQ(reader.Status(), opened) << behaviour;
         std::this_thread::sleep_for(20ms);  // "gone" is gone: the request meets a closed socket
         EXPECT_EQ(reader.Page("index.html").status, page) << behaviour;
