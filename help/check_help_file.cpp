@@ -5,6 +5,7 @@
 
 #include "core/help_topics.h"
 #include "helpfile/chm_file.h"
+#include "helpfile/sitemap.h"
 #include "platform/unicode.h"
 
 int main(int argc, char* argv[]) {
@@ -21,12 +22,12 @@ int main(int argc, char* argv[]) {
     int missing = 0;
     for (const std::u16string& page : hashwell::core::AllHelpPages()) {
         const std::string name = hashwell::platform::Utf16ToUtf8(page);
-        if (!file->Read(name)) {
+        if (file->Read(name).status != hashwell::helpfile::ReadStatus::Found) {
             std::fprintf(stderr, "%s: no page %s\n", argv[1], name.c_str());
             ++missing;
         }
     }
-    if (file->Contents().empty()) {
+    if (hashwell::helpfile::ParseSitemap(file->Contents().bytes).empty()) {
         std::fprintf(stderr, "%s: no contents list\n", argv[1]);
         ++missing;
     }

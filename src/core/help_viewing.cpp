@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "core/message_boxes.h"
+#include "platform/unicode.h"
 
 namespace hashwell::core {
 namespace {
@@ -63,7 +64,17 @@ void ShowHelp(Desktop& desktop, const AppState& state, std::u16string_view topic
         ShowError(desktop, u"Help Error", u"Unable to locate Help file!");
         return;
     }
-    desktop.ShowHelp(*file, topic);
+    const std::u16string shown = platform::ReadableText(*file);
+    switch (desktop.ShowHelp(*file, topic)) {
+        case HelpOutcome::Shown:
+            break;
+        case HelpOutcome::Damaged:
+            ShowError(desktop, u"Help Error", u"The help file '" + shown + u"' is damaged!");
+            break;
+        case HelpOutcome::Unreadable:
+            ShowError(desktop, u"Help Error", u"Unable to read Help file '" + shown + u"'!");
+            break;
+    }
 }
 
 }  // namespace hashwell::core

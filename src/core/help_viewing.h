@@ -21,7 +21,8 @@ inline constexpr std::u16string_view kHelpFileName = u"Hashwell.chm";
 std::optional<platform::Path> FindHelpFile(const platform::Path& currentDirectory,
                                            const platform::Path& programPath);
 
-// Opens the help file at the page `topic`, or says why it cannot.
+// Opens the help file at the page `topic`, or says why it cannot: no topic, no file, or a file
+// that is damaged or cannot be read.
 void ShowHelp(Desktop& desktop, const AppState& state, std::u16string_view topic);
 
 }  // namespace hashwell::core

@@ -7,44 +7,64 @@
 #include <QSplitter>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <utility>
 
+#include "helpfile/sitemap.h"
 #include "ui/qt_text.h"
 
 namespace hashwell::ui {
 
-// A browser whose pages, images and style sheets come out of the help file.
+using helpfile::ReadStatus;
+
+namespace {
+
+QString PageOf(const QUrl& url) {
+    return url.path().startsWith(u'/') ? url.path().mid(1) : url.path();
+}
+
+}  // namespace
+
+// A browser whose pages, images and style sheets come out of the help file, and nothing else.
 class HelpWindow::Browser final : public QTextBrowser {
 public:
-    Browser(QWidget* parent, const std::optional<helpfile::ChmFile>& file)
-        : QTextBrowser(parent), file_(file) {}
+    explicit Browser(HelpWindow& window) : QTextBrowser(&window), window_(window) {}
 
     QVariant loadResource(int type, const QUrl& name) override {
-        if (name.scheme().isEmpty() || name.scheme() == QStringLiteral("file")) {
-            const QString path = name.path().startsWith(u'/') ? name.path().mid(1) : name.path();
-            const std::optional<std::string> bytes =
-                file_ ? file_->Read(path.toStdString()) : std::nullopt;
-            if (bytes) {
-                const QByteArray data(bytes->data(), static_cast<qsizetype>(bytes->size()));
-                if (type == QTextDocument::ImageResource) {
-                    return QImage::fromData(data);
-                }
-                return QString::fromUtf8(data);
-            }
-            if (type == QTextDocument::HtmlResource) {
-                return QStringLiteral(
-                           "<html><body><h1>Page not found</h1><p>The help file has no page "
-                           "\"%1\".</p><p><a href=\"index.html\">Contents</a></p></body></html>")
-                    .arg(path.toHtmlEscaped());
-            }
+        if (!name.scheme().isEmpty() && name.scheme() != QStringLiteral("file")) {
+            return QTextBrowser::loadResource(type, name);
         }
-        return QTextBrowser::loadResource(type, name);
+        const QString page = PageOf(name);
+        const helpfile::Answer answer = window_.Read(page.toStdString());
+        if (answer.status == ReadStatus::Found) {
+            const QByteArray data(answer.bytes.data(), static_cast<qsizetype>(answer.bytes.size()));
+            if (type == QTextDocument::ImageResource) {
+                return QImage::fromData(data);
+            }
+            return QString::fromUtf8(data);
+        }
+        if (type != QTextDocument::HtmlResource) {
+            return {};
+        }
+        if (answer.status == ReadStatus::Missing) {
+            return QStringLiteral(
+                       "<html><body><h1>Page not found</h1><p>The help file has no page "
+                       "\"%1\".</p><p><a href=\"index.html\">Contents</a></p></body></html>")
+                .arg(page.toHtmlEscaped());
+        }
+        return QStringLiteral(
+            "<html><body><h1>Help file damaged</h1><p>The help file could not be read.</p>"
+            "</body></html>");
     }
 
 private:
-    const std::optional<helpfile::ChmFile>& file_;
+    HelpWindow& window_;
 };
 
-HelpWindow::HelpWindow() {
+HelpWindow::HelpWindow(QWidget* owner, platform::Path readerProgram)
+    // A dialog-type window stays above its owner (on X11 it carries WM_TRANSIENT_FOR, which a
+    // plain window does not), with the buttons of a window the user sizes.
+    : QWidget(owner, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint),
+      readerProgram_(std::move(readerProgram)) {
     setObjectName(QStringLiteral("HelpWindow"));
     setWindowTitle(QStringLiteral("Hashwell Help"));
     resize(760, 560);
@@ -54,7 +74,7 @@ HelpWindow::HelpWindow() {
     forward->setObjectName(QStringLiteral("HelpForward"));
     contents_ = new QListWidget(this);
     contents_->setObjectName(QStringLiteral("HelpContents"));
-    browser_ = new Browser(this, file_);
+    browser_ = new Browser(*this);
     browser_->setObjectName(QStringLiteral("HelpPage"));
     browser_->setOpenExternalLinks(true);  // web addresses go to the browser
 
@@ -82,27 +102,98 @@ HelpWindow::HelpWindow() {
     connect(contents_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
         browser_->setSource(QUrl(item->data(Qt::UserRole).toString()));
     });
+    // Links, back and forward, and the topics asked for all change the source.
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectInContents);
 }
 
 HelpWindow::~HelpWindow() = default;
 
-void HelpWindow::Show(const platform::Path& file, std::u16string_view topic) {
-    if (file != path_ || !file_) {
-        path_ = file;
-        file_ = helpfile::ChmFile::Open(file);
-        contents_->clear();
-        if (file_) {
-            for (const helpfile::ChmFile::Entry& entry : file_->Contents()) {
-                auto* item = new QListWidgetItem(ToQString(entry.title), contents_);
-                item->setData(Qt::UserRole, QString::fromStdString(entry.page));
-            }
-        }
-        browser_->clearHistory();
+core::HelpOutcome HelpWindow::Show(const platform::Path& file, std::u16string_view topic) {
+    if (std::exchange(damageFound_, false)) {
+        Close();
+        return core::HelpOutcome::Damaged;
     }
-    browser_->setSource(QUrl(ToQString(topic)));
+    const QUrl url(ToQString(topic));
+    if (file != path_ || !reader_ || reader_->Status() != ReadStatus::Found) {
+        const ReadStatus opened = Open(file);
+        if (opened != ReadStatus::Found) {
+            Close();
+            return opened == ReadStatus::Unreadable ? core::HelpOutcome::Unreadable
+                                                    : core::HelpOutcome::Damaged;
+        }
+        // The browser loads a page only when it is not the one shown; this one may be shown
+        // from the file before.
+        if (browser_->source().adjusted(QUrl::RemoveFragment) ==
+            url.adjusted(QUrl::RemoveFragment)) {
+            browser_->reload();
+        }
+    }
+    browser_->setSource(url);
+    SelectInContents(browser_->source());
+    if (std::exchange(damageFound_, false)) {
+        Close();
+        return core::HelpOutcome::Damaged;
+    }
+    if (!placed_ && parentWidget() != nullptr) {
+        // Centre on the owner's client area: the frame is not known before the window is
+        // shown, and the window manager gives both windows the same frame.
+        QRect placed = geometry();
+        placed.moveCenter(parentWidget()->geometry().center());
+        setGeometry(placed);
+    }
+    placed_ = true;
     show();
     raise();
     activateWindow();
+    return core::HelpOutcome::Shown;
+}
+
+ReadStatus HelpWindow::Open(const platform::Path& file) {
+    path_ = file;
+    contents_->clear();
+    browser_->clearHistory();
+    reader_ = std::make_unique<helpfile::HelpReader>(readerProgram_, file);
+    if (reader_->Status() != ReadStatus::Found) {
+        return reader_->Status();
+    }
+    const helpfile::Answer contents = reader_->Contents();
+    if (contents.status != ReadStatus::Found && contents.status != ReadStatus::Missing) {
+        return ReadStatus::Damaged;
+    }
+    for (const helpfile::ContentsEntry& entry : helpfile::ParseSitemap(contents.bytes)) {
+        auto* item = new QListWidgetItem(ToQString(entry.title), contents_);
+        item->setData(Qt::UserRole, QString::fromStdString(entry.page));
+    }
+    return ReadStatus::Found;
+}
+
+void HelpWindow::Close() {
+    hide();
+    reader_.reset();
+    path_.clear();
+    contents_->clear();
+}
+
+helpfile::Answer HelpWindow::Read(std::string_view name) {
+    helpfile::Answer answer = reader_ ? reader_->Page(name) : helpfile::Answer{};
+    if (answer.status != ReadStatus::Found && answer.status != ReadStatus::Missing) {
+        damageFound_ = true;
+    }
+    return answer;
+}
+
+void HelpWindow::SelectInContents(const QUrl& page) {
+    const QString shown = PageOf(page);
+    for (int row = 0; row < contents_->count(); ++row) {
+        QListWidgetItem* item = contents_->item(row);
+        if (PageOf(QUrl(item->data(Qt::UserRole).toString())).compare(shown, Qt::CaseInsensitive) ==
+            0) {
+            contents_->setCurrentItem(item);
+            return;
+        }
+    }
+    contents_->clearSelection();
+    contents_->setCurrentItem(nullptr);
 }
 
 }  // namespace hashwell::ui

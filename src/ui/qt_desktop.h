@@ -24,7 +24,8 @@ public:
         : QtWindows(static_cast<QtEventQueue&>(*this)),
           QtControls(Registry()),
           QtDialogs(Registry()),
-          QtClipboard(Registry()) {}
+          QtClipboard(Registry()),
+          QtShell(Registry()) {}
 
     QWidget* Control(int controlId) const { return Registry().Control(controlId); }
     QAction* MenuItem(int itemId) const { return Registry().MenuItem(itemId); }

@@ -3,29 +3,39 @@
 #include <QDesktopServices>
 #include <QUrl>
 
+#include "core/ids.h"
+#include "helpfile/help_reader.h"
 #include "ui/help_window.h"
 #include "ui/qt_text.h"
 
 namespace hashwell::ui {
 
-QtShell::QtShell() = default;
-QtShell::~QtShell() = default;
+QtShell::QtShell(const WindowRegistry& windows)
+    : windows_(windows), helpReader_(helpfile::ReaderProgramBeside(platform::ProgramPath())) {}
+
+QtShell::~QtShell() {
+    delete help_.data();
+}
 
 bool QtShell::OpenWebAddress(std::u16string_view address) {
     const QUrl url(ToQString(address), QUrl::StrictMode);
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
-void QtShell::ShowHelp(const platform::Path& helpFile, std::u16string_view topic) {
+core::HelpOutcome QtShell::ShowHelp(const platform::Path& helpFile, std::u16string_view topic) {
 #ifdef _WIN32
     if (platform::ShowHtmlHelp(helpFile, topic)) {
-        return;
+        return core::HelpOutcome::Shown;
     }
 #endif
-    if (!help_) {
-        help_ = std::make_unique<HelpWindow>();
+    if (help_ == nullptr) {
+        help_ = new HelpWindow(windows_.Window(core::WindowId::MainWindow), helpReader_);
     }
-    help_->Show(helpFile, topic);
+    return help_->Show(helpFile, topic);
+}
+
+HelpWindow* QtShell::Help() const {
+    return help_.data();
 }
 
 }  // namespace hashwell::ui

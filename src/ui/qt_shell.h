@@ -1,8 +1,9 @@
 #pragma once
 
-#include <memory>
+#include <QPointer>
 
 #include "core/desktop/shell.h"
+#include "ui/window_registry.h"
 
 namespace hashwell::ui {
 
@@ -12,17 +13,22 @@ class HelpWindow;
 // pages in the program's help window (on Windows, in the system's HTML Help).
 class QtShell : public virtual core::Shell {
 public:
-    QtShell();
+    // The help window is owned by the main window of `windows`.
+    explicit QtShell(const WindowRegistry& windows);
     ~QtShell() override;
 
     bool OpenWebAddress(std::u16string_view address) override;
-    void ShowHelp(const platform::Path& helpFile, std::u16string_view topic) override;
+    core::HelpOutcome ShowHelp(const platform::Path& helpFile, std::u16string_view topic) override;
 
     // The help window, once help was shown; for tests.
-    HelpWindow* Help() const { return help_.get(); }
+    HelpWindow* Help() const;
+    // The help reader program, beside the running program unless a test puts it elsewhere.
+    void SetHelpReaderProgram(platform::Path program) { helpReader_ = std::move(program); }
 
 private:
-    std::unique_ptr<HelpWindow> help_;
+    const WindowRegistry& windows_;
+    platform::Path helpReader_;
+    QPointer<HelpWindow> help_;  // its owner, the main window, may delete it first
 };
 
 }  // namespace hashwell::ui

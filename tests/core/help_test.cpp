@@ -104,6 +104,24 @@ TEST_F(HelpTest, MissingFileOrTopicIsSaid) {
     EXPECT_TRUE(desktop_.shownHelp.empty());
 }
 
+TEST_F(HelpTest, DamagedOrUnreadableHelpFileIsSaidWithItsPath) {
+    const platform::Path file = Put("Hashwell.chm");
+    const fs::path wasCurrent = fs::current_path();
+    fs::current_path(folder_.path());
+    Start();
+    desktop_.helpOutcome = HelpOutcome::Damaged;
+    ChooseMenu(MenuId::MenuContents);
+    desktop_.helpOutcome = HelpOutcome::Unreadable;
+    ChooseMenu(MenuId::MenuContents);
+    fs::current_path(wasCurrent);
+    const auto error = [](std::u16string text) {
+        return MessageBoxRequest{u"Help Error", std::move(text), MessageIcon::Error,
+                                 MessageButtons::Ok};
+    };
+    EXPECT_EQ(desktop_.boxes, (std::vector{error(u"The help file '" + file + u"' is damaged!"),
+                                           error(u"Unable to read Help file '" + file + u"'!")}));
+}
+
 TEST_F(HelpTest, UpdatePageCarriesTheVersionAndWordSizeAndItsErrorOnlyTheVersion) {
     Start();
     desktop_.addressesOpen = false;

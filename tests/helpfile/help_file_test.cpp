@@ -1,33 +1,37 @@
-// The compiled help file as the build made it: every page the program can ask for, read back
-// with libchm, and its contents list.
+// The compiled help file as the build made it, read through the help reader program: every page
+// the program can ask for, and its contents list.
 
 #include <gtest/gtest.h>
 
 #include "core/help_topics.h"
-#include "helpfile/chm_file.h"
+#include "helpfile/help_reader.h"
+#include "helpfile/sitemap.h"
 #include "platform/unicode.h"
 
 namespace hashwell::helpfile {
 namespace {
 
 TEST(HelpFile, HoldsEveryPageTheProgramCanAskForAndItsContentsList) {
-    const std::optional<ChmFile> file =
-        ChmFile::Open(platform::DecodeNativeBytes(HASHWELL_HELP_FILE));
-    ASSERT_TRUE(file);
+    HelpReader file(platform::DecodeNativeBytes(HASHWELL_HELP_READER),
+                    platform::DecodeNativeBytes(HASHWELL_HELP_FILE));
+    ASSERT_EQ(file.Status(), ReadStatus::Found);
     for (const std::u16string& page : core::AllHelpPages()) {
-        const std::optional<std::string> html = file->Read(platform::Utf16ToUtf8(page));
-        ASSERT_TRUE(html) << platform::Utf16ToUtf8(page);
-        EXPECT_NE(html->find("<title>"), std::string::npos);
+        const Answer html = file.Page(platform::Utf16ToUtf8(page));
+        ASSERT_EQ(html.status, ReadStatus::Found) << platform::Utf16ToUtf8(page);
+        EXPECT_NE(html.bytes.find("<title>"), std::string::npos);
     }
     EXPECT_EQ(core::AllHelpPages().size(), 18u);
-    EXPECT_TRUE(file->Read("style.css"));
-    EXPECT_TRUE(file->Read("main-window.png"));
-    EXPECT_FALSE(file->Read("hashguide_999.html"));
+    EXPECT_EQ(file.Page("style.css").status, ReadStatus::Found);
+    EXPECT_EQ(file.Page("/main-window.png").status, ReadStatus::Found);
+    EXPECT_EQ(file.Page("hashguide_999.html").status, ReadStatus::Missing);
 
-    const std::vector<ChmFile::Entry> contents = file->Contents();
+    const Answer sitemap = file.Contents();
+    ASSERT_EQ(sitemap.status, ReadStatus::Found);
+    const std::vector<ContentsEntry> contents = ParseSitemap(sitemap.bytes);
     ASSERT_EQ(contents.size(), 18u);
     EXPECT_EQ(contents[0].page, "index.html");
     EXPECT_EQ(contents[8].title, u"File > Open");  // its "&gt;" read back
+    EXPECT_EQ(file.Status(), ReadStatus::Found);
 }
 
 }  // namespace

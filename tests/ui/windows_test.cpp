@@ -5,6 +5,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QWindow>
 #include <QtTest>
 
 #include "core/ids.h"
@@ -53,6 +54,7 @@ private slots:
         QVERIFY(desktop_->BuildMainWindow());
         QVERIFY(desktop_->BuildWindow(core::WindowId::AboutWindow));
         QVERIFY(desktop_->BuildWindow(core::WindowId::PreferencesWindow));
+        desktop_->SetHelpReaderProgram(platform::DecodeNativeBytes(HASHWELL_HELP_READER));
     }
     void cleanup() { desktop_.reset(); }
 
@@ -105,6 +107,12 @@ private slots:
         QVERIFY(desktop_->Registry().Window(core::WindowId::AboutWindow)->isVisible());
     }
 
+    static platform::Path HelpFile(const char* damaged = nullptr) {
+        return platform::DecodeNativeBytes(
+            damaged == nullptr ? HASHWELL_HELP_FILE
+                               : std::string(HASHWELL_TEST_DATA_DIR "/helpfile/") + damaged);
+    }
+
     void helpWindowShowsTheAskedForPageFollowsALinkAndGoesBack() {
         desktop_->ShowHelp(platform::DecodeNativeBytes(HASHWELL_HELP_FILE), u"hashguide_004.html");
         QWidget* help = desktop_->Help();
@@ -126,6 +134,58 @@ private slots:
         desktop_->ShowHelp(platform::DecodeNativeBytes(HASHWELL_HELP_FILE), u"hashguide_999.html");
         QVERIFY(desktop_->Help() == help);
         QVERIFY(page->toPlainText().contains(QStringLiteral("Page not found")));
+    }
+
+    void helpWindowOpensCentredAboveTheMainWindowAndItsContentsFollowThePage() {
+        QWidget* main = desktop_->MainWindow();
+        main->move(30, 40);
+        desktop_->ShowWindow(core::WindowId::MainWindow);
+        QCOMPARE(desktop_->ShowHelp(HelpFile(), u"hashguide_004.html"), core::HelpOutcome::Shown);
+        QWidget* help = desktop_->Help();
+        QCOMPARE(help->geometry().center(), main->geometry().center());
+        QCOMPARE(help->frameGeometry().center(), main->frameGeometry().center());
+        QVERIFY(help->windowHandle() != nullptr);
+        QCOMPARE(help->windowHandle()->transientParent(), main->windowHandle());
+
+        auto* page = help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
+        auto* contents = help->findChild<QListWidget*>(QStringLiteral("HelpContents"));
+        const auto selected = [contents] {
+            const QList<QListWidgetItem*> items = contents->selectedItems();
+            return items.size() == 1 ? items[0]->data(Qt::UserRole).toString() : QString();
+        };
+        QCOMPARE(selected(), QStringLiteral("hashguide_004.html"));
+        page->setSource(QUrl(QStringLiteral("hashguide_016.html")));  // as a link does
+        QCOMPARE(selected(), QStringLiteral("hashguide_016.html"));
+        page->backward();
+        QCOMPARE(selected(), QStringLiteral("hashguide_004.html"));
+
+        // Asked again, it shows the topic where the user left it.
+        help->move(help->pos() + QPoint(25, 15));
+        const QPoint moved = help->pos();
+        QCOMPARE(desktop_->ShowHelp(HelpFile(), u"hashguide_024.html"), core::HelpOutcome::Shown);
+        QCOMPARE(selected(), QStringLiteral("hashguide_024.html"));
+        QCOMPARE(help->pos(), moved);
+    }
+
+    void damagedHelpFileIsSaidAndItsWindowClosedUntilAskedAgain() {
+        // libchm crashes on it while it opens the file.
+        QCOMPARE(desktop_->ShowHelp(HelpFile("no_window_size.chm"), u"index.html"),
+                 core::HelpOutcome::Damaged);
+        QWidget* help = desktop_->Help();
+        QVERIFY(!help->isVisible());
+
+        // A page found damaged after the file opened says so in the window, and the next
+        // request says it of the file.
+        QCOMPARE(desktop_->ShowHelp(HelpFile("huge_lengths.chm"), u"Small.hhc"),
+                 core::HelpOutcome::Shown);
+        auto* page = help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
+        page->setSource(QUrl(QStringLiteral("index.html")));
+        QVERIFY(page->toPlainText().contains(QStringLiteral("damaged")));
+        QCOMPARE(desktop_->ShowHelp(HelpFile("huge_lengths.chm"), u"Small.hhc"),
+                 core::HelpOutcome::Damaged);
+        QVERIFY(!help->isVisible());
+        QCOMPARE(desktop_->ShowHelp(HelpFile(), u"index.html"), core::HelpOutcome::Shown);
+        QCOMPARE(page->documentTitle(), QStringLiteral("Hashwell Help"));
     }
 };
 

@@ -12,6 +12,8 @@
 #include "core/dispatch.h"
 #include "core/ids.h"
 #include "core/startup.h"
+#include "platform/unicode.h"
+#include "ui/help_window.h"
 #include "ui/qt_desktop.h"
 
 namespace hashwell::ui {
@@ -154,8 +156,11 @@ private slots:
             desktop_->MenuItem(core::MenuId::MenuPreferences)->trigger();
             desktop_->MenuItem(core::MenuId::MenuAbout)->trigger();
             QCoreApplication::processEvents();
-            for (const int id : {core::WindowId::PreferencesWindow, core::WindowId::AboutWindow}) {
-                QWidget* window = desktop_->Registry().Window(id);
+            desktop_->SetHelpReaderProgram(platform::DecodeNativeBytes(HASHWELL_HELP_READER));
+            desktop_->ShowHelp(platform::DecodeNativeBytes(HASHWELL_HELP_FILE), u"index.html");
+            for (QWidget* window : {desktop_->Registry().Window(core::WindowId::PreferencesWindow),
+                                    desktop_->Registry().Window(core::WindowId::AboutWindow),
+                                    static_cast<QWidget*>(desktop_->Help())}) {
                 owners[window->objectName()] = TransientFor(window->winId());
                 window->close();
             }
@@ -175,7 +180,7 @@ private slots:
                 QCoreApplication::processEvents();
             }
         });
-        QCOMPARE(owners.size(), 4u);
+        QCOMPARE(owners.size(), 5u);
         for (const auto& [name, owner] : owners) {
             QVERIFY2(owner == main, qPrintable(name));
         }

@@ -1,0 +1,121 @@
+// The help file read through the reader process: a damaged file crashes or stalls only the
+// reader, and whatever the reader does, the window gets an answer in bounded time and no reader
+// process is left behind.
+
+#include <gtest/gtest.h>
+#include <sys/time.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <csignal>
+#include <thread>
+
+#include "helpfile/chm_file.h"
+#include "helpfile/help_reader.h"
+#include "helpfile/limits.h"
+#include "platform/unicode.h"
+
+namespace hashwell::helpfile {
+namespace {
+
+using namespace std::chrono_literals;
+using enum ReadStatus;
+
+const platform::Path kReader = platform::DecodeNativeBytes(HASHWELL_HELP_READER);
+const platform::Path kStandIn = platform::DecodeNativeBytes(HASHWELL_STAND_IN_READER);
+
+// A damaged copy of a help file of two pages (tests/data/helpfile/damage.py says how each is
+// damaged).
+platform::Path Data(std::string_view name) {
+    return platform::DecodeNativeBytes(std::string(HASHWELL_TEST_DATA_DIR "/helpfile/") +
+                                       std::string(name));
+}
+
+// True when this process has no child left, running or unreaped.
+bool NoReaderLeft() {
+    return ::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD;
+}
+
+TEST(ChmFile, DeclaredLengthsBeyondTheFileOrTheLargestObjectAreDamageNotAllocations) {
+    const std::optional<ChmFile> file = ChmFile::Open(Data("huge_lengths.chm"));
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->Read("index.html").status, Damaged);  // 2^62 bytes
+    EXPECT_EQ(file->Read("/page.html").status, Damaged);  // 0x60000000 bytes
+    EXPECT_EQ(file->Read("Small.hhc").status, Found);
+    EXPECT_EQ(file->Read("none.html").status, Missing);
+
+    EXPECT_EQ(CheckedObjectLength(100, 0, false, 100), 100u);
+    EXPECT_FALSE(CheckedObjectLength(100, 1, false, 100));
+    EXPECT_FALSE(CheckedObjectLength(1, UINT64_MAX, false, 100));  // the end would wrap around
+    EXPECT_EQ(CheckedObjectLength(kMaxObjectSize, 0, true, 100), kMaxObjectSize);
+    EXPECT_FALSE(CheckedObjectLength(kMaxObjectSize + 1, 0, true, UINT64_MAX));
+}
+
+TEST(HelpReader, DamagedFilesCrashOrStallOnlyTheReader) {
+    {  // libchm divides by the window size of 0 while it opens the file
+        const HelpReader reader(kReader, Data("no_window_size.chm"));
+        EXPECT_EQ(reader.Status(), Damaged);
+    }
+    {  // ... by the block length of 0 at the first compressed object; the reader is then ended
+        HelpReader reader(kReader, Data("no_block_length.chm"));
+        ASSERT_EQ(reader.Status(), Found);
+        EXPECT_EQ(reader.Page("index.html").status, Damaged);
+        EXPECT_EQ(reader.Status(), Damaged);
+        EXPECT_EQ(reader.Contents().status, Damaged);
+    }
+    {  // ... and loops in the index for ever: the window gives up
+        const HelpReader reader(kReader, Data("index_loop.chm"), 500ms);
+        EXPECT_EQ(reader.Status(), Damaged);
+    }
+    {  // a length it cannot hold is damage of that object, and the reader goes on
+        HelpReader reader(kReader, Data("huge_lengths.chm"));
+        EXPECT_EQ(reader.Page("index.html").status, Damaged);
+        EXPECT_EQ(reader.Page("Small.hhc").status, Found);
+        EXPECT_EQ(reader.Page(std::string(kMaxNameLength + 1, 'a')).status, Missing);
+        EXPECT_EQ(reader.Status(), Found);
+    }
+    EXPECT_EQ(HelpReader(kReader, Data("damage.py")).Status(), Damaged);  // no help file
+    EXPECT_EQ(HelpReader(kReader, Data("none.chm")).Status(), Unreadable);
+    EXPECT_EQ(HelpReader(Data("none"), Data("huge_lengths.chm")).Status(), Unreadable);
+    EXPECT_TRUE(NoReaderLeft());
+}
+
+// Signals every millisecond while it lives, so that waits on the socket are interrupted.
+struct Interruptions {
+    Interruptions() {
+        struct sigaction action {};
+        action.sa_handler = [](int) {};
+        ::sigaction(SIGALRM, &action, nullptr);  // no SA_RESTART
+        const itimerval every{{0, 1000}, {0, 1000}};
+        ::setitimer(ITIMER_REAL, &every, nullptr);
+    }
+    ~Interruptions() {
+        const itimerval off{};
+        ::setitimer(ITIMER_REAL, &off, nullptr);
+    }
+};
+
+TEST(HelpReader, AReaderThatMisbehavesIsEndedAndTheFileTakenForDamaged) {
+    struct Case {
+        const char* behaviour;
+        ReadStatus opened;
+        ReadStatus page;
+    };
+    for (const auto& [behaviour, opened, page] : {Case{"dead", Damaged, Damaged},
+                                                  {"silent", Damaged, Damaged},
+                                                  {"hang", Found, Damaged},
+                                                  {"gone", Found, Damaged},
+                                                  {"garbage", Found, Damaged},
+                                                  {"oversized", Found, Damaged},
+                                                  {"trickle", Found, Found}}) {
+        const Interruptions interruptions;
+        HelpReader reader(kStandIn, platform::DecodeNativeBytes(behaviour), 1s);
+        EXPECT_EQ(reader.Status(), opened) << behaviour;
+        std::this_thread::sleep_for(20ms);  // "gone" is gone: the request meets a closed socket
+        EXPECT_EQ(reader.Page("index.html").status, page) << behaviour;
+    }
+    EXPECT_TRUE(NoReaderLeft());
+}
+
+}  // namespace
+}  // namespace hashwell::helpfile
