@@ -13,6 +13,7 @@ if [ "${1:-}" = "--sanitize" ]; then
     options+=(-DHASHWELL_SANITIZE=ON -DHASHWELL_BUILD_BENCH=OFF)
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export LSAN_OPTIONS=suppressions=$PWD/tests/sanitizer/lsan.supp
 fi
 
 scripts/configure.sh "$build" "${options[@]}"

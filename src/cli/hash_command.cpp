@@ -83,8 +83,9 @@ public:
 
 private:
     void Failed(const platform::Path& path, std::u16string_view reason) {
-        console_.Message(QuotedName(platform::EncodeNativeBytes(path)) + ": " +
-                         platform::EncodeNativeBytes(reason.empty() ? digest::kCannotCompute : reason));
+        console_.Message(
+            QuotedName(platform::EncodeNativeBytes(path)) + ": " +
+            platform::EncodeNativeBytes(reason.empty() ? digest::kCannotCompute : reason));
         failed_ = true;
     }
 

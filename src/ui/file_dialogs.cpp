@@ -64,7 +64,8 @@ void SetUp(FileDialog& dialog, const std::vector<core::FileFilterEntry>& filter,
 
 // The number of the file type chosen in the dialog. With the patterns hidden, the dialog names
 // the type by the text it shows, its label without the pattern Qt was given.
-std::size_t ChosenType(const QFileDialog& dialog, const std::vector<core::FileFilterEntry>& filter) {
+std::size_t ChosenType(const QFileDialog& dialog,
+                       const std::vector<core::FileFilterEntry>& filter) {
     const QString chosen = dialog.selectedNameFilter();
     for (std::size_t i = 0; i < filter.size(); ++i) {
         if (chosen == NameFilter(filter[i]) || chosen == ToQString(filter[i].description)) {
