@@ -9,7 +9,7 @@ scripts/package.sh >/dev/null
 package=$(ls build-package/hashwell_*.deb)
 contents=$(dpkg-deb --contents "$package" | awk '{print $6}')
 status=0
-for file in ./usr/bin/hashwell ./usr/bin/hashwell-help-reader ./usr/share/hashwell/Hashwell.chm \
+for file in ./usr/bin/hashwell ./usr/libexec/hashwell/hashwell-help-reader ./usr/share/hashwell/Hashwell.chm \
     ./usr/bin/hashwell-cli ./usr/share/man/man1/hashwell-cli.1.gz \
     ./usr/share/man/man1/hashwell.1.gz ./usr/share/doc/hashwell/copyright \
     ./usr/share/doc/hashwell/changelog.gz \

@@ -30,7 +30,13 @@ std::optional<ChmFile> ChmFile::Open(const platform::Path& path, ReadStatus* fai
 }
 
 Answer ChmFile::Read(std::string_view name) const {
-    const std::string object = name.starts_with('/') ? std::string(name) : "/" + std::string(name);
+    // Put together by appending: GCC 12 warns of overlapping copies, wrongly, for "/" + name at
+    // -O3.
+    std::string object;
+    if (!name.starts_with('/')) {
+        object += '/';
+    }
+    object += name;
     chmUnitInfo unit{};
     if (object.size() > kMaxNameLength ||
         chm_resolve_object(file_.get(), object.c_str(), &unit) != CHM_RESOLVE_SUCCESS) {

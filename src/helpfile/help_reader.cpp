@@ -63,11 +63,15 @@ std::optional<std::pair<pid_t, int>> StartReader(const std::string& program,
 
 }  // namespace
 
-platform::Path ReaderProgramBeside(const platform::Path& programPath) {
+platform::Path FindReaderProgram(const platform::Path& programPath) {
     const std::size_t last = programPath.rfind(platform::kPathSeparator);
     const platform::Path folder =
         last == platform::Path::npos ? platform::Path() : programPath.substr(0, last + 1);
-    return folder + platform::Path(kReaderProgramName);
+    const platform::Path beside = folder + platform::Path(kReaderProgramName);
+    if (platform::IsRegularFile(beside)) {
+        return beside;  // the build tree
+    }
+    return folder + u"../libexec/hashwell/" + platform::Path(kReaderProgramName);
 }
 
 HelpReader::HelpReader(const platform::Path& program, const platform::Path& file,

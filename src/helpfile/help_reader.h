@@ -16,11 +16,12 @@
 
 namespace hashwell::helpfile {
 
-// The reader program's name; it lies beside the program that starts it.
+// The reader program's name.
 inline constexpr std::u16string_view kReaderProgramName = u"hashwell-help-reader";
 
-// The reader program beside the program at `programPath`.
-platform::Path ReaderProgramBeside(const platform::Path& programPath);
+// The reader program of the program at `programPath`: beside it where it was built, in
+// ../libexec/hashwell/ where it was installed (a helper no user runs by hand).
+platform::Path FindReaderProgram(const platform::Path& programPath);
 
 // One help file, open in one reader process for as long as the object lives.
 class HelpReader {

@@ -11,7 +11,7 @@
 namespace hashwell::ui {
 
 QtShell::QtShell(const WindowRegistry& windows)
-    : windows_(windows), helpReader_(helpfile::ReaderProgramBeside(platform::ProgramPath())) {}
+    : windows_(windows), helpReader_(helpfile::FindReaderProgram(platform::ProgramPath())) {}
 
 QtShell::~QtShell() {
     delete help_.data();

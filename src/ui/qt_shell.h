@@ -22,7 +22,7 @@ public:
 
     // The help window, once help was shown; for tests.
     HelpWindow* Help() const;
-    // The help reader program, beside the running program unless a test puts it elsewhere.
+    // The help reader program (see FindReaderProgram), unless a test puts it elsewhere.
     void SetHelpReaderProgram(platform::Path program) { helpReader_ = std::move(program); }
 
 private:
