@@ -78,7 +78,7 @@ void ThreeInTurn(benchmark::State& state, std::size_t size) {
 
 const Variant& VariantNamed(const std::string& name) {
     for (const Variant& variant : kAllVariants) {
-        if (variant.name == name) {
+        if (variant.tag == name) {
             return variant;
         }
     }
@@ -148,7 +148,7 @@ int main(int argc, char** argv) {
     for (const Variant& variant : kAllVariants) {
         for (const auto& [label, size] : {std::pair{"16KiB", std::size_t{16} * 1024},
                                           std::pair{"1MiB", std::size_t{1024} * 1024}}) {
-            const std::string stem = std::string(variant.name) + "/" + label;
+            const std::string stem = std::string(variant.tag) + "/" + label;
             benchmark::RegisterBenchmark((stem + "/hashwell").c_str(), Ours, variant, size);
             benchmark::RegisterBenchmark((stem + "/reference").c_str(), Reference, variant, size);
         }

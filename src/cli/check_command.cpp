@@ -144,7 +144,7 @@ private:
         for (const Listed& listed : batch) {
             if (listed.expected) {
                 // A file named in a checksum file is named explicitly: a pipe there is read.
-                jobs.push_back({listed.path, {listed.expected->algorithm.hash}, true});
+                jobs.push_back({listed.path, {listed.expected->algorithm.id}, true});
             }
         }
         digest::ListHasher hasher(std::move(jobs), options_.jobs);

@@ -80,12 +80,6 @@ std::string Lowercase(std::string_view hex) {
     return lower;
 }
 
-// The algorithms a line may use, when the caller names none: every one, with SHA-2 before
-// SHA-3 for the codes of the same length.
-std::span<const Algorithm> DefaultAlgorithms() {
-    return AllAlgorithms().first(7);  // CRC-32 to SHA-512
-}
-
 const Algorithm* FirstOfLength(std::span<const Algorithm> candidates, std::size_t length) {
     const auto found = std::find_if(candidates.begin(), candidates.end(),
                                     [&](const Algorithm& a) { return a.hexLength == length; });
@@ -97,11 +91,12 @@ const Algorithm* ByLength(std::size_t length, const LineRules& rules) {
         return FirstOfLength(rules.allowed, length);
     }
     const Algorithm* named = FirstOfLength(rules.named, length);
-    return named != nullptr ? named : FirstOfLength(DefaultAlgorithms(), length);
+    // Every algorithm otherwise: the catalogue lists SHA-2 before SHA-3 among codes of a length.
+    return named != nullptr ? named : FirstOfLength(digest::Algorithms(), length);
 }
 
 const Algorithm* ByTag(std::string_view tag, const LineRules& rules) {
-    const Algorithm* algorithm = FindAlgorithmByTag(tag);
+    const Algorithm* algorithm = digest::FindAlgorithmByTag(tag);
     if (algorithm == nullptr || rules.allowed.empty()) {
         return algorithm;
     }

@@ -21,10 +21,10 @@ namespace {
 constexpr std::size_t kBatchSize = 1024;
 constexpr std::chrono::milliseconds kPollEvery{50};
 
-std::vector<digest::HashAlgorithm> HashAlgorithms(const Options& options) {
-    std::vector<digest::HashAlgorithm> algorithms;
+std::vector<digest::AlgorithmId> HashAlgorithms(const Options& options) {
+    std::vector<digest::AlgorithmId> algorithms;
     for (const Algorithm& algorithm : options.algorithms) {
-        algorithms.push_back(algorithm.hash);
+        algorithms.push_back(algorithm.id);
     }
     return algorithms;
 }
@@ -133,8 +133,8 @@ private:
                                                          std::uint8_t[digest::kFileReadBufferSize]);
         std::vector<std::unique_ptr<digest::DigestStream>> streams;
         for (const Algorithm& algorithm : options_.algorithms) {
-            streams.push_back(std::make_unique<digest::DigestStream>(algorithm.hash.method,
-                                                                     algorithm.hash.bits, 0));
+            streams.push_back(
+                std::make_unique<digest::DigestStream>(algorithm.method, algorithm.bits, 0));
         }
         if (!buffer) {
             Failed(u"-", u"Not enough memory");
@@ -203,7 +203,7 @@ int HashText(const Options& options, Console& console) {
     digest::Codes codes;
     for (const Algorithm& algorithm : options.algorithms) {
         constexpr int kFromText = 1;
-        codes.push_back(digest::ComputeDigest(algorithm.hash.method, algorithm.hash.bits, kFromText,
+        codes.push_back(digest::ComputeDigest(algorithm.method, algorithm.bits, kFromText,
                                               digest::AsBytes(*bytes)));
     }
     // A text is named by itself, in double quotes, where a line needs a name.

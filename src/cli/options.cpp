@@ -15,7 +15,7 @@ constexpr const char* kProgram = "hashwell-cli";
 
 std::vector<std::string> AlgorithmNames() {
     std::vector<std::string> names;
-    for (const Algorithm& algorithm : AllAlgorithms()) {
+    for (const Algorithm& algorithm : digest::Algorithms()) {
         names.emplace_back(algorithm.name);
     }
     return names;

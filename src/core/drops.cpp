@@ -43,7 +43,7 @@ void PutFileIntoTextInput(Desktop& desktop, const platform::Path& path) {
 // The dropped files hashed into the grid, as Open List does.
 void RunDroppedList(Desktop& desktop, AppState& state, const Event& event) {
     if (!TrimSpaces(state.currentFileName).empty()) {
-        FileListRun(desktop, state.events, state.startWidth, state.settings.Case, kFileListColumns,
+        FileListRun(desktop, state.events, state.startWidth, state.settings.Case, FileListColumns(),
                     event.droppedPaths);
     }
     UpdateCopyState(desktop, desktop.GridRowCount(FileGrid) > 0);

@@ -8,6 +8,7 @@
 #include "core/list_row.h"
 #include "core/list_text.h"
 #include "core/message_boxes.h"
+#include "digest/catalogue.h"
 #include "digest/list_hasher.h"
 #include "platform/unicode.h"
 
@@ -16,7 +17,7 @@ namespace {
 
 constexpr int kFirstColumnWidth = 360;
 constexpr int kCodeColumnWidth = 180;
-constexpr int kCodesPerFile = 5;
+constexpr int kCodesPerFile = static_cast<int>(std::size(digest::kListRunAlgorithms));
 constexpr int kWarnAbove = 10;
 constexpr std::chrono::milliseconds kProgressInterval{40};
 
@@ -56,6 +57,15 @@ bool IsReadableFile(const platform::Path& path) {
 }
 
 }  // namespace
+
+std::u16string FileListColumns() {
+    std::u16string titles = u"File Name";
+    for (const digest::AlgorithmId id : digest::kListRunAlgorithms) {
+        titles += u',';
+        titles += digest::AlgorithmOf(id).title;
+    }
+    return titles;
+}
 
 int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16string_view caseText,
                 std::u16string_view columnTitles, const std::vector<platform::Path>& paths) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -9,9 +10,9 @@
 
 namespace hashwell::core {
 
-// The column titles of every run, separated by ",".
-inline constexpr std::u16string_view kFileListColumns =
-    u"File Name,CRC-32B,MD5,SHA-1,SHA-256,SHA-3-256";
+// The column titles of every run, separated by ",": "File Name", then the titles of the
+// catalogue's list-run algorithms, "CRC-32B,MD5,SHA-1,SHA-256,SHA-3-256".
+std::u16string FileListColumns();
 
 // Hashes every readable regular file of `paths` five ways and fills FileGrid with a row per
 // file, replacing its columns and rows. Shows the progress, warns before 11 or more entries

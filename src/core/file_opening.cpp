@@ -108,7 +108,7 @@ void OpenCommand(Desktop& desktop, AppState& state) {
 void OpenListCommand(Desktop& desktop, AppState& state) {
     ShowTabForCommand(desktop, state, TabIndex::ListOfFiles);
     RememberChoice(state, OpenFileList(desktop, state.events, state.startWidth, state.settings.Case,
-                                       kFileListColumns));
+                                       FileListColumns()));
 }
 
 }  // namespace hashwell::core

@@ -33,7 +33,7 @@ void HashCommandLineFile(Desktop& desktop, AppState& state) {
         ShowError(desktop, u"Error",
                   u"File '" + platform::ReadableText(state.currentFileName) + u"' does not exist!");
     } else {
-        FileListRun(desktop, state.events, state.startWidth, state.settings.Case, kFileListColumns,
+        FileListRun(desktop, state.events, state.startWidth, state.settings.Case, FileListColumns(),
                     {state.currentFileName});
     }
     // The other commands keep the states start-up gave them.

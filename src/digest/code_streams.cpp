@@ -3,50 +3,25 @@
 #include <algorithm>
 #include <numeric>
 
-#include "digest/digest_method.h"
-
 namespace hashwell::digest {
 namespace {
 
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 
-// What hashing a byte costs each method, roughly: the inverse of its speed with the kernels
-// of a current processor (SHA3-256 weighs as much as MD5, SHA-1 and SHA-256 together).
-double CostOf(const HashAlgorithm& algorithm) {
-    switch (algorithm.method) {
-        case HashMethod::Crc32:
-            return 0.05;
-        case HashMethod::Md5:
-            return 1.6;
-        case HashMethod::Sha1:
-            return 0.65;
-        case HashMethod::Sha2:
-            return algorithm.bits == 384 || algorithm.bits == 512 ? 1.55 : 0.7;
-        case HashMethod::Sha3:
-            return 0.01 * (algorithm.bits == 0 ? 256 : algorithm.bits) - 0.15;
-        default:
-            return 1.0;
-    }
-}
-
 // MD5, SHA-1 and SHA-256 through the stitched kernel cost about as much as MD5 alone.
 constexpr double kStitchedCost = 1.7;
 
-bool IsSha256(const HashAlgorithm& algorithm) {
-    return algorithm.method == HashMethod::Sha2 && (algorithm.bits == 256 || algorithm.bits == 0);
-}
-
 // Where among `which` the algorithms lie that the stitched engine computes together: MD5, SHA-1
 // and SHA-256, in that order; nothing when one of them is missing.
-std::optional<std::array<std::size_t, 3>> StitchedTrio(const std::vector<HashAlgorithm>& algorithms,
+std::optional<std::array<std::size_t, 3>> StitchedTrio(const std::vector<AlgorithmId>& algorithms,
                                                        const std::vector<std::size_t>& which) {
     std::array<std::size_t, 3> trio{kNone, kNone, kNone};
     for (const std::size_t i : which) {
-        const HashAlgorithm& a = algorithms[i];
-        const int k = a.method == HashMethod::Md5    ? 0
-                      : a.method == HashMethod::Sha1 ? 1
-                      : IsSha256(a)                  ? 2
-                                                     : -1;
+        const AlgorithmId a = algorithms[i];
+        const int k = a == AlgorithmId::Md5      ? 0
+                      : a == AlgorithmId::Sha1   ? 1
+                      : a == AlgorithmId::Sha256 ? 2
+                                                 : -1;
         if (k >= 0 && trio[static_cast<std::size_t>(k)] == kNone) {
             trio[static_cast<std::size_t>(k)] = i;
         }
@@ -65,7 +40,7 @@ bool StitchedKernelActive() {
 
 // The dearest first, each to the part that costs less so far; MD5, SHA-1 and SHA-256 count as
 // one where the stitched kernel runs, at its cost.
-void SplitByCost(const std::vector<HashAlgorithm>& algorithms, std::vector<std::size_t>& first,
+void SplitByCost(const std::vector<AlgorithmId>& algorithms, std::vector<std::size_t>& first,
                  std::vector<std::size_t>& second) {
     struct Unit {
         std::vector<std::size_t> members;
@@ -80,7 +55,7 @@ void SplitByCost(const std::vector<HashAlgorithm>& algorithms, std::vector<std::
     }
     for (const std::size_t i : all) {
         if (!trio || std::find(trio->begin(), trio->end(), i) == trio->end()) {
-            units.push_back({{i}, CostOf(algorithms[i])});
+            units.push_back({{i}, AlgorithmOf(algorithms[i]).cost});
         }
     }
     std::stable_sort(units.begin(), units.end(),
@@ -94,7 +69,7 @@ void SplitByCost(const std::vector<HashAlgorithm>& algorithms, std::vector<std::
     }
 }
 
-CodeStreams::CodeStreams(const std::vector<HashAlgorithm>& algorithms,
+CodeStreams::CodeStreams(const std::vector<AlgorithmId>& algorithms,
                          const std::vector<std::size_t>& which)
     : trio_(StitchedTrio(algorithms, which)) {
     if (trio_) {
@@ -107,7 +82,8 @@ CodeStreams::CodeStreams(const std::vector<HashAlgorithm>& algorithms,
     }
     streams_ = std::vector<std::optional<DigestStream>>(which_.size());
     for (std::size_t i = 0; i < which_.size(); ++i) {
-        streams_[i].emplace(algorithms[which_[i]].method, algorithms[which_[i]].bits, 0);
+        const Algorithm& algorithm = AlgorithmOf(algorithms[which_[i]]);
+        streams_[i].emplace(algorithm.method, algorithm.bits, 0);
     }
 }
 

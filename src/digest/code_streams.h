@@ -11,24 +11,18 @@
 #include <string>
 #include <vector>
 
+#include "digest/catalogue.h"
 #include "digest/digest.h"
 #include "digest/stitched/md5_sha1_sha256.h"
 
 namespace hashwell::digest {
-
-struct HashAlgorithm {
-    std::int32_t method;
-    std::int32_t bits;
-
-    bool operator==(const HashAlgorithm&) const = default;
-};
 
 // One file's codes as lowercase hex, one per algorithm in its order.
 using Codes = std::vector<std::string>;
 
 // The algorithms' indices split in two parts of about equal cost, for two workers hashing the
 // same bytes. Where the stitched kernel runs, MD5, SHA-1 and SHA-256 stay in one part.
-void SplitByCost(const std::vector<HashAlgorithm>& algorithms, std::vector<std::size_t>& first,
+void SplitByCost(const std::vector<AlgorithmId>& algorithms, std::vector<std::size_t>& first,
                  std::vector<std::size_t>& second);
 
 // The codes of the algorithms `which` of a file, computed from the same bytes: MD5, SHA-1 and
@@ -36,8 +30,7 @@ void SplitByCost(const std::vector<HashAlgorithm>& algorithms, std::vector<std::
 // own stream.
 class CodeStreams {
 public:
-    CodeStreams(const std::vector<HashAlgorithm>& algorithms,
-                const std::vector<std::size_t>& which);
+    CodeStreams(const std::vector<AlgorithmId>& algorithms, const std::vector<std::size_t>& which);
     void Add(std::span<const std::uint8_t> bytes);
     // Writes each code at its algorithm's index.
     void FinishInto(Codes& codes);

@@ -36,20 +36,13 @@ std::vector<HashJob> ListRunJobs(std::vector<platform::Path> paths) {
     std::vector<HashJob> jobs;
     jobs.reserve(paths.size());
     for (platform::Path& path : paths) {
-        jobs.push_back({std::move(path), ListRunAlgorithms()});
+        jobs.push_back(
+            {std::move(path), {std::begin(kListRunAlgorithms), std::end(kListRunAlgorithms)}});
     }
     return jobs;
 }
 
 }  // namespace
-
-std::vector<HashAlgorithm> ListRunAlgorithms() {
-    return {{HashMethod::Crc32, 0},
-            {HashMethod::Md5, 0},
-            {HashMethod::Sha1, 0},
-            {HashMethod::Sha2, 256},
-            {HashMethod::Sha3, 256}};
-}
 
 struct ListHasher::Chunk {
     std::size_t file = kNoFile;  // kNoFile: the end of the shared files

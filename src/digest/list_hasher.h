@@ -23,13 +23,10 @@
 
 namespace hashwell::digest {
 
-// The five codes of the window's list run: CRC-32, MD5, SHA-1, SHA-256, SHA3-256.
-std::vector<HashAlgorithm> ListRunAlgorithms();
-
 // A file and the codes wanted of it.
 struct HashJob {
     platform::Path path;
-    std::vector<HashAlgorithm> algorithms;
+    std::vector<AlgorithmId> algorithms;
     bool streams = false;  // a pipe or a device at the path is read too (named by the user)
 };
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "digest/methods.h"
+#include "digest/catalogue.h"
 
 namespace hashwell::digest {
 namespace {
@@ -38,12 +38,13 @@ void Register(const DigestMethodEntry& operations) {
 
 }  // namespace
 
+// Each method once, in the catalogue's order: CRC32, MD5, SHA1, SHA2, SHA3.
 void RegisterDigestMethods() {
-    Register(Crc32Method());
-    Register(Md5Method());
-    Register(Sha1Method());
-    Register(Sha2Method());
-    Register(Sha3Method());
+    for (const Algorithm& algorithm : Algorithms()) {
+        if (FindRow(algorithm.method) == nullptr) {
+            Register(algorithm.methodEntry());
+        }
+    }
 }
 
 DigestMethodEntry* RegisterDigestMethod(std::int32_t code) {

@@ -96,7 +96,7 @@ TEST(ChecksumLineTest, LinesOfEveryFormAreReadAsTheTableSays) {
 }
 
 TEST(ChecksumLineTest, WrittenLinesAreReadBackWithTheSameName) {
-    const Algorithm& sha1 = *FindAlgorithmByName("sha1");
+    const Algorithm& sha1 = *digest::FindAlgorithmByName("sha1");
     const std::string hex = "a9993e364706816aba3e25717850c26c9cd0d89d";
     for (const std::string name : {"plain", "with space", "back\\slash", "line\nfeed", "cr\rx",
                                    " lead", "*star", "x (1) = y", "\xff\xfe"}) {

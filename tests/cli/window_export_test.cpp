@@ -28,7 +28,7 @@ TEST_F(CliTest, TableOutputIsTheWindowsExportOfTheSameFiles) {
     desktop.clientSize.width = 1000;
     core::EventRecord events;
     ASSERT_EQ(
-        core::FileListRun(desktop, events, 598, u"lower", core::kFileListColumns, windowPaths), 1);
+        core::FileListRun(desktop, events, 598, u"lower", core::FileListColumns(), windowPaths), 1);
     const struct {
         core::ExportKind kind;
         std::string format;

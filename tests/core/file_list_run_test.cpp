@@ -35,7 +35,7 @@ protected:
         desktop_.clientSize.width = kStartWidth + 200;  // widened: no "Window Size" box
     }
     int Run(const std::vector<std::u16string>& paths, std::u16string_view caseText = u"lower") {
-        return FileListRun(desktop_, events_, kStartWidth, caseText, kFileListColumns, paths);
+        return FileListRun(desktop_, events_, kStartWidth, caseText, FileListColumns(), paths);
     }
     std::vector<std::u16string> RowPaths() const {
         std::vector<std::u16string> paths;

@@ -29,7 +29,7 @@ TEST(DifferentialAgainstOracle, EveryLengthUpTo640BytesMatches) {
         const Split split = length % 2 == 0 ? Split::Random : Split::Misaligned;
         for (const Variant& variant : kAllVariants) {
             ASSERT_EQ(DigestWithSplit(variant, bytes, split, random), OracleDigest(variant, bytes))
-                << variant.name << ", " << length << " bytes fed " << SplitName(split);
+                << variant.tag << ", " << length << " bytes fed " << SplitName(split);
         }
     }
 }
@@ -43,7 +43,7 @@ TEST(DifferentialAgainstOracle, RandomLengthsUpToFourMebibytesMatch) {
         for (const Variant& variant : kAllVariants) {
             ASSERT_EQ(DigestWithSplit(variant, bytes, Split::Misaligned, random),
                       OracleDigest(variant, bytes))
-                << variant.name << ", " << bytes.size() << " bytes";
+                << variant.tag << ", " << bytes.size() << " bytes";
         }
     }
 }

@@ -45,7 +45,7 @@ TEST_F(FileDigest, ReadBufferBoundariesGiveTheCodeOfTheSameBytesInMemory) {
         for (const auto& v : kAllVariants) {
             EXPECT_EQ(HashFile(folder_.PathOf("data.bin"), v.method, v.bits),
                       ComputeDigest(v.method, v.bits, 1, AsBytes(bytes)))
-                << v.name << ", " << length << " bytes";
+                << v.tag << ", " << length << " bytes";
         }
     }
 }

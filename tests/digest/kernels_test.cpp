@@ -43,7 +43,7 @@ TEST_P(EveryKernel, GivesThePublishedCodesInEverySplit) {
     for (const char* file : {"crc32.vec", "md5.vec", "sha1.vec", "sha2.vec", "sha3.vec"}) {
         for (const KnownAnswer& answer : ReadVectorFile(file)) {
             for (const Variant& variant : kAllVariants) {
-                if (variant.name != answer.section || !OfThisEngine(variant)) {
+                if (variant.tag != answer.section || !OfThisEngine(variant)) {
                     continue;
                 }
                 for (const Split split : kAllSplits) {
@@ -75,13 +75,13 @@ TEST_P(EveryKernel, MatchesTheOracleAroundEveryBlockBoundaryAndOnLongInputs) {
             const std::span<const std::uint8_t> piece(bytes.data() + 1, length);
             const std::string expected = OracleDigest(variant, piece);
             ASSERT_EQ(DigestWithSplit(variant, piece, Split::Whole, random), expected)
-                << variant.name << ", " << length << " bytes whole";
+                << variant.tag << ", " << length << " bytes whole";
             ASSERT_EQ(DigestWithSplit(variant, piece, Split::Misaligned, random), expected)
-                << variant.name << ", " << length << " bytes";
+                << variant.tag << ", " << length << " bytes";
         }
         EXPECT_EQ(DigestWithSplit(variant, bytes, Split::Misaligned, random),
                   OracleDigest(variant, bytes))
-            << variant.name << ", " << bytes.size() << " bytes";
+            << variant.tag << ", " << bytes.size() << " bytes";
     }
 }
 
@@ -99,7 +99,7 @@ TEST(KernelChoice, TheEnvironmentVariableForcesThePortableKernels) {
     digest::SelectBestKernels();
     for (const Variant& variant : kAllVariants) {
         EXPECT_EQ(digest::ActiveKernelName(variant.method, variant.bits), "portable")
-            << variant.name;
+            << variant.tag;
     }
     SetVariable(digest::kPortableKernelsVariable, "0");
     digest::SelectBestKernels();

@@ -19,8 +19,9 @@ TEST(LargeInput, MoreThanFourGiBMatchesTheOracle) {
         piece[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
     }
     constexpr std::size_t kPieces = 4 * 1024 + 1;  // 4 GiB + 1 MiB
-    for (const Variant& variant : {kAllVariants[0], kAllVariants[1], kAllVariants[2],
-                                   kAllVariants[4], kAllVariants[6], kAllVariants[8]}) {
+    using enum digest::AlgorithmId;
+    for (const digest::AlgorithmId id : {Crc32, Md5, Sha1, Sha256, Sha512, Sha3_256}) {
+        const Variant& variant = digest::AlgorithmOf(id);
         digest::DigestStream ours(variant.method, variant.bits, 0);
         OracleStream oracle(variant);
         for (std::size_t k = 0; k < kPieces; ++k) {
@@ -30,7 +31,7 @@ TEST(LargeInput, MoreThanFourGiBMatchesTheOracle) {
         const std::span<const std::uint8_t> tail(piece.data(), 13);
         ours.Add(tail);
         oracle.Add(tail);
-        EXPECT_EQ(ours.Finish(), oracle.Finish()) << variant.name;
+        EXPECT_EQ(ours.Finish(), oracle.Finish()) << variant.tag;
     }
 }
 

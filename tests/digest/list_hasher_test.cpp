@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <random>
 
+#include "digest/digest.h"
 #include "digest/registry.h"
 #include "support/oracle.h"
 #include "support/platform_testing.h"
@@ -16,17 +17,10 @@
 namespace hashwell::digest {
 namespace {
 
-constexpr test::Variant kFive[] = {{"CRC32", 2, 256},
-                                   {"MD5", 1, 256},
-                                   {"SHA1", 3, 256},
-                                   {"SHA-256", 4, 256},
-                                   {"SHA3-256", 5, 256}};
-
 Codes OracleCodes(const std::string& bytes) {
-    Codes codes(5);
-    for (std::size_t i = 0; i < 5; ++i) {
-        codes[i] = test::OracleDigest(
-            kFive[i], {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+    Codes codes;
+    for (const AlgorithmId id : kListRunAlgorithms) {
+        codes.push_back(test::OracleDigest(AlgorithmOf(id), AsBytes(bytes)));
     }
     return codes;
 }

@@ -16,9 +16,9 @@
 namespace hashwell::test {
 namespace {
 
-constexpr Variant kMd5{"MD5", 1, 256};
-constexpr Variant kSha1{"SHA1", 3, 256};
-constexpr Variant kSha256{"SHA-256", 4, 256};
+const Variant& kMd5 = digest::AlgorithmOf(digest::AlgorithmId::Md5);
+const Variant& kSha1 = digest::AlgorithmOf(digest::AlgorithmId::Sha1);
+const Variant& kSha256 = digest::AlgorithmOf(digest::AlgorithmId::Sha256);
 
 // The three codes, "md5 sha1 sha256".
 std::string Stitched(std::span<const std::uint8_t> bytes, Split split, std::mt19937_64& random) {

@@ -237,7 +237,7 @@ private slots:
         const core::Size client = desktop_->ClientSize(core::WindowId::MainWindow);
         core::EventRecord events;
         QCOMPARE(core::FileListRun(*desktop_, events, client.width, u"UPPER",
-                                   core::kFileListColumns, {empty.fileName().toStdU16String()}),
+                                   core::FileListColumns(), {empty.fileName().toStdU16String()}),
                  1);
         auto* grid = qobject_cast<QTableWidget*>(desktop_->Control(core::ControlId::FileGrid));
         QCOMPARE(grid->columnCount(), 6);

@@ -1,7 +1,7 @@
 #include "digest/kernel/kernels.h"
 
+#include "digest/catalogue.h"
 #include "digest/crc32/crc32_update.h"
-#include "digest/digest_method.h"
 #include "digest/md5/md5_compress.h"
 #include "digest/sha1/sha1_compress.h"
 #include "digest/sha2_32/sha256_compress.h"
@@ -27,20 +27,8 @@ void ForEachEngine(Visit&& visit) {
 }  // namespace
 
 std::string_view EngineOf(std::int32_t method, std::int32_t bits) {
-    switch (method) {
-        case HashMethod::Crc32:
-            return "CRC32";
-        case HashMethod::Md5:
-            return "MD5";
-        case HashMethod::Sha1:
-            return "SHA1";
-        case HashMethod::Sha2:
-            return bits == BitSize::Bits384 || bits == BitSize::Bits512 ? "SHA-512" : "SHA-256";
-        case HashMethod::Sha3:
-            return "SHA3";
-        default:
-            return {};
-    }
+    const Algorithm* algorithm = FindAlgorithm(method, bits);
+    return algorithm != nullptr ? algorithm->engine : std::string_view();
 }
 
 std::vector<KernelInfo> AllKernels() {
