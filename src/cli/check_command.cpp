@@ -110,7 +110,7 @@ public:
                     lastTag = parsed.code->algorithm.tag;
                 }
                 platform::Path path = platform::DecodeNativeBytes(parsed.code->name);
-                if (!base.empty() && !IsAbsolutePath(path)) {
+                if (!base.empty() && !platform::IsAbsolutePath(path)) {
                     path = JoinPath(base, path);
                 }
                 batch.push_back({std::move(*parsed.code), std::move(path), {}});

@@ -208,7 +208,7 @@ int HashText(const Options& options, Console& console) {
     }
     // A text is named by itself, in double quotes, where a line needs a name.
     const std::string name = '"' + message + '"';
-    const bool table = options.format == OutputFormat::Csv || options.format == OutputFormat::Tsv;
+    const bool table = options.format == OutputFormat::Table;
     ResultWriter writer(options, console);
     if (!Complete(codes) ||
         !writer.Write(name, platform::DecodeNativeBytes(table ? message : name), codes)) {

@@ -36,10 +36,7 @@ OutputFormat FormatNamed(const std::string& name) {
     if (name == "sfv") {
         return OutputFormat::Sfv;
     }
-    if (name == "csv") {
-        return OutputFormat::Csv;
-    }
-    return name == "tsv" ? OutputFormat::Tsv : OutputFormat::Gnu;
+    return name == "csv" || name == "tsv" ? OutputFormat::Table : OutputFormat::Gnu;
 }
 
 std::int64_t TextFormatNamed(const std::string& name) {
@@ -172,6 +169,8 @@ ParsedOptions ParseOptions(const std::vector<std::u16string>& parameters, std::s
                 binaryMode = 1;
             } else if (given == untagged || given == formatOption) {
                 chosen = given == untagged ? OutputFormat::Gnu : FormatNamed(format);
+                options.table =
+                    format == "tsv" ? exporting::TableFormat::Tsv : exporting::TableFormat::Csv;
                 tagged = false;
             } else if (given == quiet) {
                 options.report = CheckReport::Quiet;

@@ -8,11 +8,14 @@
 
 #include "cli/algorithms.h"
 #include "digest/text_digest.h"
+#include "export/table_text.h"
 #include "platform/platform.h"
 
 namespace hashwell::cli {
 
-enum class OutputFormat { Gnu, Bsd, Sfv, Csv, Tsv };
+// The forms of the output: checksum lines, or the window's export of its file list (in the
+// export's own format, `Options::table`).
+enum class OutputFormat { Gnu, Bsd, Sfv, Table };
 
 // What a check prints: the last of --quiet, --status and --warn given decides, as in coreutils.
 enum class CheckReport {
@@ -33,8 +36,9 @@ struct Options {
     bool upper = false;
     unsigned jobs = 1;
     OutputFormat format = OutputFormat::Gnu;  // gnu for one algorithm, else bsd, unless chosen
-    bool binary = false;                      // -b: a gnu line marks its name with '*'
-    bool zero = false;  // -z: lines end with NUL, and names are written as they are
+    exporting::TableFormat table = exporting::TableFormat::Csv;  // with OutputFormat::Table
+    bool binary = false;  // -b: a gnu line marks its name with '*'
+    bool zero = false;    // -z: lines end with NUL, and names are written as they are
 
     bool check = false;
     CheckReport report = CheckReport::Normal;

@@ -10,10 +10,6 @@ namespace hashwell::cli {
 // The folder and the name as one path, with one separator between them.
 platform::Path JoinPath(const platform::Path& folder, const platform::Path& name);
 
-// True for a path that does not depend on the current folder: "/x" on POSIX systems; "\x",
-// "C:\x" and "\\server\x" on Windows.
-bool IsAbsolutePath(const platform::Path& path);
-
 // The folder part of a path with its last separator ("a/b/" of "a/b/c"); empty when there is
 // none.
 platform::Path FolderPart(const platform::Path& path);

@@ -2,6 +2,7 @@
 
 #include "cli/checksum_line.h"
 #include "export/table_text.h"
+#include "platform/text_encoding.h"
 #include "platform/unicode.h"
 
 namespace hashwell::cli {
@@ -15,26 +16,22 @@ std::string Uppercase(std::string_view hex) {
     return upper;
 }
 
-exporting::TableFormat TableFormatOf(OutputFormat format) {
-    return format == OutputFormat::Csv ? exporting::TableFormat::Csv : exporting::TableFormat::Tsv;
-}
-
 void WriteTableLine(Console& console, const std::vector<std::u16string>& fields,
-                    OutputFormat format) {
-    console.Out(exporting::EncodeText(exporting::TableLine(fields, TableFormatOf(format)),
-                                      exporting::TextEncoding::Utf8));
+                    exporting::TableFormat format) {
+    console.Out(
+        platform::EncodeText(exporting::TableLine(fields, format), platform::TextEncoding::Utf8));
 }
 
 }  // namespace
 
 ResultWriter::ResultWriter(const Options& options, Console& console)
     : options_(options), console_(console) {
-    if (options.format == OutputFormat::Csv || options.format == OutputFormat::Tsv) {
+    if (options.format == OutputFormat::Table) {
         std::vector<std::u16string> titles{u"File Name"};
         for (const Algorithm& algorithm : options.algorithms) {
             titles.emplace_back(algorithm.title);
         }
-        WriteTableLine(console_, titles, options_.format);
+        WriteTableLine(console_, titles, options_.table);
     }
 }
 
@@ -63,13 +60,12 @@ bool ResultWriter::Write(std::string_view name, std::u16string_view shownName,
             lines = std::move(*line);
             break;
         }
-        case OutputFormat::Csv:
-        case OutputFormat::Tsv: {
+        case OutputFormat::Table: {
             std::vector<std::u16string> fields{platform::ReadableText(shownName)};
             for (const std::string& code : codes) {
                 fields.push_back(platform::AsciiToUtf16(shown(code)));
             }
-            WriteTableLine(console_, fields, options_.format);
+            WriteTableLine(console_, fields, options_.table);
             return true;
         }
     }

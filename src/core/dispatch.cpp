@@ -61,11 +61,11 @@ void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
             break;
         case MenuExportCsv:
         case ItemExportCsv:
-            ExportCommand(desktop, state.settings.Format, ExportKind::Csv);
+            ExportCommand(desktop, state.settings.Format, exporting::TableFormat::Csv);
             break;
         case MenuExportTsv:
         case ItemExportTsv:
-            ExportCommand(desktop, state.settings.Format, ExportKind::Tsv);
+            ExportCommand(desktop, state.settings.Format, exporting::TableFormat::Tsv);
             break;
         // The other context-menu items act at the next mouse movement, or are "Quit Menu"
         // items that do nothing.

@@ -5,7 +5,9 @@
 
 #include "core/ids.h"
 #include "core/message_boxes.h"
+#include "digest/text_format.h"
 #include "export/table_text.h"
+#include "platform/text_encoding.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {
@@ -21,7 +23,7 @@ struct KindTexts {
     exporting::TableFormat format;
 };
 
-const KindTexts& TextsOf(ExportKind kind) {
+const KindTexts& TextsOf(exporting::TableFormat kind) {
     static const KindTexts csv{u"Please choose file name for Comma-Separated Values file",
                                u"MyFile.csv",
                                u"CSV (*.csv)|*.csv|All files (*.*)|*.*",
@@ -34,7 +36,7 @@ const KindTexts& TextsOf(ExportKind kind) {
                                {u".txt", u".tsv", u""},
                                u"Tab-Separated Values file created!",
                                exporting::TableFormat::Tsv};
-    return kind == ExportKind::Csv ? csv : tsv;
+    return kind == exporting::TableFormat::Csv ? csv : tsv;
 }
 
 // "Label|pattern|Label|pattern..." as the dialog's filter entries.
@@ -70,17 +72,6 @@ platform::Path WithExtension(platform::Path name, std::u16string_view extension)
     return name;
 }
 
-exporting::TextEncoding EncodingOf(std::int64_t format) {
-    switch (format) {
-        case 24:
-            return exporting::TextEncoding::AnsiCodePage;
-        case 25:
-            return exporting::TextEncoding::Utf16LittleEndian;
-        default:  // 2, 0 when no settings were loaded, and whatever a hand-edited file holds
-            return exporting::TextEncoding::Utf8;
-    }
-}
-
 exporting::Table ReadGrid(Controls& controls, int gridId) {
     exporting::Table table;
     const int columns = CountColumns(controls, gridId);
@@ -103,7 +94,8 @@ int CountColumns(Controls& controls, int gridId) {
     return controls.GridColumnCount(gridId);
 }
 
-void ExportList(Desktop& desktop, int gridId, std::int64_t format, bool confirm, ExportKind kind) {
+void ExportList(Desktop& desktop, int gridId, std::int64_t format, bool confirm,
+                exporting::TableFormat kind) {
     const KindTexts& texts = TextsOf(kind);
     const std::optional<SaveDialogAnswer> answer =
         desktop.ShowSaveDialog({std::u16string(texts.title), std::u16string(texts.defaultName),
@@ -134,8 +126,8 @@ void ExportList(Desktop& desktop, int gridId, std::int64_t format, bool confirm,
     // What an export stopped half-way left in that folder goes now.
     platform::RemoveInterruptedSaves(name);
     std::u16string reason;
-    if (!platform::ReplaceFileContent(name, exporting::EncodeText(text, EncodingOf(format)),
-                                      &reason)) {
+    if (!platform::ReplaceFileContent(
+            name, platform::EncodeText(text, digest::ExportEncoding(format)), &reason)) {
         ShowError(desktop, u"Error", u"File '" + shown + u"' could not be written: " + reason);
         return;
     }
@@ -144,7 +136,7 @@ void ExportList(Desktop& desktop, int gridId, std::int64_t format, bool confirm,
     }
 }
 
-void ExportCommand(Desktop& desktop, std::int64_t format, ExportKind kind) {
+void ExportCommand(Desktop& desktop, std::int64_t format, exporting::TableFormat kind) {
     if (desktop.GridRowCount(ControlId::FileGrid) == 0) {
         ShowError(desktop, u"No Data", u"There is nothing to export!");
         return;

@@ -39,18 +39,15 @@ const std::vector<FileFilterEntry>& OpenFileFilter() {
     return filter;
 }
 
+// The first type (programs) where programs carry an extension; "All files" where they do not.
 std::size_t PreselectedFilter() {
-#ifdef _WIN32
-    return 0;
-#else
     const std::vector<FileFilterEntry>& filter = OpenFileFilter();
-    for (std::size_t i = 0; i < filter.size(); ++i) {
+    for (std::size_t i = 0; i < filter.size() && !platform::kProgramsHaveExtensions; ++i) {
         if (filter[i].pattern == u"*.*") {
             return i;
         }
     }
     return 0;
-#endif
 }
 
 std::u16string ChooseFile(Dialogs& dialogs, std::u16string_view defaultName) {

@@ -37,21 +37,11 @@ std::optional<Path> FindHelpFile(const Path& currentDirectory, const Path& progr
     const Path current =
         currentDirectory.empty() ? Path(u".") + kPathSeparator : WithSeparator(currentDirectory);
     const Path name(kHelpFileName);
-    if (std::optional<Path> found =
-            FirstHelpFile({current + u"Help" + kPathSeparator + name, current + name})) {
-        return found;
+    std::vector<Path> candidates{current + u"Help" + kPathSeparator + name, current + name};
+    for (const Path& folder : platform::ProgramDataFolders(programPath)) {
+        candidates.push_back(folder + name);
     }
-#ifdef _WIN32
-    (void)programPath;
-    return std::nullopt;
-#else
-    const Path program = programPath.substr(0, programPath.rfind(kPathSeparator) + 1);
-    if (program.empty()) {
-        return std::nullopt;
-    }
-    return FirstHelpFile(
-        {program + u"Help/" + name, program + name, program + u"../share/hashwell/" + name});
-#endif
+    return FirstHelpFile(candidates);
 }
 
 void ShowHelp(Desktop& desktop, const AppState& state, std::u16string_view topic) {

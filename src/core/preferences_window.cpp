@@ -8,6 +8,7 @@
 #include "core/message_boxes.h"
 #include "core/settings_messages.h"
 #include "core/skin.h"
+#include "digest/text_format.h"
 
 namespace hashwell::core {
 namespace {
@@ -23,8 +24,9 @@ struct Choice {
 
 const std::array<Choice<std::u16string_view>, 2> kCases{
     {{OptionLowerCase, u"lower"}, {OptionUpperCase, u"UPPER"}}};
-const std::array<Choice<std::int64_t>, 3> kFormats{
-    {{OptionUtf8, 2}, {OptionAscii, 24}, {OptionUnicode, 25}}};
+const std::array<Choice<std::int64_t>, 3> kFormats{{{OptionUtf8, digest::TextFormat::Utf8},
+                                                    {OptionAscii, digest::TextFormat::Ascii},
+                                                    {OptionUnicode, digest::TextFormat::Unicode}}};
 const std::array<Choice<std::int64_t>, 3> kSkins{
     {{OptionSkin1, 1}, {OptionSkin2, 2}, {OptionSkin3, 3}}};
 

@@ -1,20 +1,11 @@
 #include "digest/text_digest.h"
 
 #include "digest/digest.h"
-#include "platform/platform.h"
-#include "platform/unicode.h"
 
 namespace hashwell::digest {
 
 std::string TextToBytes(std::u16string_view text, std::int64_t format) {
-    switch (format) {
-        case TextFormat::Ascii:
-            return platform::ToAnsiCodePage(text);
-        case TextFormat::Utf8:
-            return platform::Utf16ToUtf8(text);
-        default:
-            return platform::Utf16ToLittleEndianBytes(text);
-    }
+    return platform::EncodeText(text, HashedTextEncoding(format));
 }
 
 std::string HashText(std::u16string_view text, std::int32_t method, std::int32_t bits,

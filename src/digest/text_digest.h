@@ -4,14 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace hashwell::digest {
+#include "digest/text_format.h"
 
-// How a text becomes bytes before hashing; the codes are those stored in the settings file.
-namespace TextFormat {
-inline constexpr std::int64_t Ascii = 24;    // the system's ANSI code page
-inline constexpr std::int64_t Utf8 = 2;      // UTF-8 without a byte-order mark
-inline constexpr std::int64_t Unicode = 25;  // UTF-16 little-endian; also every unknown code
-}  // namespace TextFormat
+namespace hashwell::digest {
 
 // The bytes hashed for `text` in `format`: never trimmed or normalised.
 std::string TextToBytes(std::u16string_view text, std::int64_t format);

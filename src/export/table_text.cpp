@@ -66,16 +66,4 @@ std::u16string TableText(const Table& table, TableFormat format) {
     return text;
 }
 
-std::string EncodeText(std::u16string_view text, TextEncoding encoding) {
-    switch (encoding) {
-        case TextEncoding::AnsiCodePage:
-            return platform::ToAnsiCodePage(text);
-        case TextEncoding::Utf16LittleEndian:
-            return platform::Utf16ToLittleEndianBytes(text);
-        case TextEncoding::Utf8:
-            break;
-    }
-    return platform::Utf16ToUtf8(text);
-}
-
 }  // namespace hashwell::exporting

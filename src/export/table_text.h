@@ -1,7 +1,7 @@
 #pragma once
 
 // A table of texts (the file grid: column titles and rows of cells) as the text of a CSV or
-// TSV file, and that text as the file's bytes.
+// TSV file.
 
 #include <string>
 #include <string_view>
@@ -9,9 +9,10 @@
 
 namespace hashwell::exporting {
 
+// The two export formats, numbered as the window's export commands are.
 enum class TableFormat {
-    Csv,  // every field between double quotes, a quote inside doubled (RFC 4180), ","
-    Tsv,  // fields separated by a tab; a tab inside becomes four spaces, a line break a space
+    Csv = 1,  // every field between double quotes, a quote inside doubled (RFC 4180), ","
+    Tsv = 2,  // fields separated by a tab; a tab inside becomes four spaces, a line break a space
 };
 
 struct Table {
@@ -26,14 +27,4 @@ std::u16string TableText(const Table& table, TableFormat format);
 
 // One line of such a table, with its line end: for writing a table row by row.
 std::u16string TableLine(const std::vector<std::u16string>& fields, TableFormat format);
-
-enum class TextEncoding {
-    AnsiCodePage,  // Windows-1252 on POSIX systems; characters it cannot hold become "?"
-    Utf8,
-    Utf16LittleEndian,
-};
-
-// The text's bytes, without a byte-order mark.
-std::string EncodeText(std::u16string_view text, TextEncoding encoding);
-
 }  // namespace hashwell::exporting

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,22 @@ inline constexpr char16_t kPathSeparator = u'/';
 inline constexpr char16_t kListSeparator = u'?';
 #else
 inline constexpr char16_t kListSeparator = u'\0';
+#endif
+
+// Whether file names are byte strings (POSIX: any bytes but NUL and '/', kept as they are) or
+// UTF-16 text (Windows).
+#ifdef _WIN32
+inline constexpr bool kNamesAreBytes = false;
+#else
+inline constexpr bool kNamesAreBytes = true;
+#endif
+
+// Whether programs carry an extension (".exe" on Windows); where they do not, an Open dialog
+// that lists program types starts on "All files", or it would show nothing.
+#ifdef _WIN32
+inline constexpr bool kProgramsHaveExtensions = true;
+#else
+inline constexpr bool kProgramsHaveExtensions = false;
 #endif
 
 // Whether the program's parameters arrive as they are meant: POSIX argv comes unquoted, and a
@@ -215,11 +232,34 @@ std::vector<InterruptedRewrite> FindInterruptedRewrites();
 // reported) rather than ending the process.
 void PrepareProcess();
 
-#ifdef _WIN32
-// Shows the page `topic` of a compiled help file in the system's HTML Help; false when HTML
-// Help is not there.
+// Shows the page `topic` of a compiled help file in the system's own viewer: HTML Help on
+// Windows. False where there is none (POSIX systems, or a Windows without HTML Help); the
+// program then shows the file itself.
 bool ShowHtmlHelp(const Path& helpFile, std::u16string_view topic);
-#endif
+
+// True for the separator between a folder and a name: '/' on POSIX systems, '\' and '/' on
+// Windows.
+bool IsPathSeparator(char16_t c);
+// True for a path that does not depend on the current folder: "/x" on POSIX systems; "\x",
+// "C:\x" and "\\server\x" on Windows.
+bool IsAbsolutePath(const Path& path);
+
+// The folders where an installed program's own data may lie besides the current folder, best
+// first, for the program at `programPath`: on POSIX systems its own folder and
+// ../share/hashwell/ from it (a program started from a desktop menu runs in the home folder);
+// none on Windows, where the program looks in the current folder alone.
+std::vector<Path> ProgramDataFolders(const Path& programPath);
+
+// Whether a program in `folder` was installed by the system's means, so that its settings
+// belong in the user's configuration folder: on POSIX systems a folder under /usr/ or /opt/,
+// one named "bin" (any prefix), or one the user may not write; on Windows "Program Files"
+// alone tells, which the settings check on every system.
+bool IsSystemProgramFolder(std::u16string_view folder);
+// The folder the settings of an installed program go under: LOCALAPPDATA on Windows;
+// XDG_CONFIG_HOME, else ~/.config (made when missing), on POSIX systems. Empty when the
+// variables are unset. `variable` looks the environment up.
+Path UserConfigurationFolder(
+    const std::function<std::optional<std::u16string>(std::u16string_view)>& variable);
 
 // The program's parameters, without the program's own name, as program text: losslessly
 // decoded from `argv` on POSIX systems (names that are not UTF-8 included), from the

@@ -292,4 +292,57 @@ std::u16string DecodeSystemText(std::string_view bytes) {
     return IsValidUtf8(bytes) ? Utf8ToUtf16(bytes) : Windows1252ToUtf16(bytes);
 }
 
+bool ShowHtmlHelp(const Path&, std::u16string_view) {
+    return false;  // no system viewer: the program shows the file itself
+}
+
+bool IsPathSeparator(char16_t c) {
+    return c == u'/';
+}
+
+bool IsAbsolutePath(const Path& path) {
+    return path.starts_with(u'/');
+}
+
+std::vector<Path> ProgramDataFolders(const Path& programPath) {
+    const Path program = programPath.substr(0, programPath.rfind(u'/') + 1);
+    if (program.empty()) {
+        return {};
+    }
+    return {program + u"Help/", program, program + u"../share/hashwell/"};
+}
+
+bool IsSystemProgramFolder(std::u16string_view folder) {
+    if (folder.starts_with(u"/usr/") || folder.starts_with(u"/opt/")) {
+        return true;
+    }
+    // A program in a "bin" folder was installed there, whatever the prefix (~/.local/bin,
+    // /usr/local/bin); so was one whose folder the user may not write, where settings could
+    // not be kept beside it anyway.
+    std::u16string_view named = folder;
+    while (named.size() > 1 && named.back() == u'/') {
+        named.remove_suffix(1);
+    }
+    if (named == u"bin" || named.ends_with(u"/bin")) {
+        return true;
+    }
+    const Path path(folder);
+    return FolderExists(path) && !IsWritableFile(path);
+}
+
+Path UserConfigurationFolder(
+    const std::function<std::optional<std::u16string>(std::u16string_view)>& variable) {
+    auto value = [&](std::u16string_view name) { return variable(name).value_or(Path()); };
+    // The XDG configuration folder; it is the one level above the program's that may be missing.
+    Path base = value(u"XDG_CONFIG_HOME");
+    if (base.empty() && !value(u"HOME").empty()) {
+        base = value(u"HOME");
+        base += base.back() == u'/' ? u".config" : u"/.config";
+    }
+    if (!base.empty() && !FolderExists(base)) {
+        CreateFolder(base);
+    }
+    return base;
+}
+
 }  // namespace hashwell::platform

@@ -379,4 +379,25 @@ std::u16string DecodeSystemText(std::string_view bytes) {
     return text;
 }
 
+bool IsPathSeparator(char16_t c) {
+    return c == u'\\' || c == u'/';
+}
+
+bool IsAbsolutePath(const Path& path) {
+    return (!path.empty() && IsPathSeparator(path[0])) || (path.size() >= 2 && path[1] == u':');
+}
+
+std::vector<Path> ProgramDataFolders(const Path&) {
+    return {};  // the current folder alone, as Windows programs look
+}
+
+bool IsSystemProgramFolder(std::u16string_view) {
+    return false;  // "Program Files" alone tells
+}
+
+Path UserConfigurationFolder(
+    const std::function<std::optional<std::u16string>(std::u16string_view)>& variable) {
+    return variable(u"LOCALAPPDATA").value_or(Path());
+}
+
 }  // namespace hashwell::platform

@@ -35,27 +35,6 @@ Path ProgramFolder(const Path& programPath) {
     return JoinPath(folder, kSeparator);
 }
 
-// The folder under which an installed program keeps its settings.
-Path InstalledBase(const SettingsEnvironment& environment) {
-    auto value = [&](std::u16string_view name) {
-        std::optional<std::u16string> v = environment.variable(name);
-        return v ? *v : std::u16string();
-    };
-#ifdef _WIN32
-    return value(u"LOCALAPPDATA");
-#else
-    // The XDG configuration folder; it is the one level above ours that may be missing.
-    Path base = value(u"XDG_CONFIG_HOME");
-    if (base.empty() && !value(u"HOME").empty()) {
-        base = JoinPath(value(u"HOME"), u".config");
-    }
-    if (!base.empty() && !platform::FolderExists(base)) {
-        platform::CreateFolder(base);
-    }
-    return base;
-#endif
-}
-
 // Creates base/Tarnvale and base/Tarnvale/Hashwell where missing, two levels at the most; the
 // folder that could not be created, if one could not.
 std::optional<UncreatedFolder> CreateSettingsFolders(const Path& base) {
@@ -96,31 +75,16 @@ Path JoinPath(std::u16string_view folder, std::u16string_view name) {
 }
 
 bool IsInstalledLocation(std::u16string_view programFolder) {
-    if (ContainsIgnoringCase(programFolder, u"Program Files")) {
-        return true;
-    }
-#ifdef _WIN32
-    return false;
-#else
-    // A program in a "bin" folder was installed there, whatever the prefix (~/.local/bin,
-    // /usr/local/bin); so was one whose folder the user may not write, where settings could
-    // not be kept beside it anyway.
-    std::u16string_view folder = programFolder;
-    while (folder.size() > 1 && folder.back() == kPathSeparator) {
-        folder.remove_suffix(1);
-    }
-    const bool namedBin = folder == u"bin" || folder.ends_with(u"/bin");
-    return programFolder.starts_with(u"/usr/") || programFolder.starts_with(u"/opt/") || namedBin ||
-           (platform::FolderExists(Path(programFolder)) &&
-            !platform::IsWritableFile(Path(programFolder)));
-#endif
+    return ContainsIgnoringCase(programFolder, u"Program Files") ||
+           platform::IsSystemProgramFolder(programFolder);
 }
 
 SettingsLocation ResolveSettingsPath(const SettingsEnvironment& environment) {
     const Path programFolder = ProgramFolder(environment.programPath);
-    const Path base =
-        JoinPath(IsInstalledLocation(programFolder) ? InstalledBase(environment) : programFolder,
-                 kSeparator);
+    const Path base = JoinPath(IsInstalledLocation(programFolder)
+                                   ? platform::UserConfigurationFolder(environment.variable)
+                                   : programFolder,
+                               kSeparator);
     const Path productFolder = Path(kMakerFolder) + kSeparator + Path(kProductFolder) + kSeparator;
     SettingsLocation location;
     location.SettingsFolder = JoinPath(base, productFolder);

@@ -23,11 +23,9 @@ bool QtShell::OpenWebAddress(std::u16string_view address) {
 }
 
 core::HelpOutcome QtShell::ShowHelp(const platform::Path& helpFile, std::u16string_view topic) {
-#ifdef _WIN32
-    if (platform::ShowHtmlHelp(helpFile, topic)) {
+    if (platform::ShowHtmlHelp(helpFile, topic)) {  // the system's viewer, where there is one
         return core::HelpOutcome::Shown;
     }
-#endif
     if (help_ == nullptr) {
         help_ = new HelpWindow(windows_.Window(core::WindowId::MainWindow), helpReader_);
     }

@@ -14,11 +14,11 @@ std::u16string BoxText(const QTextDocument& document) {
 }
 
 platform::Path PathFromQt(const QString& path) {
-#ifdef _WIN32
+    if constexpr (platform::kNamesAreBytes) {
+        // Qt's encoding gives back the name's own bytes, which the program keeps.
+        return platform::DecodeNativeBytes(QFile::encodeName(path).toStdString());
+    }
     return path.toStdU16String();
-#else
-    return platform::DecodeNativeBytes(QFile::encodeName(path).toStdString());
-#endif
 }
 
 }  // namespace hashwell::ui

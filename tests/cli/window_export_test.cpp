@@ -30,11 +30,11 @@ TEST_F(CliTest, TableOutputIsTheWindowsExportOfTheSameFiles) {
     ASSERT_EQ(
         core::FileListRun(desktop, events, 598, u"lower", core::FileListColumns(), windowPaths), 1);
     const struct {
-        core::ExportKind kind;
+        exporting::TableFormat kind;
         std::string format;
         std::string exportName;  // with the extension of the dialog's first file type
-    } kinds[] = {{core::ExportKind::Csv, "csv", "export.csv"},
-                 {core::ExportKind::Tsv, "tsv", "export.txt"}};
+    } kinds[] = {{exporting::TableFormat::Csv, "csv", "export.csv"},
+                 {exporting::TableFormat::Tsv, "tsv", "export.txt"}};
     for (const auto& [kind, format, exportName] : kinds) {
         desktop.saveAnswers.push_back({folder_.PathOf(exportName), 0});
         core::ExportList(desktop, core::ControlId::FileGrid, 2, false, kind);

@@ -37,7 +37,7 @@ protected:
                              {u"/data/three", u"File Error"}};
     }
     // Exports to `name` with filter `filter`; the file written, if any.
-    std::string Export(ExportKind kind, const std::string& name, std::size_t filter = 0,
+    std::string Export(exporting::TableFormat kind, const std::string& name, std::size_t filter = 0,
                        std::int64_t format = 2) {
         desktop_.saveAnswers.push_back({folder_.PathOf(name), filter});
         ExportList(desktop_, FileGrid, format, true, kind);
@@ -53,17 +53,17 @@ protected:
 
 TEST_F(ExportTest, ChosenFileTypeAddsItsExtensionUnlessTheNameHasItInAnyCase) {
     const struct {
-        ExportKind kind;
+        exporting::TableFormat kind;
         std::string typed;
         std::size_t filter;
         std::string written;
     } cases[] = {
-        {ExportKind::Csv, "report", 0, "report.csv"},
-        {ExportKind::Csv, "kept", 1, "kept"},  // "All files"
-        {ExportKind::Csv, "CAPS.CSV", 0, "CAPS.CSV"},
-        {ExportKind::Csv, "spaced  ", 0, "spaced.csv"},
-        {ExportKind::Tsv, "list.tsv", 0, "list.tsv.txt"},
-        {ExportKind::Tsv, "list.txt", 1, "list.txt.tsv"},
+        {exporting::TableFormat::Csv, "report", 0, "report.csv"},
+        {exporting::TableFormat::Csv, "kept", 1, "kept"},  // "All files"
+        {exporting::TableFormat::Csv, "CAPS.CSV", 0, "CAPS.CSV"},
+        {exporting::TableFormat::Csv, "spaced  ", 0, "spaced.csv"},
+        {exporting::TableFormat::Tsv, "list.tsv", 0, "list.tsv.txt"},
+        {exporting::TableFormat::Tsv, "list.txt", 1, "list.txt.tsv"},
     };
     for (const auto& c : cases) {
         Export(c.kind, c.typed, c.filter);
@@ -81,12 +81,12 @@ TEST_F(ExportTest, ChosenFileTypeAddsItsExtensionUnlessTheNameHasItInAnyCase) {
 
 TEST_F(ExportTest, FileHoldsTheTitlesAndEveryRowInTheTextFormatWithoutAMark) {
     desktop_.gridRows[0][0] = u"/data/\u00E9\u0100";  // é is in Windows-1252, Ā is not
-    const std::string utf8 = Export(ExportKind::Csv, "utf8.csv", 0, 2);
+    const std::string utf8 = Export(exporting::TableFormat::Csv, "utf8.csv", 0, 2);
     EXPECT_EQ(utf8,
               "\"File Name\",\"CRC-32B\"\r\n\"/data/\xC3\xA9\xC4\x80\",\"00000001\"\r\n"
               "\"/data/two\",\"00000002\"\r\n\"/data/three\",\"File Error\"\r\n");
-    EXPECT_EQ(Export(ExportKind::Csv, "none.csv", 0, 0), utf8);  // no settings loaded
-    EXPECT_EQ(Export(ExportKind::Csv, "other.csv", 0, 7), utf8);
+    EXPECT_EQ(Export(exporting::TableFormat::Csv, "none.csv", 0, 0), utf8);  // no settings loaded
+    EXPECT_EQ(Export(exporting::TableFormat::Csv, "other.csv", 0, 7), utf8);
     // Windows' own conversion gives Ā its look-alike; POSIX's table, a '?'.
 #ifdef _WIN32
     const std::string ansi =
@@ -96,9 +96,9 @@ TEST_F(ExportTest, FileHoldsTheTitlesAndEveryRowInTheTextFormatWithoutAMark) {
     const std::string ansi = "File Name\tCRC-32B\r\n/data/\xE9?\t00000001\r\n/data/t";
 #endif
     if (test::AnsiCodePage() == 1252) {
-        EXPECT_EQ(Export(ExportKind::Tsv, "ansi.txt", 0, 24).substr(0, 45), ansi);
+        EXPECT_EQ(Export(exporting::TableFormat::Tsv, "ansi.txt", 0, 24).substr(0, 45), ansi);
     }
-    const std::string utf16 = Export(ExportKind::Tsv, "utf16.txt", 0, 25);
+    const std::string utf16 = Export(exporting::TableFormat::Tsv, "utf16.txt", 0, 25);
     EXPECT_TRUE(utf16.starts_with(std::string("F\0i\0l\0e\0", 8)));
     EXPECT_TRUE(utf16.ends_with(std::string("r\0\r\0\n\0", 6)));
     EXPECT_EQ(std::count(utf16.begin(), utf16.end(), '\n'), 4);
@@ -107,20 +107,20 @@ TEST_F(ExportTest, FileHoldsTheTitlesAndEveryRowInTheTextFormatWithoutAMark) {
 TEST_F(ExportTest, ExistingFileIsReplacedWholeOnlyAfterYes) {
     folder_.Write("old.csv", std::string(10000, 'o'));
     desktop_.answers = {MessageAnswer::No};
-    EXPECT_EQ(Export(ExportKind::Csv, "old.csv"), std::string(10000, 'o'));
+    EXPECT_EQ(Export(exporting::TableFormat::Csv, "old.csv"), std::string(10000, 'o'));
     EXPECT_EQ(desktop_.boxes.back(),
               (MessageBoxRequest{u"Overwrite File",
                                  u"File " + folder_.PathOf("old.csv") +
                                      u" already exists! Do you want to overwrite it?",
                                  MessageIcon::Warning, MessageButtons::YesNo}));
     desktop_.answers = {MessageAnswer::Yes};
-    EXPECT_TRUE(Export(ExportKind::Csv, "old.csv").starts_with("\"File Name\""));
+    EXPECT_TRUE(Export(exporting::TableFormat::Csv, "old.csv").starts_with("\"File Name\""));
     EXPECT_EQ(folder_.Read("old.csv").size(), 99u);  // nothing of the old bytes is left
 }
 
 TEST_F(ExportTest, FolderOrUnwritableTargetIsReportedAndNeverFollowedBySuccess) {
     fs::create_directory(folder_.path() / "folder.csv");
-    Export(ExportKind::Csv, "folder.csv");
+    Export(exporting::TableFormat::Csv, "folder.csv");
     EXPECT_EQ(
         desktop_.boxes,
         std::vector{Box(u"Error", u"File '" + folder_.PathOf("folder.csv") + u"' is a directory!",
@@ -132,7 +132,7 @@ TEST_F(ExportTest, FolderOrUnwritableTargetIsReportedAndNeverFollowedBySuccess) 
     desktop_.boxes.clear();
     desktop_.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        Export(ExportKind::Csv, "locked.csv");
+        Export(exporting::TableFormat::Csv, "locked.csv");
         return desktop_.boxes.size() == 2 && desktop_.boxes[1].title == u"Error" &&
                desktop_.boxes[1].text.starts_with(u"File '" + folder_.PathOf("locked.csv") +
                                                   u"' could not be written: ");
@@ -148,7 +148,7 @@ TEST_F(ExportTest, FileSizeLimitIsAnErrorThatLeavesTheOldFileAsItWas) {
         const rlimit limit{50, 50};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         desktop_.answers = {MessageAnswer::Yes};
-        Export(ExportKind::Csv, "limited.csv");
+        Export(exporting::TableFormat::Csv, "limited.csv");
         return desktop_.boxes.size() == 2 && desktop_.boxes[1].title == u"Error" &&
                desktop_.boxes[1].text.ends_with(u"File too large");
     }));
@@ -168,7 +168,7 @@ TEST_F(ExportTest, LeftoverOfAnInterruptedExportGoesWithTheNextExportThereAndNoN
         kept.insert(kept.begin(), ".hashwell-save-d4E5f6");
     }
 #endif
-    Export(ExportKind::Csv, "list.csv");
+    Export(exporting::TableFormat::Csv, "list.csv");
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder_.path())) {
         names.push_back(entry.path().filename().string());
@@ -182,10 +182,10 @@ TEST_F(ExportTest, ReadOnlyFolderTakesNoNewFileButItsWritableFileIsWrittenInPlac
     fs::permissions(folder_.Write("in-place.csv", "old"), fs::perms::all);
     test::DenyCreatingFiles(folder_.path());
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        Export(ExportKind::Csv, "new.csv");
+        Export(exporting::TableFormat::Csv, "new.csv");
         const bool refused = desktop_.boxes.size() == 1 && desktop_.boxes[0].title == u"Error";
         desktop_.answers = {MessageAnswer::Yes};
-        const std::string written = Export(ExportKind::Csv, "in-place.csv");
+        const std::string written = Export(exporting::TableFormat::Csv, "in-place.csv");
         return refused && written.starts_with("\"File Name\"") &&
                desktop_.boxes.back().title == u"Success";
     }));

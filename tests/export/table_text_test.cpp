@@ -6,6 +6,7 @@
 #include <string>
 
 #include "export/table_text.h"
+#include "platform/text_encoding.h"
 #include "support/platform_testing.h"
 #include "support/scratch_folder.h"
 
@@ -49,7 +50,8 @@ std::string CodePoints(std::u16string_view cell) {
 
 TEST(TableText, CsvReadsBackIntoTheSameCellsWhateverTheyHold) {
     const Table table = TwoRows();
-    const std::string text = EncodeText(TableText(table, TableFormat::Csv), TextEncoding::Utf8);
+    const std::string text =
+        platform::EncodeText(TableText(table, TableFormat::Csv), platform::TextEncoding::Utf8);
     EXPECT_TRUE(text.starts_with("\"File Name\",\"CRC-32B\"\r\n\"/tmp/a \"\"b\"\",c\td\ne\rf"));
     test::ScratchFolder folder;
     std::string expected = "3\n";
@@ -72,18 +74,18 @@ TEST(TableText, TsvKeepsEveryRowOnOneLineWithItsFields) {
 
 TEST(TableText, EachEncodingWritesItsOwnBytesWithoutAMark) {
     const std::u16string text = u"A\u00E9\u0100\r\n";
-    EXPECT_EQ(EncodeText(text, TextEncoding::Utf8), "A\xC3\xA9\xC4\x80\r\n");
+    EXPECT_EQ(platform::EncodeText(text, platform::TextEncoding::Utf8), "A\xC3\xA9\xC4\x80\r\n");
     if (test::AnsiCodePage() == 1252) {
         // Windows' own conversion gives U+0100 its look-alike; POSIX's table, a '?'.
 #ifdef _WIN32
-        EXPECT_EQ(EncodeText(text, TextEncoding::AnsiCodePage),
+        EXPECT_EQ(platform::EncodeText(text, platform::TextEncoding::AnsiCodePage),
                   "A\xE9"
                   "A\r\n");
 #else
-        EXPECT_EQ(EncodeText(text, TextEncoding::AnsiCodePage), "A\xE9?\r\n");
+        EXPECT_EQ(platform::EncodeText(text, platform::TextEncoding::AnsiCodePage), "A\xE9?\r\n");
 #endif
     }
-    EXPECT_EQ(EncodeText(text, TextEncoding::Utf16LittleEndian),
+    EXPECT_EQ(platform::EncodeText(text, platform::TextEncoding::Utf16LittleEndian),
               std::string("A\0\xE9\0\x00\x01\r\0\n\0", 10));
 }
 
