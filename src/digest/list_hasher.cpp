@@ -1,13 +1,9 @@
 #include "digest/list_hasher.h"
 
 #include <algorithm>
-#include <array>
-#include <new>
 #include <numeric>
 #include <optional>
 
-#include "digest/digest.h"
-#include "digest/digest_method.h"
 #include "digest/file_digest.h"
 
 namespace hashwell::digest {
@@ -15,11 +11,6 @@ namespace {
 
 constexpr std::size_t kChunkSize = kFileReadBufferSize;
 constexpr std::size_t kRingChunks = 4;
-// Files from this size on are worth sharing between two workers chunk by chunk.
-constexpr std::uint64_t kSharedFromSize = 4 * kChunkSize;
-// What finishing a file counts for in the progress, besides its bytes.
-constexpr std::uint64_t kUnitsPerFile = 64 * 1024;
-constexpr std::size_t kNoFile = static_cast<std::size_t>(-1);
 
 std::vector<std::size_t> AllOf(const HashJob& job) {
     std::vector<std::size_t> all(job.algorithms.size());
@@ -42,54 +33,43 @@ std::vector<HashJob> ListRunJobs(std::vector<platform::Path> paths) {
     return jobs;
 }
 
-}  // namespace
+std::vector<std::uint64_t> SizesOf(const std::vector<HashJob>& jobs) {
+    std::vector<std::uint64_t> sizes;
+    sizes.reserve(jobs.size());
+    for (const HashJob& job : jobs) {
+        sizes.push_back(platform::RegularFileSize(job.path).value_or(0));
+    }
+    return sizes;
+}
 
-struct ListHasher::Chunk {
-    std::size_t file = kNoFile;  // kNoFile: the end of the shared files
-    std::uint8_t* bytes = nullptr;
-    std::size_t length = 0;
-    bool last = false;    // the file's last chunk
-    bool failed = false;  // the file could not be opened or read to its end
-};
+}  // namespace
 
 ListHasher::ListHasher(std::vector<platform::Path> paths)
     : ListHasher(ListRunJobs(std::move(paths)), 2) {}
 
-ListHasher::ListHasher(std::vector<HashJob> jobs, unsigned workers)
+ListHasher::ListHasher(std::vector<HashJob> jobs, unsigned workers, const RunResources& resources)
     : jobs_(std::move(jobs)),
+      resources_(resources),
       results_(jobs_.size()),
       failures_(jobs_.size()),
-      firstHalf_(jobs_.size()),
-      secondHalf_(jobs_.size()),
-      sizes_(jobs_.size()),
+      sizes_(SizesOf(jobs_)),
+      plan_(PlanWork(jobs_, sizes_, std::max(workers, 1u))),
+      progress_(sizes_),
       partsLeft_(new std::atomic<int>[jobs_.size()]),
-      done_(new std::atomic<bool>[jobs_.size()]) {
+      done_(new std::atomic<bool>[jobs_.size()]),
+      ring_(kChunkSize, kRingChunks, resources) {
     workers = std::max(workers, 1u);
     for (std::size_t i = 0; i < jobs_.size(); ++i) {
         results_[i].assign(jobs_[i].algorithms.size(), std::string());
         done_[i].store(false);
-        sizes_[i] = platform::RegularFileSize(jobs_[i].path).value_or(0);
-        const bool shared =
-            workers >= 2 && sizes_[i] >= kSharedFromSize && !jobs_[i].algorithms.empty();
-        if (shared) {
-            if (jobs_[i].algorithms.size() == 1) {
-                secondHalf_[i] = {0};  // one code: one worker hashes while the other reads ahead
-            } else {
-                SplitByCost(jobs_[i].algorithms, firstHalf_[i], secondHalf_[i]);
-            }
-            shared_.push_back(i);
-        } else {
-            whole_.push_back(i);
-        }
-        partsLeft_[i].store(shared ? 2 : 1);
-        unitsTotal_ += sizes_[i] + kUnitsPerFile;
-        bytesTotal_ += sizes_[i];
+        partsLeft_[i].store(1);
     }
-    ring_.resize(kRingChunks);
-    ringBytes_.reset(new (std::nothrow) std::uint8_t[kRingChunks * kChunkSize]);
-    bool ready = ringBytes_ != nullptr;
+    for (const std::size_t job : plan_.shared) {
+        partsLeft_[job].store(2);
+    }
+    bool ready = ring_.Ready();
     for (unsigned worker = 0; worker < workers && ready; ++worker) {
-        wholeReaders_.push_back(std::make_unique<OverlappedReader>(kChunkSize));
+        wholeReaders_.push_back(std::make_unique<OverlappedReader>(kChunkSize, 3, resources));
         ready = wholeReaders_.back()->Ready();
     }
     if (!ready) {
@@ -100,53 +80,48 @@ ListHasher::ListHasher(std::vector<HashJob> jobs, unsigned workers)
         }
         return;
     }
-    for (std::size_t i = 0; i < kRingChunks; ++i) {
-        ring_[i].bytes = ringBytes_.get() + i * kChunkSize;
-    }
     Start(workers);
 }
 
 void ListHasher::Start(unsigned workers) {
-    sharing_ = !shared_.empty();
+    sharing_ = !plan_.shared.empty();
     workersRunning_ = static_cast<int>(workers);
     unsigned started = 0;
-    try {
-        for (; started < workers; ++started) {
-            workers_.emplace_back([this, started] {
-                RunWorker(static_cast<int>(started));
-                Finished();
-            });
+    for (; started < workers; ++started) {
+        std::optional<std::thread> thread = resources_.startThread([this, started] {
+            RunWorker(static_cast<int>(started));
+            Finished();
+        });
+        if (!thread) {
+            break;
         }
-    } catch (...) {  // no thread, or no memory for one
+        workers_.push_back(std::move(*thread));
+    }
+    if (started < workers) {
         std::lock_guard lock(doneLock_);
         workersRunning_ = static_cast<int>(started);
     }
     if (started < 2 && sharing_) {
         // One worker (or this thread) computes all codes of the shared files.
-        std::lock_guard lock(ringLock_);
-        sharedWorkers_ = 1;
-        for (const std::size_t job : shared_) {
+        ring_.SetReaders(1);
+        for (const std::size_t job : plan_.shared) {
             partsLeft_[job].store(1);
         }
     }
-    if (sharing_) {
-        try {
-            reader_ = std::thread([this] { ReadShared(); });
-        } catch (...) {
-            // The shared files cannot be read ahead: they are hashed whole. The workers still
-            // wait for the first chunk, so whole_ is theirs to read only after the end mark.
-            {
-                std::lock_guard lock(ringLock_);
-                for (const std::size_t job : shared_) {
-                    partsLeft_[job].store(1);
-                }
-                whole_.insert(whole_.end(), shared_.begin(), shared_.end());
-                shared_.clear();
-                ring_[0].file = kNoFile;
-                chunksRead_ = 1;
-            }
-            ringChanged_.notify_all();
+    if (sharing_ && !ring_.Start(
+                        plan_.shared,
+                        [this](std::size_t file, std::u16string* failure) {
+                            return OpenInput(jobs_[file], failure);
+                        },
+                        failures_, [this](std::size_t bytes) { progress_.BytesRead(bytes); })) {
+        // The shared files cannot be read ahead: they are hashed whole. The workers wait for
+        // the ring's first chunk, so the whole files are theirs only after its end is told.
+        for (const std::size_t job : plan_.shared) {
+            partsLeft_[job].store(1);
         }
+        plan_.whole.insert(plan_.whole.end(), plan_.shared.begin(), plan_.shared.end());
+        plan_.shared.clear();
+        ring_.EndUnread();
     }
     if (started == 0) {
         RunWorker(0);  // everything on this thread, the shared files read ahead all the same
@@ -157,19 +132,17 @@ ListHasher::~ListHasher() {
     for (std::thread& worker : workers_) {
         worker.join();
     }
-    if (reader_.joinable()) {
-        reader_.join();
-    }
 }
 
 void ListHasher::RunWorker(int worker) {
-    bool shares = false;
-    {
-        std::lock_guard lock(ringLock_);
-        shares = sharing_ && worker < sharedWorkers_;
-    }
-    if (shares) {
-        HashSharedPart(worker);
+    if (sharing_) {
+        if (worker < ring_.Readers()) {
+            HashSharedPart(worker);
+        } else {
+            // The whole files are known once the ring has begun: without a reading thread of
+            // its own the shared files join them.
+            ring_.Wait(0);
+        }
     }
     HashWholeFiles(*wholeReaders_[static_cast<std::size_t>(worker)]);
 }
@@ -186,12 +159,7 @@ int ListHasher::PercentDone() const {
             return 100;
         }
     }
-    if (unitsTotal_ == 0) {
-        return 0;
-    }
-    // A file that grew while it was read may carry the count past the total.
-    const std::uint64_t done = unitsDone_.load(std::memory_order_relaxed);
-    return static_cast<int>(std::min<std::uint64_t>(99, done * 100 / unitsTotal_));
+    return progress_.Percent();
 }
 
 bool ListHasher::IsDone(std::size_t job) const {
@@ -200,7 +168,7 @@ bool ListHasher::IsDone(std::size_t job) const {
 
 void ListHasher::PartFinished(std::size_t job) {
     if (partsLeft_[job].fetch_sub(1, std::memory_order_acq_rel) == 1) {
-        unitsDone_.fetch_add(kUnitsPerFile, std::memory_order_relaxed);
+        progress_.FileFinished();
         done_[job].store(true, std::memory_order_release);
     }
 }
@@ -212,101 +180,40 @@ void ListHasher::Finished() {
     }
 }
 
-void ListHasher::ReadShared() {
-    std::uint64_t next = 0;
-    // Hands chunk `next` to the workers once it has been filled.
-    auto publish = [&] {
-        {
-            std::lock_guard lock(ringLock_);
-            chunksRead_ = ++next;
-        }
-        ringChanged_.notify_all();
-    };
-    // The chunk to fill next, once every worker is done with what it held.
-    auto freeChunk = [&]() -> Chunk& {
-        std::unique_lock lock(ringLock_);
-        ringChanged_.wait(lock, [&] {
-            const std::uint64_t hashed = sharedWorkers_ == 1
-                                             ? chunksHashed_[0]
-                                             : std::min(chunksHashed_[0], chunksHashed_[1]);
-            return next - hashed < kRingChunks;
-        });
-        return ring_[next % kRingChunks];
-    };
-
-    for (const std::size_t file : shared_) {
-        std::u16string& failure = failures_[file];
-        std::optional<platform::ReadOnlyFile> input = OpenInput(jobs_[file], &failure);
-        bool failed = !input;
-        bool last = failed;
-        do {
-            Chunk& chunk = freeChunk();
-            chunk.file = file;
-            chunk.length = 0;
-            if (!failed) {
-                FileSource source(*input);
-                const Piece piece = ReadPiece(source, chunk.bytes, kChunkSize, &failure);
-                chunk.length = piece.bytes.size();
-                last = piece.last;
-                failed = piece.failed;
-            }
-            chunk.failed = failed;
-            chunk.last = last;
-            unitsDone_.fetch_add(chunk.length, std::memory_order_relaxed);
-            bytesDone_.fetch_add(chunk.length, std::memory_order_relaxed);
-            publish();
-        } while (!last);
-    }
-    Chunk& end = freeChunk();
-    end.file = kNoFile;
-    publish();
-}
-
 void ListHasher::HashSharedPart(int worker) {
     std::optional<CodeStreams> streams;
     for (std::uint64_t next = 0;; ++next) {
-        Chunk* chunk = nullptr;
-        bool alone = false;
-        {
-            std::unique_lock lock(ringLock_);
-            ringChanged_.wait(lock, [&] { return chunksRead_ > next; });
-            chunk = &ring_[next % kRingChunks];
-            alone = sharedWorkers_ == 1;
-        }
-        if (chunk->file == kNoFile) {
+        const ChunkRing::Chunk& chunk = ring_.Wait(next);
+        if (chunk.file == ChunkRing::kEnd) {
             return;
         }
         if (!streams) {
-            const HashJob& job = jobs_[chunk->file];
-            streams.emplace(job.algorithms, alone         ? AllOf(job)
-                                            : worker == 0 ? firstHalf_[chunk->file]
-                                                          : secondHalf_[chunk->file]);
+            const HashJob& job = jobs_[chunk.file];
+            streams.emplace(job.algorithms, ring_.Readers() == 1 ? AllOf(job)
+                                            : worker == 0        ? plan_.firstPart[chunk.file]
+                                                                 : plan_.secondPart[chunk.file]);
         }
-        if (!chunk->failed) {
-            streams->Add({chunk->bytes, chunk->length});
+        if (!chunk.failed) {
+            streams->Add({chunk.bytes, chunk.length});
         }
-        if (chunk->last) {
-            if (!chunk->failed) {
-                streams->FinishInto(results_[chunk->file]);
+        if (chunk.last) {
+            if (!chunk.failed) {
+                streams->FinishInto(results_[chunk.file]);
             }
             streams.reset();
-            PartFinished(chunk->file);
+            PartFinished(chunk.file);
         }
-        {
-            std::lock_guard lock(ringLock_);
-            chunksHashed_[worker] = next + 1;
-        }
-        ringChanged_.notify_all();
+        ring_.Done(worker, next);
     }
 }
 
 void ListHasher::HashWholeFiles(OverlappedReader& reader) {
     for (;;) {
         const std::size_t index = nextWhole_.fetch_add(1);
-        if (index >= whole_.size()) {
+        if (index >= plan_.whole.size()) {
             return;
         }
-        const std::size_t file = whole_[index];
+        const std::size_t file = plan_.whole[index];
         std::u16string& failure = failures_[file];
         std::optional<platform::ReadOnlyFile> input = OpenInput(jobs_[file], &failure);
         if (input) {
@@ -319,8 +226,7 @@ void ListHasher::HashWholeFiles(OverlappedReader& reader) {
                     break;
                 }
                 streams.Add(piece.bytes);
-                unitsDone_.fetch_add(piece.bytes.size(), std::memory_order_relaxed);
-                bytesDone_.fetch_add(piece.bytes.size(), std::memory_order_relaxed);
+                progress_.BytesRead(piece.bytes.size());
                 if (piece.last) {
                     streams.FinishInto(results_[file]);
                     break;

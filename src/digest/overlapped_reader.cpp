@@ -1,14 +1,13 @@
 #include "digest/overlapped_reader.h"
 
 #include <algorithm>
-#include <new>
-#include <system_error>
 
 namespace hashwell::digest {
 
-OverlappedReader::OverlappedReader(std::size_t pieceSize, std::size_t pieces)
+OverlappedReader::OverlappedReader(std::size_t pieceSize, std::size_t pieces,
+                                   const RunResources& resources)
     : pieceSize_(pieceSize),
-      bytes_(new (std::nothrow) std::uint8_t[pieceSize * std::max<std::size_t>(pieces, 2)]),
+      bytes_(resources.allocate(pieceSize * std::max<std::size_t>(pieces, 2))),
       ring_(std::max<std::size_t>(pieces, 2)) {
     if (!bytes_) {
         return;
@@ -16,11 +15,8 @@ OverlappedReader::OverlappedReader(std::size_t pieceSize, std::size_t pieces)
     for (std::size_t i = 0; i < ring_.size(); ++i) {
         ring_[i].bytes = bytes_.get() + i * pieceSize_;
     }
-    try {
-        thread_ = std::thread([this] { ReadAhead(); });
-    } catch (const std::system_error&) {
-        // No thread: Next reads each piece itself when it is asked for.
-    }
+    // Without a thread, Next reads each piece itself when it is asked for.
+    thread_ = resources.startThread([this] { ReadAhead(); });
 }
 
 OverlappedReader::~OverlappedReader() {
@@ -29,8 +25,8 @@ OverlappedReader::~OverlappedReader() {
         stop_ = true;
     }
     changed_.notify_all();
-    if (thread_.joinable()) {
-        thread_.join();
+    if (thread_) {
+        thread_->join();
     }
 }
 
@@ -85,14 +81,14 @@ void OverlappedReader::Start(ByteSource& source, std::uint64_t expectedSize) {
     for (;;) {
         consumed_ = released_ = produced_;
         changed_.notify_all();
-        if (sourceRead_ || direct_ || !thread_.joinable()) {  // then nothing is in flight
+        if (sourceRead_ || direct_ || !thread_) {  // then nothing is in flight
             break;
         }
         changed_.wait(lock);
     }
     source_ = &source;
     sourceRead_ = false;
-    direct_ = expectedSize < pieceSize_ || !thread_.joinable();
+    direct_ = expectedSize < pieceSize_ || !thread_;
     changed_.notify_all();
 }
 

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "digest/run_resources.h"
 #include "platform/platform.h"
 
 namespace hashwell::digest {
@@ -62,8 +63,10 @@ Piece ReadPiece(ByteSource& source, std::uint8_t* buffer, std::size_t size, std:
 
 class OverlappedReader {
 public:
-    // A ring of `pieces` buffers of `pieceSize` bytes each (at least two).
-    explicit OverlappedReader(std::size_t pieceSize, std::size_t pieces = 3);
+    // A ring of `pieces` buffers of `pieceSize` bytes each (at least two), and a thread that
+    // reads ahead, both had from `resources`.
+    explicit OverlappedReader(std::size_t pieceSize, std::size_t pieces = 3,
+                              const RunResources& resources = SystemResources());
     ~OverlappedReader();
     OverlappedReader(const OverlappedReader&) = delete;
     OverlappedReader& operator=(const OverlappedReader&) = delete;
@@ -103,10 +106,10 @@ private:
     bool sourceRead_ = true;  // the source's last piece is read
     bool direct_ = false;     // Next reads the source itself
     bool stop_ = false;
-    std::uint64_t produced_ = 0;  // pieces read
-    std::uint64_t consumed_ = 0;  // pieces handed out
-    std::uint64_t released_ = 0;  // pieces whose buffers are free again
-    std::thread thread_;          // none when it could not be started: Next then reads itself
+    std::uint64_t produced_ = 0;         // pieces read
+    std::uint64_t consumed_ = 0;         // pieces handed out
+    std::uint64_t released_ = 0;         // pieces whose buffers are free again
+    std::optional<std::thread> thread_;  // none when it could not be started: Next reads itself
 };
 
 }  // namespace hashwell::digest

@@ -86,5 +86,46 @@ TEST(ListHasher, FilesThatCannotBeReadGetNoCodesAndTheOthersStillDo) {
     }));
 }
 
+// Resources that give out `threads` threads, then none; and memory only when `memory` holds.
+RunResources Rationed(int threads, bool memory = true) {
+    auto left = std::make_shared<std::atomic<int>>(threads);
+    return {
+        [memory](std::size_t size) { return memory ? SystemResources().allocate(size) : nullptr; },
+        [left](std::function<void()> work) -> std::optional<std::thread> {
+            if (left->fetch_sub(1) <= 0) {
+                return std::nullopt;
+            }
+            return std::thread(std::move(work));
+        }};
+}
+
+TEST(ListHasher, WithoutThreadsOrMemoryTheFallbacksStillGiveRightCodesOrSayWhy) {
+    RegisterDigestMethods();
+    test::ScratchFolder folder;
+    const std::string big(6 * 1024 * 1024 + 7, 'b');  // shared by two workers when they can be
+    const std::string small = "small";
+    std::vector<HashJob> jobs;
+    for (const std::string* bytes : {&big, &small, &big}) {
+        jobs.push_back({test::ToUtf16(folder.Write("f" + std::to_string(jobs.size()), *bytes)),
+                        {std::begin(kListRunAlgorithms), std::end(kListRunAlgorithms)}});
+    }
+    // Threads are asked for in this order: each worker's reading ahead, the workers, the
+    // shared files' reading. So: none at all; no worker; one worker; no reading of shared files.
+    for (const int threads : {0, 2, 3, 4}) {
+        const RunResources resources = Rationed(threads);
+        ListHasher hasher(jobs, 2, resources);
+        hasher.WaitFor(std::chrono::minutes(5));
+        EXPECT_EQ(hasher.Results(),
+                  (std::vector<Codes>{OracleCodes(big), OracleCodes(small), OracleCodes(big)}))
+            << threads << " threads";
+    }
+    const RunResources noMemory = Rationed(8, false);
+    ListHasher hasher(jobs, 2, noMemory);
+    EXPECT_TRUE(hasher.WaitFor(std::chrono::milliseconds(0)));
+    EXPECT_TRUE(hasher.IsDone(2));
+    EXPECT_EQ(hasher.CodesOf(2), Codes(5));
+    EXPECT_EQ(hasher.FailureOf(0), u"Not enough memory");
+}
+
 }  // namespace
 }  // namespace hashwell::digest

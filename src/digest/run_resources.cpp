@@ -1,0 +1,23 @@
+#include "digest/run_resources.h"
+
+#include <new>
+#include <system_error>
+
+namespace hashwell::digest {
+
+const RunResources& SystemResources() {
+    static const RunResources system{
+        [](std::size_t size) {
+            return std::unique_ptr<std::uint8_t[]>(new (std::nothrow) std::uint8_t[size]);
+        },
+        [](std::function<void()> work) -> std::optional<std::thread> {
+            try {
+                return std::thread(std::move(work));
+            } catch (const std::system_error&) {
+                return std::nullopt;  // the system has no thread to give
+            }
+        }};
+    return system;
+}
+
+}  // namespace hashwell::digest
