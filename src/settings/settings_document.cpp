@@ -1,7 +1,6 @@
 #include "settings/settings_document.h"
 
 #include <limits>
-#include <new>
 #include <utility>
 
 #include "platform/unicode.h"
@@ -56,19 +55,14 @@ bool SettingsDocument::CreateDocument(const platform::Path& path) {
 
 bool SettingsDocument::OpenDocument(const platform::Path& path) {
     CloseDocument();
-    try {
-        std::optional<std::string> bytes = platform::ReadFileBytes(path, kMaxSettingsFileSize);
-        if (!bytes) {
-            return false;
-        }
-        ParsedSettings parsed = ParseSettingsText(*bytes);
-        bytes.reset();
-        entries_ = std::move(parsed.entries);
-        utf8_ = parsed.utf8;
-    } catch (const std::bad_alloc&) {
-        Reset();
+    std::optional<std::string> bytes = platform::ReadFileBytes(path, kMaxSettingsFileSize);
+    if (!bytes) {
         return false;
     }
+    ParsedSettings parsed = ParseSettingsText(*bytes);
+    bytes.reset();
+    entries_ = std::move(parsed.entries);
+    utf8_ = parsed.utf8;
     currentGroup_ = lastTouched_ = entries_.end();
     open_ = true;
     path_ = path;
@@ -178,12 +172,8 @@ bool SettingsDocument::CloseDocument() {
     // The file's own permission is looked at again: replacing a file only needs the right to
     // write its folder, and a file the user may not write must stay as it is.
     if (modified_ && !readOnly_ && platform::IsWritableFile(path_)) {
-        try {
-            written = platform::ReplaceFileContent(
-                path_, WriteSettingsText(entries_, utf8_, groupSeparator_));
-        } catch (const std::bad_alloc&) {
-            written = false;
-        }
+        written = platform::ReplaceFileContent(path_,
+                                               WriteSettingsText(entries_, utf8_, groupSeparator_));
     }
     Reset();
     return written;

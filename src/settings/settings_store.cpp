@@ -1,6 +1,5 @@
 #include "settings/settings_store.h"
 
-#include <new>
 
 #include "settings/settings_document.h"
 
@@ -57,22 +56,18 @@ void WriteValues(SettingsDocument& document, const AppSettings& settings, bool w
 }
 
 LoadOutcome CreateWithDefaults(const platform::Path& path, AppSettings& settings) {
-    try {
-        const AppSettings defaults{std::u16string(kDefaultCase), kDefaultFormat, kDefaultSkin, 0};
-        SettingsDocument document;
-        bool created = document.CreateDocument(path);
-        if (created) {
-            WriteValues(document, defaults, true);
-            created = document.CloseDocument();
-        }
-        if (!created) {
-            return LoadOutcome::CannotCreate;
-        }
-        settings = defaults;
-        return LoadOutcome::CreatedWithDefaults;
-    } catch (const std::bad_alloc&) {
+    const AppSettings defaults{std::u16string(kDefaultCase), kDefaultFormat, kDefaultSkin, 0};
+    SettingsDocument document;
+    bool created = document.CreateDocument(path);
+    if (created) {
+        WriteValues(document, defaults, true);
+        created = document.CloseDocument();
+    }
+    if (!created) {
         return LoadOutcome::CannotCreate;
     }
+    settings = defaults;
+    return LoadOutcome::CreatedWithDefaults;
 }
 
 }  // namespace
@@ -82,25 +77,21 @@ LoadOutcome LoadSettings(const platform::Path& path, AppSettings& settings) {
     if (!platform::PathExists(path)) {
         return CreateWithDefaults(path, settings);
     }
-    try {
-        SettingsDocument document;
-        if (!document.OpenDocument(path)) {
-            return LoadOutcome::CannotOpen;
-        }
-        AppSettings loaded;
-        document.SelectGroup(kCaseGroup);
-        loaded.Case = document.ReadText(u"Case", kDefaultCase);
-        document.SelectGroup(kFormatGroup);
-        loaded.Format = document.ReadInteger(u"Format", kDefaultFormat);
-        document.SelectGroup(kSkinGroup);
-        loaded.Skin = document.ReadInteger(u"Skin", kDefaultSkin);
-        document.SelectGroup(kOnTopGroup);
-        loaded.MainOnTop = AsciiLowerCase(document.ReadText(u"MainOnTop", u"No")) == u"yes" ? 1 : 0;
-        settings = std::move(loaded);
-        return LoadOutcome::Loaded;
-    } catch (const std::bad_alloc&) {
+    SettingsDocument document;
+    if (!document.OpenDocument(path)) {
         return LoadOutcome::CannotOpen;
     }
+    AppSettings loaded;
+    document.SelectGroup(kCaseGroup);
+    loaded.Case = document.ReadText(u"Case", kDefaultCase);
+    document.SelectGroup(kFormatGroup);
+    loaded.Format = document.ReadInteger(u"Format", kDefaultFormat);
+    document.SelectGroup(kSkinGroup);
+    loaded.Skin = document.ReadInteger(u"Skin", kDefaultSkin);
+    document.SelectGroup(kOnTopGroup);
+    loaded.MainOnTop = AsciiLowerCase(document.ReadText(u"MainOnTop", u"No")) == u"yes" ? 1 : 0;
+    settings = std::move(loaded);
+    return LoadOutcome::Loaded;
 }
 
 SaveOutcome SaveSettings(const platform::Path& path, const AppSettings& settings) {
@@ -108,12 +99,8 @@ SaveOutcome SaveSettings(const platform::Path& path, const AppSettings& settings
     if (!document.OpenDocument(path)) {
         return SaveOutcome::CannotOpen;
     }
-    try {
-        WriteValues(document, settings, false);
-        return document.CloseDocument() ? SaveOutcome::Saved : SaveOutcome::CannotSave;
-    } catch (const std::bad_alloc&) {
-        return SaveOutcome::CannotSave;  // the document closes unwritten
-    }
+    WriteValues(document, settings, false);
+    return document.CloseDocument() ? SaveOutcome::Saved : SaveOutcome::CannotSave;
 }
 
 }  // namespace hashwell::settings

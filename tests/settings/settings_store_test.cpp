@@ -5,7 +5,6 @@
 
 #include <csignal>
 #include <filesystem>
-#include <fstream>
 
 #include "platform/platform.h"
 #include "settings/settings_document.h"
@@ -152,29 +151,6 @@ TEST_F(SettingsStore, FileLargerThanAnySettingsFileIsRefusedAndOneAtTheLimitLoad
     EXPECT_EQ(Load(), AppSettings{});
     EXPECT_EQ(outcomes_.back(), LoadOutcome::CannotOpen);
 }
-
-// An address-space limit for one process is POSIX's; the sanitizer's shadow memory needs more.
-#if !defined(_WIN32) && !defined(__SANITIZE_ADDRESS__)
-TEST_F(SettingsStore, MemoryRunningOutWhileLoadingIsReportedNotACrash) {
-    std::string lines(kMaxSettingsFileSize, '\n');
-    for (std::size_t i = 0; i < lines.size(); i += 2) {
-        lines[i] = 'a';
-    }
-    folder_.Write("Hashwell.ini", lines);
-    EXPECT_TRUE(test::RunInChildProcess([&] {
-        // Room for the program as it is and a little more, not for a million entries.
-        std::ifstream statm("/proc/self/statm");
-        std::size_t pages = 0;
-        statm >> pages;
-        const rlim_t limit = pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (8 << 20);
-        const rlimit space{limit, limit};
-        ::setrlimit(RLIMIT_AS, &space);
-        AppSettings settings;
-        return LoadSettings(path_, settings) == LoadOutcome::CannotOpen &&
-               settings == AppSettings{};
-    }));
-}
-#endif
 
 TEST_F(SettingsStore, FileInAFolderTheUserMayNotWriteIsSavedInPlace) {
     test::ScratchCache cache;  // where a rewrite in place keeps the old content
