@@ -4,8 +4,8 @@
 #include <QApplication>
 #include <QIcon>
 
-#include "core/program_options.h"
-#include "core/startup.h"
+#include "core/app/program_options.h"
+#include "core/app/startup.h"
 #include "platform/platform.h"
 #include "settings/settings_location.h"
 #include "ui/command_line.h"

@@ -1,6 +1,5 @@
 #include "settings/settings_store.h"
 
-
 #include "settings/settings_document.h"
 
 namespace hashwell::settings {

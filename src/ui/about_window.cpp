@@ -4,8 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "core/ids.h"
-#include "core/web_pages.h"
+#include "core/app/ids.h"
+#include "core/help/web_pages.h"
 #include "ui/qt_text.h"
 #include "ui/window_parts.h"
 

@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <QUrl>
 
-#include "core/ids.h"
+#include "core/app/ids.h"
 
 namespace hashwell::ui {
 namespace {

@@ -11,8 +11,8 @@
 #include <QTabWidget>
 #include <QWindow>
 
-#include "core/ids.h"
-#include "core/window_hook.h"
+#include "core/app/ids.h"
+#include "core/windows/right_click_target.h"
 
 namespace hashwell::ui {
 namespace {

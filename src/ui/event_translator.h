@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/event.h"
+#include "core/app/event.h"
 #include "ui/drop_targets.h"
 #include "ui/text_drag.h"
 #include "ui/window_registry.h"

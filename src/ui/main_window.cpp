@@ -16,7 +16,7 @@
 
 #include "ui/list_grid.h"
 
-#include "core/ids.h"
+#include "core/app/ids.h"
 #include "ui/main_window_layout.h"
 #include "ui/text_box.h"
 #include "ui/window_parts.h"

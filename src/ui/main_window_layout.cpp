@@ -1,6 +1,6 @@
 #include "ui/main_window_layout.h"
 
-#include "core/ids.h"
+#include "core/app/ids.h"
 
 namespace hashwell::ui {
 

@@ -4,7 +4,7 @@
 #include <QGroupBox>
 #include <QPushButton>
 
-#include "core/ids.h"
+#include "core/app/ids.h"
 #include "ui/control_colors.h"
 #include "ui/window_parts.h"
 

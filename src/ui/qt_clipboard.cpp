@@ -5,7 +5,7 @@
 #include <QDrag>
 #include <QMimeData>
 
-#include "core/ids.h"
+#include "core/app/ids.h"
 #include "ui/qt_text.h"
 
 namespace hashwell::ui {

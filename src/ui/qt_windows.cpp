@@ -8,7 +8,7 @@
 #include <QStyle>
 #include <QWindow>
 
-#include "core/ids.h"
+#include "core/app/ids.h"
 #include "ui/about_window.h"
 #include "ui/event_translator.h"
 #include "ui/main_window.h"

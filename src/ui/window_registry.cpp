@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTabWidget>
 
-#include "core/ids.h"
+#include "core/app/ids.h"
 
 namespace hashwell::ui {
 

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 
-#include "core/ids.h"
+#include "core/app/ids.h"
 
 namespace hashwell::ui {
 

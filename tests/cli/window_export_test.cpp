@@ -2,9 +2,9 @@
 // files, byte for byte.
 
 #include "cli/cli_fixture.h"
-#include "core/export_list.h"
-#include "core/file_list_run.h"
-#include "core/ids.h"
+#include "core/app/ids.h"
+#include "core/list/export_list.h"
+#include "core/list/file_list_run.h"
 #include "digest/registry.h"
 #include "platform/unicode.h"
 #include "support/fake_desktop.h"

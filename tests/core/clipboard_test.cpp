@@ -1,7 +1,7 @@
 // Copying and pasting through the clipboard: the Copy Hash commands, Copy Codes, and the text
 // boxes' menu items that act at the next mouse movement.
 
-#include "core/clipboard_commands.h"
+#include "core/clipboard/clipboard_commands.h"
 #include "started_program.h"
 
 namespace hashwell::core {

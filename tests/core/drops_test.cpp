@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "core/dropped_text.h"
-#include "core/drops.h"
+#include "core/clipboard/dropped_text.h"
+#include "core/clipboard/drops.h"
 #include "started_program.h"
 #include "support/platform_testing.h"
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/export_list.h"
-#include "core/file_list_run.h"
-#include "core/ids.h"
+#include "core/app/ids.h"
+#include "core/list/export_list.h"
+#include "core/list/file_list_run.h"
 #include "platform/platform.h"
 #include "support/fake_desktop.h"
 #include "support/platform_testing.h"

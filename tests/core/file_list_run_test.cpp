@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/file_list_run.h"
-#include "core/hash_case.h"
-#include "core/ids.h"
-#include "core/list_row.h"
+#include "core/app/display_code.h"
+#include "core/app/ids.h"
+#include "core/list/file_list_run.h"
+#include "core/list/list_row.h"
 #include "digest/registry.h"
 #include "platform/platform.h"
 #include "support/fake_desktop.h"

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 
-#include "core/help_viewing.h"
-#include "core/web_pages.h"
+#include "core/help/help_viewing.h"
+#include "core/help/web_pages.h"
 #include "started_program.h"
 
 namespace hashwell::core {

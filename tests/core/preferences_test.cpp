@@ -4,7 +4,7 @@
 #include <csignal>
 #include <filesystem>
 
-#include "core/skin.h"
+#include "core/windows/skin.h"
 #include "platform/platform.h"
 #include "started_program.h"
 #include "support/platform_testing.h"

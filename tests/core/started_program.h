@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "core/dispatch.h"
-#include "core/ids.h"
-#include "core/startup.h"
+#include "core/app/dispatch.h"
+#include "core/app/ids.h"
+#include "core/app/startup.h"
 #include "support/fake_desktop.h"
 #include "support/scratch_folder.h"
 

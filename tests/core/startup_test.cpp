@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "core/file_list_run.h"
-#include "core/program_options.h"
-#include "core/skin.h"
+#include "core/app/program_options.h"
+#include "core/list/file_list_run.h"
+#include "core/windows/skin.h"
 #include "platform/unicode.h"
 #include "started_program.h"
 

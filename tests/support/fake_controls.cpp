@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/ids.h"
+#include "core/app/ids.h"
 
 namespace hashwell::test {
 

@@ -12,10 +12,10 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "core/control_anchors.h"
-#include "core/file_list_run.h"
-#include "core/ids.h"
-#include "core/skin.h"
+#include "core/app/ids.h"
+#include "core/list/file_list_run.h"
+#include "core/windows/control_anchors.h"
+#include "core/windows/skin.h"
 #include "digest/registry.h"
 #include "ui/control_colors.h"
 #include "ui/qt_desktop.h"

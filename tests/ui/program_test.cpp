@@ -15,9 +15,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/dispatch.h"
-#include "core/ids.h"
-#include "core/startup.h"
+#include "core/app/dispatch.h"
+#include "core/app/ids.h"
+#include "core/app/startup.h"
 #include "digest/text_digest.h"
 #include "ui/qt_desktop.h"
 

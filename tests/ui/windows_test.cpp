@@ -8,7 +8,7 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "core/ids.h"
+#include "core/app/ids.h"
 #include "platform/unicode.h"
 #include "ui/help_window.h"
 #include "ui/qt_desktop.h"

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/dispatch.h"
-#include "core/ids.h"
-#include "core/startup.h"
+#include "core/app/dispatch.h"
+#include "core/app/ids.h"
+#include "core/app/startup.h"
 #include "platform/unicode.h"
 #include "ui/help_window.h"
 #include "ui/qt_desktop.h"

@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/event.h"
+#include "core/app/event.h"
 
 namespace hashwell::core {
 

@@ -1,0 +1,19 @@
+#pragma once
+
+// The About window: the product and its word size, the maker's link, the version and the
+// ownership notice.
+
+#include "core/app/app_state.h"
+#include "core/app/event.h"
+#include "core/desktop/desktop.h"
+
+namespace hashwell::core {
+
+// Builds the window on the first opening and fills it in; later openings show it again,
+// centred on the main window. It stays above other windows while it is shown.
+void OpenAbout(Desktop& desktop, AppState& state);
+
+// The link and the OK button.
+void HandleAboutControl(Desktop& desktop, AppState& state, const Event& event);
+
+}  // namespace hashwell::core

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "core/app/app_state.h"
+#include "core/app/event.h"
+#include "core/desktop/desktop.h"
+
+namespace hashwell::core {
+
+// Acts on one event: closing a window, a menu item, a drop, a control or a mouse movement.
+void HandleEvent(Desktop& desktop, AppState& state, const Event& event);
+
+// Hands every event to HandleEvent until a command asks the program to quit.
+void RunEventLoop(Desktop& desktop, AppState& state);
+
+}  // namespace hashwell::core

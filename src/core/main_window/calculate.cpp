@@ -1,0 +1,85 @@
+#include "core/main_window/calculate.h"
+
+#include "core/app/display_code.h"
+#include "core/app/ids.h"
+#include "core/app/joined_texts.h"
+#include "core/app/message_boxes.h"
+#include "core/main_window/bit_sizes.h"
+#include "core/main_window/file_opening.h"
+#include "core/main_window/tab_enabling.h"
+#include "digest/file_digest.h"
+#include "digest/text_digest.h"
+#include "platform/unicode.h"
+
+namespace hashwell::core {
+namespace {
+
+// SHA2 and SHA3 without a chosen size are computed, and shown, as 256 bits.
+void EnsureBitSize(Desktop& desktop, AppState& state) {
+    if (HasBitSizes(state.method) && state.bitSize == digest::BitSize::None) {
+        state.bitSize = digest::BitSize::Bits256;
+        SelectBitSize(desktop, 2, false);
+    }
+}
+
+// The box's new text is a change of the box, which the box's own event answers by enabling
+// Copy Hash; the desktop raises no event for a text the program sets, so it is done here.
+void ShowCode(Desktop& desktop, const AppState& state, int boxId, const std::string& code) {
+    desktop.SetControlText(boxId, DisplayCode(code, state.settings.Case));
+    UpdateCopyState(desktop, !code.empty());
+}
+
+void CalculateText(Desktop& desktop, AppState& state) {
+    EnsureBitSize(desktop, state);
+    const std::u16string text = desktop.ControlText(ControlId::TextInput);
+    if (text.empty()) {
+        return;  // a text of only spaces is hashed like any other
+    }
+    const std::int32_t bits = HasBitSizes(state.method) ? state.bitSize : digest::BitSize::Bits256;
+    state.textHash = digest::HashText(text, state.method, bits, state.settings.Format);
+    ShowCode(desktop, state, ControlId::TextHashBox, state.textHash);
+}
+
+void CalculateFile(Desktop& desktop, AppState& state) {
+    if (TrimSpaces(desktop.ControlText(ControlId::FileNameBox)).empty()) {
+        return;
+    }
+    EnsureBitSize(desktop, state);
+    state.fileHash.clear();
+    // A list (from Open List or a drop) is not one file: the name box says which file is meant.
+    if (state.fileToHash.empty() ||
+        state.fileToHash.find(platform::kListSeparator) != std::u16string::npos) {
+        const std::u16string shown = desktop.ControlText(ControlId::FileNameBox);
+        if (!shown.empty()) {
+            state.fileToHash = PathInNameBox(shown, state.nameBoxPath);
+        }
+    }
+    const std::int32_t bits = HasBitSizes(state.method) ? state.bitSize : digest::BitSize::None;
+    std::u16string reason;
+    state.fileHash = digest::HashFile(state.fileToHash, state.method, bits, &reason);
+    // A code shown beside a name is that name's code: one that cannot be computed empties the
+    // box, and the user is told why.
+    ShowCode(desktop, state, ControlId::FileHashBox, state.fileHash);
+    if (state.fileHash.empty()) {
+        ShowError(desktop, u"Error",
+                  u"File '" + platform::ReadableText(state.fileToHash) + u"' could not be read: " +
+                      reason);
+    }
+}
+
+}  // namespace
+
+void CalculateCommand(Desktop& desktop, AppState& state) {
+    state.savedFocus = desktop.FocusedControl();
+    desktop.SetFocus(ControlId::TabPanel);
+    state.currentTab = desktop.ShownTab();
+    ApplyTabState(desktop, state.currentTab);
+    if (state.currentTab == TabIndex::Text) {
+        CalculateText(desktop, state);
+    } else if (state.currentTab == TabIndex::File) {
+        CalculateFile(desktop, state);
+    }
+    desktop.SetFocus(state.savedFocus);
+}
+
+}  // namespace hashwell::core

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "core/app/app_state.h"
+#include "core/desktop/desktop.h"
+
+namespace hashwell::core {
+
+// The Calculate command: the code of the typed text on the Text tab, of the chosen file on the
+// File tab. The only place where those codes are computed; the focus ends where it was.
+void CalculateCommand(Desktop& desktop, AppState& state);
+
+}  // namespace hashwell::core

@@ -1,0 +1,111 @@
+#include "core/main_window/file_opening.h"
+
+#include "core/app/ids.h"
+#include "core/app/joined_texts.h"
+#include "core/list/file_list_run.h"
+#include "core/main_window/tab_enabling.h"
+#include "platform/unicode.h"
+
+namespace hashwell::core {
+namespace {
+
+bool IsBlank(std::u16string_view text) {
+    return TrimSpaces(text).empty();
+}
+
+// Shows the panel's tab with the commands it allows, the focus on the panel.
+void ShowTabForCommand(Desktop& desktop, AppState& state, int tab) {
+    desktop.SetFocus(ControlId::TabPanel);
+    desktop.ShowTab(tab);
+    state.currentTab = tab;
+    ApplyTabState(desktop, tab);
+}
+
+void RememberChoice(AppState& state, const std::u16string& chosen) {
+    state.currentFileName = chosen;
+    if (!IsBlank(chosen)) {
+        state.fileToHash = chosen;
+    }
+}
+
+}  // namespace
+
+const std::vector<FileFilterEntry>& OpenFileFilter() {
+    static const std::vector<FileFilterEntry> filter{
+        {u"Windows Executable File (*.exe)", u"*.exe"},
+        {u"Dynamic Link Library (*.dll)", u"*.dll"},
+        {u"All files (*.*)", u"*.*"},
+    };
+    return filter;
+}
+
+// The first type (programs) where programs carry an extension; "All files" where they do not.
+std::size_t PreselectedFilter() {
+    const std::vector<FileFilterEntry>& filter = OpenFileFilter();
+    for (std::size_t i = 0; i < filter.size() && !platform::kProgramsHaveExtensions; ++i) {
+        if (filter[i].pattern == u"*.*") {
+            return i;
+        }
+    }
+    return 0;
+}
+
+std::u16string ChooseFile(Dialogs& dialogs, std::u16string_view defaultName) {
+    const std::vector<platform::Path> chosen = dialogs.ShowOpenDialog(
+        {u"Open File", OpenFileFilter(), false, std::u16string(defaultName), PreselectedFilter()});
+    return chosen.empty() ? std::u16string() : chosen.front();
+}
+
+std::vector<platform::Path> ChooseFiles(Dialogs& dialogs, std::u16string_view defaultName) {
+    return dialogs.ShowOpenDialog({u"Open File(s)", OpenFileFilter(), true,
+                                   std::u16string(defaultName), PreselectedFilter()});
+}
+
+std::u16string OpenSingleFile(Desktop& desktop, int nameBoxId) {
+    std::u16string path = ChooseFile(desktop, u"");
+    if (!IsBlank(path)) {
+        desktop.SetControlText(nameBoxId,
+                               std::u16string(kFileNamePrefix) + platform::ReadableText(path));
+    }
+    return path;
+}
+
+std::u16string OpenFileList(Desktop& desktop, EventRecord& events, int startWidth,
+                            std::u16string_view caseText, std::u16string_view columnTitles) {
+    const std::vector<platform::Path> chosen = ChooseFiles(desktop, u"");
+    if (!chosen.empty()) {
+        FileListRun(desktop, events, startWidth, caseText, columnTitles, chosen);
+    }
+    return JoinPaths(chosen);
+}
+
+bool FileExists(const platform::Path& path) {
+    return platform::PathExists(path);
+}
+
+std::u16string PathInNameBox(std::u16string_view text, const platform::Path& shownPath) {
+    if (text.starts_with(kFileNamePrefix)) {
+        text.remove_prefix(kFileNamePrefix.size());
+    }
+    if (!shownPath.empty() && text == platform::ReadableText(shownPath)) {
+        return shownPath;
+    }
+    return std::u16string(text);
+}
+
+void OpenCommand(Desktop& desktop, AppState& state) {
+    ShowTabForCommand(desktop, state, TabIndex::File);
+    const std::u16string path = OpenSingleFile(desktop, ControlId::FileNameBox);
+    if (!IsBlank(path)) {
+        state.nameBoxPath = path;
+    }
+    RememberChoice(state, path);
+}
+
+void OpenListCommand(Desktop& desktop, AppState& state) {
+    ShowTabForCommand(desktop, state, TabIndex::ListOfFiles);
+    RememberChoice(state, OpenFileList(desktop, state.events, state.startWidth, state.settings.Case,
+                                       FileListColumns()));
+}
+
+}  // namespace hashwell::core
