@@ -54,7 +54,7 @@ DragPayload PayloadOf(const QMimeData& data) {
 
 DropTargets::DropTargets(const WindowWidgets& main, std::function<void(const core::Event&)> post)
     : post_(std::move(post)) {
-    using namespace core::ControlId;
+    using enum core::MainControl;
     const Target targets[] = {{TabPanel, true, true},
                               {TextInput, true, true},
                               {TextHashBox, false, true},
@@ -62,7 +62,7 @@ DropTargets::DropTargets(const WindowWidgets& main, std::function<void(const cor
                               {FileGrid, true, false}};
     for (const Target& target : targets) {
         // A drop onto the panel outside these controls reaches the panel itself.
-        QWidget* surface = DropSurface(main.controls.at(target.controlId));
+        QWidget* surface = DropSurface(main.Control(target.control));
         surface->setAcceptDrops(true);
         surface->installEventFilter(this);
         targets_[surface] = target;
@@ -90,7 +90,8 @@ bool DropTargets::eventFilter(QObject* watched, QEvent* event) {
     drop->setDropAction(Qt::CopyAction);
     drop->accept();
     if (type == QEvent::Drop) {
-        core::Event dropped{core::EventKind::Drop, target.controlId, core::WindowId::MainWindow};
+        core::Event dropped{core::EventKind::Drop, static_cast<int>(target.control),
+                            core::WindowId::MainWindow};
         dropped.droppedText = std::move(payload.text);
         dropped.droppedPaths = std::move(payload.paths);
         post_(dropped);

@@ -32,7 +32,7 @@ protected:
 
 private:
     struct Target {
-        int controlId;
+        core::MainControl control;
         bool files;
         bool text;
     };

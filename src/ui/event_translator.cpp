@@ -33,7 +33,7 @@ std::optional<core::EventType> PressType(const QMouseEvent& press) {
 
 EventTranslator::EventTranslator(const WindowWidgets& main, Post post)
     : main_(main), post_(std::move(post)) {
-    using namespace core::ControlId;
+    using enum core::MainControl;
     for (const auto& [id, action] : main_.menuItems) {
         connect(action, &QAction::triggered, this, [this, itemId = id] {
             post_({core::EventKind::Menu, itemId, core::WindowId::MainWindow,
@@ -42,8 +42,8 @@ EventTranslator::EventTranslator(const WindowWidgets& main, Post post)
     }
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), main_.window.get());
     connect(help, &QShortcut::activated, this, [this] {
-        post_({core::EventKind::Menu, core::MenuId::ShortcutHelp, core::WindowId::MainWindow,
-               core::EventType::LeftClick});
+        post_({core::EventKind::Menu, static_cast<int>(core::MenuItem::ShortcutHelp),
+               core::WindowId::MainWindow, core::EventType::LeftClick});
     });
     for (const auto& [id, control] : main_.controls) {
         // Only the user clicks: setChecked and setText raise no clicked signal.
@@ -51,17 +51,20 @@ EventTranslator::EventTranslator(const WindowWidgets& main, Post post)
             connect(button, &QAbstractButton::clicked, this, [this, id] { PostControl(id); });
         }
     }
-    connect(main_.tabs, &QTabWidget::currentChanged, this, [this] { PostControl(TabPanel); });
-    auto* input = qobject_cast<QPlainTextEdit*>(main_.controls.at(TextInput));
-    connect(input, &QPlainTextEdit::textChanged, this, [this] { PostControl(TextInput); });
-    for (const int box : {TextInput, TextHashBox, FileNameBox, FileHashBox, FileGrid}) {
-        WatchMouse(main_.controls.at(box));
+    connect(main_.tabs, &QTabWidget::currentChanged, this,
+            [this] { PostControl(static_cast<int>(TabPanel)); });
+    auto* input = qobject_cast<QPlainTextEdit*>(main_.Control(TextInput));
+    connect(input, &QPlainTextEdit::textChanged, this,
+            [this] { PostControl(static_cast<int>(TextInput)); });
+    for (const core::MainControl box :
+         {TextInput, TextHashBox, FileNameBox, FileHashBox, FileGrid}) {
+        WatchMouse(main_.Control(box));
     }
     drops_ = std::make_unique<DropTargets>(main_, post_);
     drags_ = std::make_unique<TextDragWatcher>(
         [this](int box) { PostControl(box, core::EventType::DragStart); });
-    for (const int box : {TextInput, TextHashBox}) {
-        drags_->Watch(main_.controls.at(box), box);
+    for (const core::MainControl box : {TextInput, TextHashBox}) {
+        drags_->Watch(main_.Control(box), static_cast<int>(box));
     }
     main_.window->installEventFilter(this);
 }
@@ -107,8 +110,8 @@ bool EventTranslator::eventFilter(QObject* watched, QEvent* event) {
         }
         // The core decides whether the program ends.
         event->ignore();
-        post_({core::EventKind::CloseWindow, core::WindowId::MainWindow, core::WindowId::MainWindow,
-               core::EventType::LeftClick});
+        post_({core::EventKind::CloseWindow, static_cast<int>(core::WindowId::MainWindow),
+               core::WindowId::MainWindow, core::EventType::LeftClick});
         return true;
     }
     if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick) {
@@ -121,8 +124,8 @@ bool EventTranslator::eventFilter(QObject* watched, QEvent* event) {
     const std::optional<core::EventType> type = PressType(*static_cast<QMouseEvent*>(event));
     // The boxes' right clicks are raised by the right-button rule, for the focused box.
     if (id != 0 && type &&
-        (id == core::ControlId::FileGrid || *type == core::EventType::LeftClick ||
-         *type == core::EventType::LeftDoubleClick)) {
+        (id == static_cast<int>(core::MainControl::FileGrid) ||
+         *type == core::EventType::LeftClick || *type == core::EventType::LeftDoubleClick)) {
         PostControl(id, *type);
     }
     return false;
@@ -140,12 +143,12 @@ bool EventTranslator::HandleRightButton(QEvent* event) {
         menuBar->isAncestorOf(target)) {
         return false;
     }
-    const std::optional<int> box = core::RightClickTarget(FocusedControlId());
+    const std::optional<core::MainControl> box = core::RightClickTarget(FocusedControl());
     if (box && event->type() == QEvent::MouseButtonPress) {
-        post_({core::EventKind::Control, *box, core::WindowId::MainWindow,
+        post_({core::EventKind::Control, static_cast<int>(*box), core::WindowId::MainWindow,
                core::EventType::RightClick});
     }
-    QWidget* grid = main_.controls.at(core::ControlId::FileGrid);
+    QWidget* grid = main_.Control(core::MainControl::FileGrid);
     return target != grid && !grid->isAncestorOf(target);
 }
 

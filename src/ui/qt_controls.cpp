@@ -16,7 +16,7 @@
 
 namespace hashwell::ui {
 
-std::u16string QtControls::ControlText(int controlId) {
+std::u16string QtControls::ControlText(core::ControlRef controlId) {
     QWidget* control = windows_.Control(controlId);
     if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
         return BoxText(*box->document());
@@ -33,7 +33,7 @@ std::u16string QtControls::ControlText(int controlId) {
     return {};
 }
 
-void QtControls::SetControlText(int controlId, std::u16string_view text) {
+void QtControls::SetControlText(core::ControlRef controlId, std::u16string_view text) {
     QWidget* control = windows_.Control(controlId);
     if (auto* box = dynamic_cast<TextBox*>(control)) {
         box->SetText(ToQString(text));  // the user did not edit it
@@ -46,30 +46,30 @@ void QtControls::SetControlText(int controlId, std::u16string_view text) {
     }
 }
 
-bool QtControls::IsChecked(int controlId) {
+bool QtControls::IsChecked(core::ControlRef controlId) {
     auto* button = qobject_cast<QAbstractButton*>(windows_.Control(controlId));
     return button != nullptr && button->isChecked();
 }
 
-void QtControls::SetChecked(int controlId, bool checked) {
+void QtControls::SetChecked(core::ControlRef controlId, bool checked) {
     if (auto* button = qobject_cast<QAbstractButton*>(windows_.Control(controlId))) {
         button->setChecked(checked);
     }
 }
 
-void QtControls::SetControlEnabled(int controlId, bool enabled) {
+void QtControls::SetControlEnabled(core::ControlRef controlId, bool enabled) {
     if (QWidget* control = windows_.Control(controlId)) {
         control->setEnabled(enabled);
     }
 }
 
-void QtControls::SetControlVisible(int controlId, bool visible) {
+void QtControls::SetControlVisible(core::ControlRef controlId, bool visible) {
     if (QWidget* control = windows_.Control(controlId)) {
         control->setVisible(visible);
     }
 }
 
-core::Rect QtControls::ControlGeometry(int controlId) {
+core::Rect QtControls::ControlGeometry(core::ControlRef controlId) {
     const QWidget* control = windows_.Control(controlId);
     if (control == nullptr) {
         return {};
@@ -78,13 +78,13 @@ core::Rect QtControls::ControlGeometry(int controlId) {
     return {place.x(), place.y(), place.width(), place.height()};
 }
 
-void QtControls::SetControlGeometry(int controlId, const core::Rect& geometry) {
+void QtControls::SetControlGeometry(core::ControlRef controlId, const core::Rect& geometry) {
     if (QWidget* control = windows_.Control(controlId)) {
         control->setGeometry(geometry.x, geometry.y, geometry.width, geometry.height);
     }
 }
 
-void QtControls::SelectAllText(int controlId, int length) {
+void QtControls::SelectAllText(core::ControlRef controlId, int length) {
     auto* box = qobject_cast<QPlainTextEdit*>(windows_.Control(controlId));
     if (box == nullptr) {
         return;
@@ -98,13 +98,13 @@ void QtControls::SelectAllText(int controlId, int length) {
     box->setTextCursor(cursor);
 }
 
-int QtControls::FocusedControl() {
-    return FocusedControlId();
+std::optional<core::ControlRef> QtControls::FocusedControl() {
+    return ui::FocusedControl();
 }
 
-void QtControls::SetFocus(int controlId) {
-    if (QWidget* control = windows_.Control(controlId)) {
-        control->setFocus(Qt::OtherFocusReason);
+void QtControls::SetFocus(std::optional<core::ControlRef> control) {
+    if (QWidget* widget = control ? windows_.Control(*control) : nullptr) {
+        widget->setFocus(Qt::OtherFocusReason);
     }
 }
 
@@ -120,25 +120,26 @@ void QtControls::ShowTab(int index) {
     }
 }
 
-void QtControls::ClearGridRows(int gridId) {
+void QtControls::ClearGridRows(core::ControlRef gridId) {
     if (auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId))) {
         grid->setRowCount(0);
     }
 }
 
-void QtControls::RemoveGridColumn(int gridId, int index) {
+void QtControls::RemoveGridColumn(core::ControlRef gridId, int index) {
     if (auto* grid = dynamic_cast<ListGrid*>(windows_.Control(gridId))) {
         grid->RemoveColumn(index);
     }
 }
 
-void QtControls::InsertGridColumn(int gridId, int index, std::u16string_view title, int width) {
+void QtControls::InsertGridColumn(core::ControlRef gridId, int index, std::u16string_view title,
+                                  int width) {
     if (auto* grid = dynamic_cast<ListGrid*>(windows_.Control(gridId))) {
         grid->InsertTitledColumn(index, ToQString(title), width);
     }
 }
 
-void QtControls::AppendGridRow(int gridId, const std::vector<std::u16string>& cells) {
+void QtControls::AppendGridRow(core::ControlRef gridId, const std::vector<std::u16string>& cells) {
     auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
     if (grid == nullptr) {
         return;
@@ -151,29 +152,29 @@ void QtControls::AppendGridRow(int gridId, const std::vector<std::u16string>& ce
     }
 }
 
-int QtControls::GridRowCount(int gridId) {
+int QtControls::GridRowCount(core::ControlRef gridId) {
     auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
     return grid != nullptr ? grid->rowCount() : 0;
 }
 
-int QtControls::GridColumnCount(int gridId) {
+int QtControls::GridColumnCount(core::ControlRef gridId) {
     auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
     return grid != nullptr ? grid->columnCount() : 0;
 }
 
-std::u16string QtControls::GridColumnTitle(int gridId, int column) {
+std::u16string QtControls::GridColumnTitle(core::ControlRef gridId, int column) {
     auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
     const QTableWidgetItem* title = grid != nullptr ? grid->horizontalHeaderItem(column) : nullptr;
     return title != nullptr ? title->text().toStdU16String() : std::u16string();
 }
 
-std::u16string QtControls::GridCellText(int gridId, int row, int column) {
+std::u16string QtControls::GridCellText(core::ControlRef gridId, int row, int column) {
     auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
     const QTableWidgetItem* cell = grid != nullptr ? grid->item(row, column) : nullptr;
     return cell != nullptr ? cell->text().toStdU16String() : std::u16string();
 }
 
-int QtControls::GridSelectedRow(int gridId) {
+int QtControls::GridSelectedRow(core::ControlRef gridId) {
     auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
     if (grid == nullptr || grid->selectionModel() == nullptr) {
         return -1;
@@ -182,14 +183,14 @@ int QtControls::GridSelectedRow(int gridId) {
     return rows.isEmpty() ? -1 : rows.front().row();
 }
 
-void QtControls::SetProgress(int barId, int value) {
+void QtControls::SetProgress(core::ControlRef barId, int value) {
     if (auto* bar = qobject_cast<QProgressBar*>(windows_.Control(barId))) {
         bar->setValue(value);
         bar->repaint();  // the run holds the event loop, so paint now
     }
 }
 
-void QtControls::SetMenuItemEnabled(int itemId, bool enabled) {
+void QtControls::SetMenuItemEnabled(core::MenuItem itemId, bool enabled) {
     if (QAction* item = windows_.MenuItem(itemId)) {
         item->setEnabled(enabled);
     }

@@ -10,30 +10,31 @@ class QtControls : public virtual core::Controls {
 public:
     explicit QtControls(const WindowRegistry& windows) : windows_(windows) {}
 
-    std::u16string ControlText(int controlId) override;
-    void SetControlText(int controlId, std::u16string_view text) override;
-    bool IsChecked(int controlId) override;
-    void SetChecked(int controlId, bool checked) override;
-    void SetControlEnabled(int controlId, bool enabled) override;
-    void SetControlVisible(int controlId, bool visible) override;
-    core::Rect ControlGeometry(int controlId) override;
-    void SetControlGeometry(int controlId, const core::Rect& geometry) override;
-    void SelectAllText(int controlId, int length) override;
-    int FocusedControl() override;
-    void SetFocus(int controlId) override;
+    std::u16string ControlText(core::ControlRef controlId) override;
+    void SetControlText(core::ControlRef controlId, std::u16string_view text) override;
+    bool IsChecked(core::ControlRef controlId) override;
+    void SetChecked(core::ControlRef controlId, bool checked) override;
+    void SetControlEnabled(core::ControlRef controlId, bool enabled) override;
+    void SetControlVisible(core::ControlRef controlId, bool visible) override;
+    core::Rect ControlGeometry(core::ControlRef controlId) override;
+    void SetControlGeometry(core::ControlRef controlId, const core::Rect& geometry) override;
+    void SelectAllText(core::ControlRef controlId, int length) override;
+    std::optional<core::ControlRef> FocusedControl() override;
+    void SetFocus(std::optional<core::ControlRef> control) override;
     int ShownTab() override;
     void ShowTab(int index) override;
-    void ClearGridRows(int gridId) override;
-    void RemoveGridColumn(int gridId, int index) override;
-    void InsertGridColumn(int gridId, int index, std::u16string_view title, int width) override;
-    void AppendGridRow(int gridId, const std::vector<std::u16string>& cells) override;
-    int GridRowCount(int gridId) override;
-    int GridColumnCount(int gridId) override;
-    std::u16string GridColumnTitle(int gridId, int column) override;
-    std::u16string GridCellText(int gridId, int row, int column) override;
-    int GridSelectedRow(int gridId) override;
-    void SetProgress(int barId, int value) override;
-    void SetMenuItemEnabled(int itemId, bool enabled) override;
+    void ClearGridRows(core::ControlRef gridId) override;
+    void RemoveGridColumn(core::ControlRef gridId, int index) override;
+    void InsertGridColumn(core::ControlRef gridId, int index, std::u16string_view title,
+                          int width) override;
+    void AppendGridRow(core::ControlRef gridId, const std::vector<std::u16string>& cells) override;
+    int GridRowCount(core::ControlRef gridId) override;
+    int GridColumnCount(core::ControlRef gridId) override;
+    std::u16string GridColumnTitle(core::ControlRef gridId, int column) override;
+    std::u16string GridCellText(core::ControlRef gridId, int row, int column) override;
+    int GridSelectedRow(core::ControlRef gridId) override;
+    void SetProgress(core::ControlRef barId, int value) override;
+    void SetMenuItemEnabled(core::MenuItem item, bool enabled) override;
 
 private:
     const WindowRegistry& windows_;

@@ -27,8 +27,8 @@ public:
           QtClipboard(Registry()),
           QtShell(Registry()) {}
 
-    QWidget* Control(int controlId) const { return Registry().Control(controlId); }
-    QAction* MenuItem(int itemId) const { return Registry().MenuItem(itemId); }
+    QWidget* Control(core::ControlRef control) const { return Registry().Control(control); }
+    QAction* MenuItem(core::MenuItem item) const { return Registry().MenuItem(item); }
 };
 
 }  // namespace hashwell::ui

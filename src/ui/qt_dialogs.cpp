@@ -75,7 +75,7 @@ std::optional<core::SaveDialogAnswer> QtDialogs::ShowSaveDialog(
     return OverOwner([&](QWidget* owner) { return RunSaveDialog(owner, request); });
 }
 
-void QtDialogs::ShowPopupMenu(int menuId) {
+void QtDialogs::ShowPopupMenu(core::PopupMenu menuId) {
     // The chosen item's action is triggered, which the window's translator posts as a menu
     // event; it is handled once the command that showed the menu has returned.
     if (QMenu* menu = windows_.PopupMenu(menuId)) {

@@ -21,7 +21,7 @@ public:
     std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
     std::optional<core::SaveDialogAnswer> ShowSaveDialog(
         const core::SaveDialogRequest& request) override;
-    void ShowPopupMenu(int menuId) override;
+    void ShowPopupMenu(core::PopupMenu menu) override;
 
 private:
     QWidget* Owner() const;

@@ -9,10 +9,10 @@
 #include <QWindow>
 
 #include "core/app/ids.h"
+#include "core/main_window/main_window_controls.h"
 #include "ui/about_window.h"
 #include "ui/event_translator.h"
 #include "ui/main_window.h"
-#include "ui/main_window_layout.h"
 #include "ui/preferences_window.h"
 #include "ui/qt_event_queue.h"
 #include "ui/window_translator.h"
@@ -23,8 +23,8 @@ namespace hashwell::ui {
 // repaints the whole window.
 class ResizeWatcher final : public QObject {
 public:
-    explicit ResizeWatcher(std::function<void(int)>& handler) : handler_(handler) {}
-    void Watch(int windowId, const WindowWidgets& widgets) {
+    explicit ResizeWatcher(std::function<void(core::WindowId)>& handler) : handler_(handler) {}
+    void Watch(core::WindowId windowId, const WindowWidgets& widgets) {
         watched_[widgets.client] = windowId;
         widgets.client->installEventFilter(this);
     }
@@ -42,8 +42,8 @@ protected:
     }
 
 private:
-    std::function<void(int)>& handler_;
-    std::map<QObject*, int> watched_;
+    std::function<void(core::WindowId)>& handler_;
+    std::map<QObject*, core::WindowId> watched_;
 };
 
 namespace {
@@ -80,7 +80,7 @@ bool QtWindows::BuildMainWindow() {
     mainTranslator_ = std::make_unique<EventTranslator>(
         main, [this](const core::Event& event) { events_.PostEvent(event); });
     QWidget* window = main.window.get();
-    window->resize(kMainClientWidth, kMainClientHeight);
+    window->resize(core::MainWindowSpec().width, core::MainWindowSpec().height);
     window->setMinimumSize(window->size());
     if (const QScreen* screen = window->screen()) {
         window->move(screen->availableGeometry().center() - window->rect().center());
@@ -93,7 +93,7 @@ bool QtWindows::BuildMainWindow() {
     return true;
 }
 
-bool QtWindows::BuildWindow(int windowId) {
+bool QtWindows::BuildWindow(core::WindowId windowId) {
     QWidget* owner = MainWindow();
     WindowWidgets widgets;
     if (windowId == core::WindowId::AboutWindow) {
@@ -113,7 +113,7 @@ bool QtWindows::BuildWindow(int windowId) {
     return true;
 }
 
-void QtWindows::CentreWindow(int windowId, int overWindowId) {
+void QtWindows::CentreWindow(core::WindowId windowId, core::WindowId overWindowId) {
     QWidget* window = registry_.Window(windowId);
     const QWidget* over = registry_.Window(overWindowId);
     if (window != nullptr && over != nullptr) {
@@ -121,7 +121,7 @@ void QtWindows::CentreWindow(int windowId, int overWindowId) {
     }
 }
 
-void QtWindows::ShowWindow(int windowId) {
+void QtWindows::ShowWindow(core::WindowId windowId) {
     QWidget* window = registry_.Window(windowId);
     if (window == nullptr) {
         return;
@@ -133,13 +133,13 @@ void QtWindows::ShowWindow(int windowId) {
     WaitUntilActive(window);
 }
 
-void QtWindows::HideWindow(int windowId) {
+void QtWindows::HideWindow(core::WindowId windowId) {
     if (QWidget* window = registry_.Window(windowId)) {
         window->hide();
     }
 }
 
-void QtWindows::CloseWindow(int windowId) {
+void QtWindows::CloseWindow(core::WindowId windowId) {
     QWidget* window = registry_.Window(windowId);
     if (window == nullptr) {
         return;
@@ -153,11 +153,11 @@ void QtWindows::CloseWindow(int windowId) {
     window->close();
 }
 
-void QtWindows::SetResizeHandler(std::function<void(int)> handler) {
+void QtWindows::SetResizeHandler(std::function<void(core::WindowId)> handler) {
     resizeHandler_ = std::move(handler);
 }
 
-core::Size QtWindows::ClientSize(int windowId) {
+core::Size QtWindows::ClientSize(core::WindowId windowId) {
     const WindowWidgets* widgets = registry_.Find(windowId);
     if (widgets == nullptr || widgets->client == nullptr) {
         return {};
@@ -165,12 +165,12 @@ core::Size QtWindows::ClientSize(int windowId) {
     return {widgets->client->width(), widgets->client->height()};
 }
 
-bool QtWindows::IsForegroundWindow(int windowId) {
+bool QtWindows::IsForegroundWindow(core::WindowId windowId) {
     const QWidget* window = registry_.Window(windowId);
     return window != nullptr && window->isActiveWindow();
 }
 
-void QtWindows::SetWindowBackground(int windowId, const core::WindowColour& colour) {
+void QtWindows::SetWindowBackground(core::WindowId windowId, const core::WindowColour& colour) {
     const WindowWidgets* widgets = registry_.Find(windowId);
     if (widgets == nullptr) {
         return;
@@ -194,7 +194,7 @@ void QtWindows::SetWindowBackground(int windowId, const core::WindowColour& colo
     surface->update();
 }
 
-void QtWindows::SetWindowTopMost(int windowId, bool topMost) {
+void QtWindows::SetWindowTopMost(core::WindowId windowId, bool topMost) {
     if (QWidget* window = registry_.Window(windowId)) {
         // Changing a shown widget's flags would hide it and take it out of the front; the
         // native window takes the hint as it stands.

@@ -26,24 +26,25 @@ public:
     QMainWindow* MainWindow() const;
 
     bool BuildMainWindow() override;
-    bool BuildWindow(int windowId) override;
-    void CentreWindow(int windowId, int overWindowId) override;
-    void ShowWindow(int windowId) override;
-    void HideWindow(int windowId) override;
-    void CloseWindow(int windowId) override;
-    void SetResizeHandler(std::function<void(int windowId)> handler) override;
-    core::Size ClientSize(int windowId) override;
-    bool IsForegroundWindow(int windowId) override;
-    void SetWindowBackground(int windowId, const core::WindowColour& colour) override;
-    void SetWindowTopMost(int windowId, bool topMost) override;
+    bool BuildWindow(core::WindowId windowId) override;
+    void CentreWindow(core::WindowId windowId, core::WindowId overWindowId) override;
+    void ShowWindow(core::WindowId windowId) override;
+    void HideWindow(core::WindowId windowId) override;
+    void CloseWindow(core::WindowId windowId) override;
+    void SetResizeHandler(std::function<void(core::WindowId windowId)> handler) override;
+    core::Size ClientSize(core::WindowId windowId) override;
+    bool IsForegroundWindow(core::WindowId windowId) override;
+    void SetWindowBackground(core::WindowId windowId, const core::WindowColour& colour) override;
+    void SetWindowTopMost(core::WindowId windowId, bool topMost) override;
 
 private:
     QtEventQueue& events_;
     WindowRegistry registry_;
     std::unique_ptr<EventTranslator> mainTranslator_;
-    std::map<int, std::unique_ptr<WindowTranslator>> windowTranslators_;  // About, Preferences
+    std::map<core::WindowId, std::unique_ptr<WindowTranslator>>
+        windowTranslators_;  // About, Preferences
     std::unique_ptr<ResizeWatcher> resizeWatcher_;
-    std::function<void(int)> resizeHandler_;
+    std::function<void(core::WindowId)> resizeHandler_;
 };
 
 }  // namespace hashwell::ui

@@ -1,12 +1,14 @@
 #pragma once
 
-// The kinds of control every program window uses, made the same way in each.
+// The widgets of every program window, made from the window's table the same way in each.
 
 #include <QFont>
 #include <QString>
 
-class QGroupBox;
-class QPushButton;
+#include "core/windows/control_spec.h"
+#include "ui/window_registry.h"
+
+class QButtonGroup;
 class QWidget;
 
 namespace hashwell::ui {
@@ -19,17 +21,13 @@ QFont ButtonFont();
 // which the windows' places were made ("Arial" 8 pt; fontconfig maps it to Liberation Sans).
 QFont StockGuiFont();
 
-// A classic group box: a thin frame with its title in the top line.
-QGroupBox* MakeFrame(const QString& title, QWidget* parent);
-QPushButton* MakeButton(const QString& text, QWidget* parent);
+// A control as its table row describes it: its kind, text, tool tip and font, its name as
+// objectName, its id in the property "hashwellId", its place. Options join `options`.
+QWidget* MakeControl(const core::ControlSpec& spec, QWidget* parent, QButtonGroup* options);
 
-// Gives a widget its id, its name as objectName and its place; every control of the program
-// is found by one of them.
-void PlaceControl(QWidget* control, int id, const char* name, int x, int y, int width, int height);
-
-// Makes a secondary window: fixed in size, with a caption, a system menu and a close box but
-// no minimise or maximise box, owned by the main window.
-void MakeFixedWindow(QWidget* window, const char* name, const QString& title, int width,
-                     int height);
+// A secondary window, hidden, with its controls: fixed in size, with a caption, a system menu
+// and a close box but no minimise or maximise box, owned by `owner` (the main window), which
+// the window system keeps it above.
+WindowWidgets BuildFixedWindow(const core::WindowSpec& spec, QWidget* owner);
 
 }  // namespace hashwell::ui

@@ -3,49 +3,44 @@
 #include <QApplication>
 #include <QTabWidget>
 
-#include "core/app/ids.h"
-
 namespace hashwell::ui {
 
-const WindowWidgets& WindowRegistry::Add(int windowId, WindowWidgets widgets) {
-    return windows_[windowId] = std::move(widgets);
+const WindowWidgets& WindowRegistry::Add(core::WindowId window, WindowWidgets widgets) {
+    widgets.window->setProperty("hashwellWindow", static_cast<int>(window));
+    return windows_[window] = std::move(widgets);
 }
 
-const WindowWidgets* WindowRegistry::Find(int windowId) const {
-    const auto found = windows_.find(windowId);
+const WindowWidgets* WindowRegistry::Find(core::WindowId window) const {
+    const auto found = windows_.find(window);
     return found == windows_.end() ? nullptr : &found->second;
 }
 
-QWidget* WindowRegistry::Window(int windowId) const {
-    const WindowWidgets* widgets = Find(windowId);
+QWidget* WindowRegistry::Window(core::WindowId window) const {
+    const WindowWidgets* widgets = Find(window);
     return widgets != nullptr ? widgets->window.get() : nullptr;
 }
 
-QWidget* WindowRegistry::Control(int controlId) const {
-    for (const auto& [id, widgets] : windows_) {
-        if (const auto found = widgets.controls.find(controlId); found != widgets.controls.end()) {
-            return found->second;
-        }
-    }
-    return nullptr;
+QWidget* WindowRegistry::Control(core::ControlRef control) const {
+    const WindowWidgets* widgets = Find(control.Window());
+    return widgets != nullptr ? widgets->Control(control) : nullptr;
 }
 
-QAction* WindowRegistry::MenuItem(int itemId) const {
-    for (const auto& [id, widgets] : windows_) {
-        if (const auto found = widgets.menuItems.find(itemId); found != widgets.menuItems.end()) {
-            return found->second;
-        }
+QAction* WindowRegistry::MenuItem(core::MenuItem item) const {
+    const WindowWidgets* main = Find(core::WindowId::MainWindow);
+    if (main == nullptr) {
+        return nullptr;
     }
-    return nullptr;
+    const auto found = main->menuItems.find(static_cast<int>(item));
+    return found == main->menuItems.end() ? nullptr : found->second;
 }
 
-QMenu* WindowRegistry::PopupMenu(int menuId) const {
-    for (const auto& [id, widgets] : windows_) {
-        if (const auto found = widgets.popupMenus.find(menuId); found != widgets.popupMenus.end()) {
-            return found->second;
-        }
+QMenu* WindowRegistry::PopupMenu(core::PopupMenu menu) const {
+    const WindowWidgets* main = Find(core::WindowId::MainWindow);
+    if (main == nullptr) {
+        return nullptr;
     }
-    return nullptr;
+    const auto found = main->popupMenus.find(static_cast<int>(menu));
+    return found == main->popupMenus.end() ? nullptr : found->second;
 }
 
 QTabWidget* WindowRegistry::Tabs() const {
@@ -57,14 +52,15 @@ int IdOf(const QObject* widget) {
     return widget->property("hashwellId").toInt();
 }
 
-int FocusedControlId() {
+std::optional<core::ControlRef> FocusedControl() {
     for (const QWidget* widget = QApplication::focusWidget(); widget != nullptr;
          widget = widget->parentWidget()) {
-        if (const int id = IdOf(widget); id != 0) {
-            return id;
+        const QVariant window = widget->window()->property("hashwellWindow");
+        if (const int id = IdOf(widget); id != 0 && window.isValid()) {
+            return core::ControlRef::Of(static_cast<core::WindowId>(window.toInt()), id);
         }
     }
-    return 0;
+    return std::nullopt;
 }
 
 }  // namespace hashwell::ui

@@ -9,7 +9,7 @@
 
 namespace hashwell::ui {
 
-WindowTranslator::WindowTranslator(const WindowWidgets& window, int windowId, Post post)
+WindowTranslator::WindowTranslator(const WindowWidgets& window, core::WindowId windowId, Post post)
     : window_(window), windowId_(windowId), post_(std::move(post)) {
     for (const auto& [id, control] : window_.controls) {
         if (auto* button = qobject_cast<QAbstractButton*>(control)) {
@@ -23,7 +23,7 @@ WindowTranslator::WindowTranslator(const WindowWidgets& window, int windowId, Po
     }
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), window_.window.get());
     connect(help, &QShortcut::activated, this, [this] {
-        post_({core::EventKind::Menu, core::MenuId::ShortcutHelp, windowId_,
+        post_({core::EventKind::Menu, static_cast<int>(core::MenuItem::ShortcutHelp), windowId_,
                core::EventType::LeftClick});
     });
     window_.window->installEventFilter(this);
@@ -35,7 +35,8 @@ bool WindowTranslator::eventFilter(QObject* watched, QEvent* event) {
             return false;
         }
         event->ignore();  // the core hides the window
-        post_({core::EventKind::CloseWindow, windowId_, windowId_, core::EventType::LeftClick});
+        post_({core::EventKind::CloseWindow, static_cast<int>(windowId_), windowId_,
+               core::EventType::LeftClick});
         return true;
     }
     // A link's release; one the link does not take goes on to the window, which is no control.

@@ -15,7 +15,7 @@ class WindowTranslator final : public QObject {
 public:
     using Post = std::function<void(const core::Event&)>;
 
-    WindowTranslator(const WindowWidgets& window, int windowId, Post post);
+    WindowTranslator(const WindowWidgets& window, core::WindowId windowId, Post post);
 
     // Lets the next close through: the program itself is closing the window.
     void AllowClose() { closeAllowed_ = true; }
@@ -25,7 +25,7 @@ protected:
 
 private:
     const WindowWidgets& window_;
-    int windowId_;
+    core::WindowId windowId_;
     Post post_;
     bool closeAllowed_ = false;
 };

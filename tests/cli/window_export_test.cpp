@@ -37,7 +37,7 @@ TEST_F(CliTest, TableOutputIsTheWindowsExportOfTheSameFiles) {
                  {exporting::TableFormat::Tsv, "tsv", "export.txt"}};
     for (const auto& [kind, format, exportName] : kinds) {
         desktop.saveAnswers.push_back({folder_.PathOf(exportName), 0});
-        core::ExportList(desktop, core::ControlId::FileGrid, 2, false, kind);
+        core::ExportList(desktop, core::MainControl::FileGrid, 2, false, kind);
         const test::ProgramRun run =
             Cli(Joined({"-a", "crc32,md5,sha1,sha256,sha3-256", "--format", format}, paths));
         EXPECT_EQ(run.out, folder_.Read(exportName)) << format;

@@ -7,8 +7,11 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
-using namespace MenuId;
+using enum MainControl;
+using enum AboutControl;
+using enum PreferencesControl;
+using enum MenuItem;
+using enum PopupMenu;
 
 const MessageBoxRequest kCopied{u"Copied", u"Hash copied to clipboard!", MessageIcon::Information,
                                 MessageButtons::Ok};
@@ -16,11 +19,11 @@ const MessageBoxRequest kCopied{u"Copied", u"Hash copied to clipboard!", Message
 class ClipboardTest : public StartedProgram {
 protected:
     // A right click on the box, the user choosing `item` in the menu that opens.
-    void Choose(int boxId, int item) {
-        desktop_.onPopupMenu = [this, item](int) {
-            desktop_.queue.push_back({EventKind::Menu, item, WindowId::MainWindow});
+    void Choose(ControlRef boxId, MenuItem item) {
+        desktop_.onPopupMenu = [this, item](PopupMenu) {
+            desktop_.queue.push_back(MenuEvent(item));
         };
-        Queue({EventKind::Control, boxId, WindowId::MainWindow, EventType::RightClick});
+        Queue(ControlEvent(boxId, EventType::RightClick));
         desktop_.onPopupMenu = nullptr;
     }
     void MoveMouse() { Queue({EventKind::MouseMove, 0, WindowId::MainWindow}); }
@@ -28,8 +31,8 @@ protected:
 
 TEST_F(ClipboardTest, EachBoxOpensItsMenuAndOnlyTheGridAndExportMenusAreNotDrained) {
     Start();
-    for (const int box : {TextInput, TextHashBox, FileNameBox, FileHashBox, FileGrid}) {
-        Queue({EventKind::Control, box, WindowId::MainWindow, EventType::RightClick});
+    for (const ControlRef box : {TextInput, TextHashBox, FileNameBox, FileHashBox, FileGrid}) {
+        Queue(ControlEvent(box, EventType::RightClick));
     }
     Click(ButtonExportList);
     EXPECT_EQ(desktop_.popupMenus, (std::vector{PopupTextInput, PopupHashCode, PopupFileName,
@@ -101,7 +104,7 @@ TEST_F(ClipboardTest, PasteReplacesABlankBoxAtOnceAndAFullOneOnlyAfterYes) {
 TEST_F(ClipboardTest, CopyHashButtonEmptiesTheClipboardForAnEmptyBoxAndTheMenuLeavesIt) {
     Start();
     for (const int tab : {TabIndex::Text, TabIndex::File}) {
-        const int box = tab == TabIndex::Text ? TextHashBox : FileHashBox;
+        const MainControl box = tab == TabIndex::Text ? TextHashBox : FileHashBox;
         desktop_.shownTab = tab;
         desktop_.clipboard = u"kept";
         ChooseMenu(MenuCopyHash);
@@ -152,10 +155,10 @@ TEST_F(ClipboardTest, CopyCodesCopiesTheSelectedRowAsPaddedLines) {
 TEST_F(ClipboardTest, DragFromATextTabBoxDragsItsWholeText) {
     Start();
     desktop_.controls[TextInput].text = u"drag me";
-    Queue({EventKind::Control, TextInput, WindowId::MainWindow, EventType::DragStart});
+    Queue(ControlEvent(TextInput, EventType::DragStart));
     desktop_.controls[TextHashBox].text = u"c0de";
-    Queue({EventKind::Control, TextHashBox, WindowId::MainWindow, EventType::DragStart});
-    Queue({EventKind::Control, FileHashBox, WindowId::MainWindow, EventType::DragStart});
+    Queue(ControlEvent(TextHashBox, EventType::DragStart));
+    Queue(ControlEvent(FileHashBox, EventType::DragStart));
     EXPECT_EQ(desktop_.drags, (std::vector<std::u16string>{u"drag me", u"c0de"}));
 }
 

@@ -13,7 +13,9 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
+using enum MainControl;
+using enum AboutControl;
+using enum PreferencesControl;
 namespace fs = std::filesystem;
 using namespace std::string_view_literals;
 
@@ -28,30 +30,32 @@ std::string CodeOf(std::string_view variantName, std::string_view bytes) {
     return {};
 }
 
-std::string Shown(test::FakeDesktop& desktop, int boxId) {
+std::string Shown(test::FakeDesktop& desktop, ControlRef boxId) {
     return platform::Utf16ToUtf8(desktop.ControlText(boxId));
 }
 
 using CommandTest = StartedProgram;
 
-TEST_F(CommandTest, EachCommandSetsItsHelpPageAndCopyHashBoxesAndDropsLeaveIt) {
+TEST_F(CommandTest, CommandsSetTheirHelpPageAndCopyHashTheNameBoxAndDropsLeaveIt) {
     Start();
-    std::ifstream table(HASHWELL_TEST_DATA_DIR "/core/help_pages.tsv");
-    ASSERT_TRUE(table) << "help_pages.tsv";
-    std::string line;
-    while (std::getline(table, line)) {
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        std::istringstream fields(line);
-        std::string kind, name, page;
-        int id = 0;
-        fields >> kind >> id >> name >> page;
-        const EventKind eventKind = kind == "menu"      ? EventKind::Menu
-                                    : kind == "control" ? EventKind::Control
-                                                        : EventKind::Drop;
-        HandleEvent(desktop_, state_, {eventKind, id, WindowId::MainWindow, EventType::LeftClick});
-        EXPECT_EQ(platform::Utf16ToUtf8(state_.helpTopic), page) << "after " << kind << " " << name;
+    // A few pages written out from the description, in this order, each window's own.
+    const std::pair<Event, const char*> steps[] = {
+        {MenuEvent(MenuItem::MenuExit), "hashguide_014.html"},
+        {ControlEvent(ButtonCopyHash), "hashguide_014.html"},
+        {ControlEvent(CheckBits384), "hashguide_005.html"},
+        {ControlEvent(FileNameBox), "hashguide_005.html"},
+        {ControlEvent(PreferencesControl::OptionUnicode), "hashguide_015.html"},
+        {ControlEvent(PreferencesControl::CheckOnTop), "hashguide_015.html"},
+        {ControlEvent(AboutControl::AboutOk, EventType::RightClick), "hashguide_027.html"},
+        {Event{EventKind::Drop, ControlRef(FileGrid).Id(), WindowId::MainWindow},
+         "hashguide_027.html"},
+        {MenuEvent(MenuItem::ItemCopyCodes), "hashguide_027.html"},
+        {ControlEvent(ButtonHelp, EventType::RightClick), "index.html"},
+        {ControlEvent(FileGrid), "hashguide_018.html"},
+    };
+    for (const auto& [event, page] : steps) {
+        HandleEvent(desktop_, state_, event);
+        EXPECT_EQ(platform::Utf16ToUtf8(state_.helpTopic), page) << "event " << event.objectId;
     }
 }
 
@@ -61,23 +65,23 @@ TEST_F(CommandTest, ListTabAllowsOnlyExportAndTheOtherTabsOnlyCalculating) {
     desktop_.shownTab = TabIndex::ListOfFiles;
     Click(TabPanel);
     EXPECT_EQ(state_.currentTab, TabIndex::ListOfFiles);
-    for (const int disabled : {ButtonCalculate, OptionCrc32, OptionSha3, CheckBits256}) {
-        EXPECT_FALSE(desktop_.controls[disabled].enabled) << disabled;
+    for (const ControlRef disabled : {ButtonCalculate, OptionCrc32, OptionSha3, CheckBits256}) {
+        EXPECT_FALSE(desktop_.controls[disabled].enabled) << disabled.Id();
     }
     EXPECT_TRUE(desktop_.controls[ButtonExportList].enabled);
-    EXPECT_FALSE(desktop_.menuEnabled[MenuId::MenuCopyHash]);  // the grid is empty
+    EXPECT_FALSE(desktop_.menuEnabled[MenuItem::MenuCopyHash]);  // the grid is empty
     EXPECT_FALSE(desktop_.controls[ButtonCopyHash].enabled);
-    EXPECT_TRUE(desktop_.menuEnabled[MenuId::MenuExportCsv]);
-    EXPECT_TRUE(desktop_.menuEnabled[MenuId::MenuExportTsv]);
+    EXPECT_TRUE(desktop_.menuEnabled[MenuItem::MenuExportCsv]);
+    EXPECT_TRUE(desktop_.menuEnabled[MenuItem::MenuExportTsv]);
 
     desktop_.controls[TextHashBox].text = u"1234abcd";
     desktop_.shownTab = TabIndex::Text;
     Click(TabPanel);
-    for (const int enabled : {ButtonCalculate, OptionCrc32, CheckBits512, ButtonCopyHash}) {
-        EXPECT_TRUE(desktop_.controls[enabled].enabled) << enabled;
+    for (const ControlRef enabled : {ButtonCalculate, OptionCrc32, CheckBits512, ButtonCopyHash}) {
+        EXPECT_TRUE(desktop_.controls[enabled].enabled) << enabled.Id();
     }
     EXPECT_FALSE(desktop_.controls[ButtonExportList].enabled);
-    EXPECT_FALSE(desktop_.menuEnabled[MenuId::MenuExportCsv]);
+    EXPECT_FALSE(desktop_.menuEnabled[MenuItem::MenuExportCsv]);
 
     // Without SHA2 or SHA3 the sizes stay disabled on every tab.
     Click(OptionMd5);
@@ -109,8 +113,8 @@ TEST_F(CommandTest, ChoosingAMethodWithoutSizesForgetsTheSizeChosenBefore) {
     Click(OptionSha3);
     Click(ButtonCalculate);
     EXPECT_EQ(Shown(desktop_, TextHashBox), CodeOf("SHA3-256", "abc"));
-    for (const int box : {CheckBits224, CheckBits256, CheckBits384, CheckBits512}) {
-        EXPECT_EQ(desktop_.controls[box].checked, box == CheckBits256) << box;
+    for (const ControlRef box : {CheckBits224, CheckBits256, CheckBits384, CheckBits512}) {
+        EXPECT_EQ(desktop_.controls[box].checked, box == CheckBits256) << box.Id();
     }
 }
 
@@ -155,7 +159,7 @@ TEST_F(CommandTest, FileTabHashesTheOpenedFileOrForAListTheNameBoxPath) {
     const auto opened = test::ToUtf16(folder_.Write("opened.bin", "opened"));
     const auto named = test::ToUtf16(folder_.Write("named.bin", "named"));
     desktop_.dialogAnswers.push_back({opened});
-    ChooseMenu(MenuId::MenuOpen);
+    ChooseMenu(MenuItem::MenuOpen);
     EXPECT_EQ(desktop_.shownTab, TabIndex::File);
     EXPECT_EQ(desktop_.ControlText(FileNameBox), u"Filename: " + opened);
     EXPECT_TRUE(desktop_.ControlText(FileHashBox).empty());  // nothing until Calculate
@@ -244,20 +248,20 @@ TEST_F(CommandTest, FileWhoseNameIsNotUtf8IsShownReadablyAndHashedByItsRealName)
 TEST_F(CommandTest, ExportButtonShowsItsMenuAndEveryExportOfAnEmptyGridSaysNoData) {
     Start();
     Click(ButtonExportList);
-    EXPECT_EQ(desktop_.popupMenus, std::vector{MenuId::PopupExport});
+    EXPECT_EQ(desktop_.popupMenus, std::vector{PopupMenu::PopupExport});
     const MessageBoxRequest noData{u"No Data", u"There is nothing to export!", MessageIcon::Error,
                                    MessageButtons::Ok};
-    for (const int item : {MenuId::MenuExportCsv, MenuId::MenuExportTsv, MenuId::ItemExportCsv,
-                           MenuId::ItemExportTsv}) {
+    for (const MenuItem item : {MenuItem::MenuExportCsv, MenuItem::MenuExportTsv,
+                                MenuItem::ItemExportCsv, MenuItem::ItemExportTsv}) {
         desktop_.boxes.clear();
         ChooseMenu(item);
-        EXPECT_EQ(desktop_.boxes, std::vector{noData}) << item;
+        EXPECT_EQ(desktop_.boxes, std::vector{noData}) << static_cast<int>(item);
     }
     EXPECT_TRUE(desktop_.saveDialogs.empty());
 
     // With rows, the choice asks for a file name of its kind.
     desktop_.gridRows = {{u"/f"}};
-    ChooseMenu(MenuId::ItemExportTsv);
+    ChooseMenu(MenuItem::ItemExportTsv);
     ASSERT_EQ(desktop_.saveDialogs.size(), 1u);
     EXPECT_EQ(desktop_.saveDialogs[0].defaultName, u"MyFile.txt");
 }
@@ -265,26 +269,26 @@ TEST_F(CommandTest, ExportButtonShowsItsMenuAndEveryExportOfAnEmptyGridSaysNoDat
 TEST_F(CommandTest, MouseMovementsStandForTheLastEventTakenEvenOneThrownAway) {
     Start();
     Click(OptionMd5);
-    EXPECT_EQ(state_.events.lastObjectId, OptionMd5);
-    desktop_.queue = {{EventKind::Menu, MenuId::ItemCopyText, WindowId::MainWindow},
+    EXPECT_EQ(state_.events.lastObjectId, ControlRef(OptionMd5).Id());
+    desktop_.queue = {MenuEvent(MenuItem::ItemCopyText),
                       {EventKind::MouseMove, 0, WindowId::MainWindow}};
     DrainEvents(desktop_, state_.events);
     EXPECT_TRUE(desktop_.queue.empty());
-    EXPECT_EQ(state_.events.lastObjectId, MenuId::ItemCopyText);
+    EXPECT_EQ(state_.events.lastObjectId, static_cast<int>(MenuItem::ItemCopyText));
     EXPECT_EQ(state_.events.mouseMoveCount, 0);  // drained movements are not counted
     Queue({EventKind::MouseMove, 0, WindowId::MainWindow});
     Queue({EventKind::MouseMove, 0, WindowId::MainWindow});
     EXPECT_EQ(state_.events.mouseMoveCount, 2);
-    EXPECT_EQ(state_.events.lastObjectId, MenuId::ItemCopyText);
+    EXPECT_EQ(state_.events.lastObjectId, static_cast<int>(MenuItem::ItemCopyText));
     Click(TabPanel);
     EXPECT_EQ(state_.events.mouseMoveCount, 0);
-    EXPECT_EQ(state_.events.lastObjectId, TabPanel);
+    EXPECT_EQ(state_.events.lastObjectId, ControlRef(TabPanel).Id());
 }
 
 TEST_F(CommandTest, ClosingTheMainWindowOrExitEndsTheLoopAtOnce) {
     Start();
     desktop_.queue = {{EventKind::CloseWindow, 0, WindowId::MainWindow, EventType::LeftClick},
-                      {EventKind::Control, OptionMd5, WindowId::MainWindow, EventType::LeftClick}};
+                      ControlEvent(OptionMd5, EventType::LeftClick)};
     RunEventLoop(desktop_, state_);
     EXPECT_TRUE(state_.quitRequested);
     EXPECT_EQ(desktop_.queue.size(), 1u);  // not handled any more

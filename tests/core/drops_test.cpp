@@ -14,18 +14,20 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
+using enum MainControl;
+using enum AboutControl;
+using enum PreferencesControl;
 namespace fs = std::filesystem;
 
 class DropTest : public StartedProgram {
 protected:
-    void Drop(int controlId, std::u16string text) {
-        Event event{EventKind::Drop, controlId, WindowId::MainWindow};
+    void Drop(ControlRef controlId, std::u16string text) {
+        Event event{EventKind::Drop, controlId.Id(), WindowId::MainWindow};
         event.droppedText = std::move(text);
         Queue(event);
     }
-    void Drop(int controlId, std::vector<platform::Path> paths) {
-        Event event{EventKind::Drop, controlId, WindowId::MainWindow};
+    void Drop(ControlRef controlId, std::vector<platform::Path> paths) {
+        Event event{EventKind::Drop, controlId.Id(), WindowId::MainWindow};
         event.droppedPaths = std::move(paths);
         Queue(event);
     }

@@ -23,7 +23,7 @@ namespace hashwell::core {
 namespace {
 
 namespace fs = std::filesystem;
-using ControlId::FileGrid;
+using MainControl::FileGrid;
 
 class ExportTest : public ::testing::Test {
 protected:

@@ -101,8 +101,8 @@ TEST_F(FileListRunTest, OneFileGivesOneRowUnderSixColumns) {
                                                          {u"SHA-1", 180},
                                                          {u"SHA-256", 180},
                                                          {u"SHA-3-256", 180}}));
-    EXPECT_TRUE(desktop_.menuEnabled[MenuId::MenuExportCsv]);
-    EXPECT_EQ(desktop_.controls[ControlId::ProgressBar].geometry, (Rect{218, 160, 140, 20}));
+    EXPECT_TRUE(desktop_.menuEnabled[MenuItem::MenuExportCsv]);
+    EXPECT_EQ(desktop_.controls[MainControl::ProgressBar].geometry, (Rect{218, 160, 140, 20}));
     EXPECT_TRUE(desktop_.boxes.empty());
 }
 

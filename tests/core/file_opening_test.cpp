@@ -7,7 +7,9 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
+using enum MainControl;
+using enum AboutControl;
+using enum PreferencesControl;
 using platform::kListSeparator;
 
 TEST(OpenDialogs, AskWithTheirTitleAndFilterAndJoinSeveralFilesBySeparators) {
@@ -72,7 +74,7 @@ TEST_F(OpenCommandTest, OpenListRunsTheListAtOnceAndShowsItsTabEvenWhenCancelled
     const auto one = test::ToUtf16(folder_.Write("one", "1"));
     const auto two = test::ToUtf16(folder_.Write("two", "2"));
     desktop_.dialogAnswers.push_back({one, two});
-    ChooseMenu(MenuId::MenuOpenList);
+    ChooseMenu(MenuItem::MenuOpenList);
     ASSERT_EQ(desktop_.gridRows.size(), 2u);
     EXPECT_EQ(desktop_.gridRows[1][0], two);
     EXPECT_EQ(state_.fileToHash, one + kListSeparator + two);

@@ -9,7 +9,9 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
+using enum MainControl;
+using enum AboutControl;
+using enum PreferencesControl;
 namespace fs = std::filesystem;
 
 class HelpTest : public StartedProgram {
@@ -72,17 +74,17 @@ TEST_F(HelpTest, F1OpensThePageOfTheLastCommandInEveryWindow) {
     const fs::path wasCurrent = fs::current_path();
     fs::current_path(folder_.path());
     Start();
-    const auto f1 = [this](int windowId) {
-        Queue({EventKind::Menu, MenuId::ShortcutHelp, windowId});
+    const auto f1 = [this](WindowId windowId) {
+        Queue(MenuEvent(MenuItem::ShortcutHelp, windowId));
         return desktop_.shownHelp.empty() ? u"" : desktop_.shownHelp.back().second;
     };
     EXPECT_EQ(f1(WindowId::MainWindow), u"index.html");
     EXPECT_EQ(desktop_.shownHelp.back().first, file);
     Click(ButtonCalculate);
     EXPECT_EQ(f1(WindowId::MainWindow), u"hashguide_024.html");
-    ChooseMenu(MenuId::MenuPreferences);
+    ChooseMenu(MenuItem::MenuPreferences);
     EXPECT_EQ(f1(WindowId::PreferencesWindow), u"hashguide_015.html");
-    ChooseMenu(MenuId::MenuAbout);
+    ChooseMenu(MenuItem::MenuAbout);
     EXPECT_EQ(f1(WindowId::AboutWindow), u"hashguide_027.html");
     Click(ButtonHelp);
     EXPECT_EQ(desktop_.shownHelp.back().second, u"index.html");
@@ -92,9 +94,9 @@ TEST_F(HelpTest, F1OpensThePageOfTheLastCommandInEveryWindow) {
 
 TEST_F(HelpTest, MissingFileOrTopicIsSaid) {
     Start();
-    ChooseMenu(MenuId::MenuContents);
+    ChooseMenu(MenuItem::MenuContents);
     state_.helpTopic.clear();
-    ChooseMenu(MenuId::ShortcutHelp);
+    ChooseMenu(MenuItem::ShortcutHelp);
     const auto error = [](std::u16string text) {
         return MessageBoxRequest{u"Help Error", std::move(text), MessageIcon::Error,
                                  MessageButtons::Ok};
@@ -110,9 +112,9 @@ TEST_F(HelpTest, DamagedOrUnreadableHelpFileIsSaidWithItsPath) {
     fs::current_path(folder_.path());
     Start();
     desktop_.helpOutcome = HelpOutcome::Damaged;
-    ChooseMenu(MenuId::MenuContents);
+    ChooseMenu(MenuItem::MenuContents);
     desktop_.helpOutcome = HelpOutcome::Unreadable;
-    ChooseMenu(MenuId::MenuContents);
+    ChooseMenu(MenuItem::MenuContents);
     fs::current_path(wasCurrent);
     const auto error = [](std::u16string text) {
         return MessageBoxRequest{u"Help Error", std::move(text), MessageIcon::Error,
@@ -125,7 +127,7 @@ TEST_F(HelpTest, DamagedOrUnreadableHelpFileIsSaidWithItsPath) {
 TEST_F(HelpTest, UpdatePageCarriesTheVersionAndWordSizeAndItsErrorOnlyTheVersion) {
     Start();
     desktop_.addressesOpen = false;
-    ChooseMenu(MenuId::MenuUpdates);
+    ChooseMenu(MenuItem::MenuUpdates);
     ASSERT_EQ(desktop_.openedAddresses.size(), 1u);
     EXPECT_EQ(desktop_.openedAddresses[0],
               std::u16string(MakerWebSite()) + u"/update/checkprod.php?prodver=21110&prodwidth=64");

@@ -17,23 +17,25 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
+using enum MainControl;
+using enum AboutControl;
+using enum PreferencesControl;
 namespace fs = std::filesystem;
 
 class PreferencesTest : public StartedProgram {
 protected:
     void SetUp() override {
         Start();
-        ChooseMenu(MenuId::MenuPreferences);
+        ChooseMenu(MenuItem::MenuPreferences);
     }
     // A click on a box of the Preferences window: it toggles, then the event comes.
-    void Tick(int box) {
+    void Tick(ControlRef box) {
         desktop_.controls[box].checked = !desktop_.controls[box].checked;
-        Queue({EventKind::Control, box, WindowId::PreferencesWindow});
+        Queue(ControlEvent(box));
     }
-    void Press(int button) { Queue({EventKind::Control, button, WindowId::PreferencesWindow}); }
+    void Press(PreferencesControl button) { Queue(ControlEvent(button)); }
     std::string SettingsFile() const { return folder_.Read("Tarnvale/Hashwell/Hashwell.ini"); }
-    bool Ticked(int box) { return desktop_.controls[box].checked; }
+    bool Ticked(ControlRef box) { return desktop_.controls[box].checked; }
     std::vector<std::u16string> Titles() const {
         std::vector<std::u16string> titles;
         for (const MessageBoxRequest& box : desktop_.boxes) {
@@ -56,11 +58,10 @@ TEST_F(PreferencesTest, BuiltOnceWithTheBoxesOfThePreferencesInForce) {
     Press(ButtonCancel);
     EXPECT_EQ(desktop_.hiddenWindows, std::vector{WindowId::PreferencesWindow});
     EXPECT_EQ(state_.helpTopic, u"index.html");
-    ChooseMenu(MenuId::MenuPreferences);
+    ChooseMenu(MenuItem::MenuPreferences);
     EXPECT_EQ(desktop_.builtWindows.size(), 1u);
-    EXPECT_EQ(
-        desktop_.centredWindows,
-        (std::vector<std::pair<int, int>>{{WindowId::PreferencesWindow, WindowId::MainWindow}}));
+    EXPECT_EQ(desktop_.centredWindows, (std::vector<std::pair<WindowId, WindowId>>{
+                                           {WindowId::PreferencesWindow, WindowId::MainWindow}}));
     EXPECT_TRUE(Ticked(OptionUpperCase));
     EXPECT_FALSE(Ticked(OptionLowerCase));
 }
@@ -88,7 +89,7 @@ TEST_F(PreferencesTest, SkinAloneIsStoredAndNeedsARestart) {
               u"Changes to window skin will take affect when application is restarted.");
     EXPECT_EQ(state_.savedSettings.Skin, 3);
     EXPECT_FALSE(desktop_.background == SkinColor(3)) << "the main window keeps its colour";
-    ChooseMenu(MenuId::MenuPreferences);
+    ChooseMenu(MenuItem::MenuPreferences);
     Press(ButtonSave);
     EXPECT_EQ(Titles().back(), u"Nothing to Save");
 }
@@ -126,7 +127,7 @@ TEST_F(PreferencesTest, FailedSaveKeepsTheChoicesInForceAndTriesAgainNextTime) {
     // A settings folder removed meanwhile: the save fails, and Save is tried again.
     fs::remove_all(folder_.path() / "Tarnvale");
     Press(ButtonSave);
-    ChooseMenu(MenuId::MenuPreferences);
+    ChooseMenu(MenuItem::MenuPreferences);
     Press(ButtonSave);
     EXPECT_EQ(Titles(), (std::vector<std::u16string>{u"Error", u"Error"}));
     EXPECT_EQ(desktop_.boxes[1].text, u"Could not open Preferences file!");
@@ -139,29 +140,29 @@ using AboutTest = StartedProgram;
 TEST_F(AboutTest, TitleGetsTheWordSizeOnceAndOkClosesOnALeftClickOnly) {
     Start();
     desktop_.controls[AboutTitle].text = u"Hashwell";  // what the window is built with
-    ChooseMenu(MenuId::MenuAbout);
+    ChooseMenu(MenuItem::MenuAbout);
     EXPECT_EQ(desktop_.controls[AboutVersion].text, u"Version: 1.1.1.0");
     EXPECT_FALSE(desktop_.controls[AboutNotice].text.empty());
     EXPECT_TRUE(desktop_.topMostWindows[WindowId::AboutWindow]);
-    Queue({EventKind::Control, AboutOk, WindowId::AboutWindow, EventType::RightClick});
+    Queue(ControlEvent(AboutOk, EventType::RightClick));
     EXPECT_TRUE(desktop_.hiddenWindows.empty());
-    Queue({EventKind::Control, AboutOk, WindowId::AboutWindow});
+    Queue(ControlEvent(AboutOk));
     EXPECT_EQ(desktop_.hiddenWindows, std::vector{WindowId::AboutWindow});
-    ChooseMenu(MenuId::MenuAbout);
+    ChooseMenu(MenuItem::MenuAbout);
     EXPECT_EQ(desktop_.controls[AboutTitle].text, u"Hashwell (64-Bit)");
     EXPECT_EQ(desktop_.builtWindows, std::vector{WindowId::AboutWindow});
-    EXPECT_EQ(desktop_.centredWindows,
-              (std::vector<std::pair<int, int>>{{WindowId::AboutWindow, WindowId::MainWindow}}));
+    EXPECT_EQ(desktop_.centredWindows, (std::vector<std::pair<WindowId, WindowId>>{
+                                           {WindowId::AboutWindow, WindowId::MainWindow}}));
 }
 
 TEST_F(AboutTest, LinkOpensTheAddressTakenTrimmedAtTheFirstClick) {
     Start();
-    ChooseMenu(MenuId::MenuAbout);
+    ChooseMenu(MenuItem::MenuAbout);
     desktop_.controls[AboutLink].text = u"  https://tarnvale.example \t";
-    Queue({EventKind::Control, AboutLink, WindowId::AboutWindow});
+    Queue(ControlEvent(AboutLink));
     desktop_.controls[AboutLink].text = u"https://elsewhere.example";
     desktop_.addressesOpen = false;
-    Queue({EventKind::Control, AboutLink, WindowId::AboutWindow});
+    Queue(ControlEvent(AboutLink));
     EXPECT_EQ(desktop_.openedAddresses, (std::vector<std::u16string>{u"https://tarnvale.example",
                                                                      u"https://tarnvale.example"}));
     const MessageBoxRequest unable{u"Error", u"Unable to load web page 'https://tarnvale.example'!",

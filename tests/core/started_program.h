@@ -8,6 +8,7 @@
 #include "core/app/dispatch.h"
 #include "core/app/ids.h"
 #include "core/app/startup.h"
+#include "core/windows/window_specs.h"
 #include "support/fake_desktop.h"
 #include "support/scratch_folder.h"
 
@@ -23,20 +24,25 @@ protected:
         desktop_.boxes.clear();  // the first run's notice
     }
 
-    // A click on a control: options select themselves alone, check boxes toggle.
-    void Click(int controlId) {
-        using namespace ControlId;
-        if (controlId >= OptionCrc32 && controlId <= OptionSha3) {
-            for (int option = OptionCrc32; option <= OptionSha3; ++option) {
-                desktop_.controls[option].checked = option == controlId;
+    // A click on a control of any window. On the main window the method options select
+    // themselves alone and the bit-size boxes toggle; elsewhere the test ticks what it wants.
+    void Click(ControlRef control, EventType type = EventType::LeftClick) {
+        const ControlSpec& spec = SpecOf(control);
+        if (control.Window() != WindowId::MainWindow) {
+            // as the test set it
+        } else if (spec.kind == ControlKind::Option) {
+            for (const ControlSpec& other : SpecOf(control.Window()).controls) {
+                if (other.kind == ControlKind::Option) {
+                    desktop_.controls[other.control].checked = other.control == control;
+                }
             }
-        } else if (controlId >= CheckBits224 && controlId <= CheckBits512) {
-            desktop_.controls[controlId].checked = !desktop_.controls[controlId].checked;
+        } else if (spec.kind == ControlKind::CheckBox) {
+            desktop_.controls[control].checked = !desktop_.controls[control].checked;
         }
-        Queue({EventKind::Control, controlId, WindowId::MainWindow, EventType::LeftClick});
+        Queue({EventKind::Control, control.Id(), control.Window(), type});
     }
-    void ChooseMenu(int itemId) {
-        Queue({EventKind::Menu, itemId, WindowId::MainWindow, EventType::LeftClick});
+    void ChooseMenu(MenuItem item, WindowId window = WindowId::MainWindow) {
+        Queue({EventKind::Menu, static_cast<int>(item), window, EventType::LeftClick});
     }
     void Queue(const Event& event) {
         desktop_.queue.push_back(event);

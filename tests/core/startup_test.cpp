@@ -13,7 +13,9 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
+using enum MainControl;
+using enum AboutControl;
+using enum PreferencesControl;
 using StartUpTest = StartedProgram;
 
 TEST_F(StartUpTest, LoadsTheSettingsBesideTheProgramAndGivesTheControlsTheirFirstStates) {
@@ -23,10 +25,10 @@ TEST_F(StartUpTest, LoadsTheSettingsBesideTheProgramAndGivesTheControlsTheirFirs
     EXPECT_EQ(state_.settings, (settings::AppSettings{u"lower", 2, 1, 0}));
     EXPECT_EQ(state_.savedSettings, state_.settings);
     EXPECT_EQ(state_.startWidth, 598);
-    EXPECT_TRUE(desktop_.controls[ControlId::OptionCrc32].checked);
-    EXPECT_TRUE(desktop_.controls[ControlId::CheckBits256].checked);
-    EXPECT_FALSE(desktop_.controls[ControlId::CheckBits256].enabled);
-    EXPECT_FALSE(desktop_.controls[ControlId::ProgressBar].visible);
+    EXPECT_TRUE(desktop_.controls[MainControl::OptionCrc32].checked);
+    EXPECT_TRUE(desktop_.controls[MainControl::CheckBits256].checked);
+    EXPECT_FALSE(desktop_.controls[MainControl::CheckBits256].enabled);
+    EXPECT_FALSE(desktop_.controls[MainControl::ProgressBar].visible);
     EXPECT_EQ(desktop_.background, SkinColor(1));
     const MessageBoxRequest notice{
         u"Notice",
@@ -74,7 +76,7 @@ TEST_F(StartUpTest, FileParameterIsHashedIntoTheGridAndFurtherOnesIgnored) {
     ASSERT_EQ(desktop_.gridRows.size(), 1u);
     EXPECT_EQ(desktop_.gridRows[0][0], path);
     EXPECT_TRUE(desktop_.controls[ButtonCopyHash].enabled);
-    EXPECT_TRUE(desktop_.menuEnabled[MenuId::MenuCopyHash]);
+    EXPECT_TRUE(desktop_.menuEnabled[MenuItem::MenuCopyHash]);
     // The tab's own enabling is not applied: Calculate stays as start-up left it.
     EXPECT_TRUE(desktop_.controls[ButtonCalculate].enabled);
 }
@@ -119,19 +121,18 @@ TEST_F(StartUpTest, ParameterOfOnlySpacesShowsTheListTabAndRunsNothing) {
     EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
     EXPECT_EQ(desktop_.gridColumns.size(), 1u);  // not even the columns change
     EXPECT_FALSE(desktop_.controls[ButtonCopyHash].enabled);
-    EXPECT_FALSE(desktop_.menuEnabled[MenuId::MenuCopyHash]);
+    EXPECT_FALSE(desktop_.menuEnabled[MenuItem::MenuCopyHash]);
 }
 
 TEST_F(StartUpTest, ExitEndsWithCodeZeroClosesTheWindowAndSavesNothing) {
     ASSERT_EQ(RunProgram(desktop_, Environment(), {}), 0);  // the first run writes the file
     const std::string before = folder_.Read("Tarnvale/Hashwell/Hashwell.ini");
     desktop_.closedWindows.clear();
-    desktop_.queue = {
-        {EventKind::Control, OptionSha3, WindowId::MainWindow, EventType::LeftClick},
-        {EventKind::Menu, MenuId::MenuExit, WindowId::MainWindow, EventType::LeftClick}};
+    desktop_.queue = {ControlEvent(OptionSha3, EventType::LeftClick),
+                      MenuEvent(MenuItem::MenuExit)};
     EXPECT_EQ(RunProgram(desktop_, Environment(), {}), 0);
     EXPECT_TRUE(desktop_.queue.empty());
-    EXPECT_EQ(desktop_.closedWindows, std::vector<int>{WindowId::MainWindow});
+    EXPECT_EQ(desktop_.closedWindows, std::vector{WindowId::MainWindow});
     EXPECT_EQ(folder_.Read("Tarnvale/Hashwell/Hashwell.ini"), before);
 }
 
@@ -154,12 +155,12 @@ TEST_F(StartUpTest, FileWhoseNameIsNotUtf8IsHashedAndItsRowShowsTheNameReadably)
 #endif
 
 TEST_F(StartUpTest, WindowResizedAsItAppearsHasItsControlsFollow) {
-    desktop_.onShowWindow = [this](int windowId) {
+    desktop_.onShowWindow = [this](WindowId windowId) {
         desktop_.clientSize = {1000, 700};  // as a window manager may maximise it
         desktop_.resizeHandler(windowId);
     };
     Start();
-    EXPECT_EQ(desktop_.shownWindows, std::vector<int>{WindowId::MainWindow});
+    EXPECT_EQ(desktop_.shownWindows, std::vector{WindowId::MainWindow});
     EXPECT_EQ(desktop_.controls[TabPanel].geometry, (Rect{10, 70, 575 + 402, 340 + 221}));
     EXPECT_EQ(state_.startWidth, 1000);
 }

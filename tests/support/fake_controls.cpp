@@ -7,36 +7,37 @@
 namespace hashwell::test {
 
 FakeControls::FakeControls() {
-    controls[core::ControlId::TabPanel].geometry = {10, 70, 575, 340};
-    controls[core::ControlId::ProgressBar].geometry = {205, 140, 140, 20};
+    controls[core::MainControl::TabPanel].geometry = {10, 70, 575, 340};
+    controls[core::MainControl::ProgressBar].geometry = {205, 140, 140, 20};
 }
 
-void FakeControls::SetControlVisible(int id, bool visible) {
+void FakeControls::SetControlVisible(core::ControlRef id, bool visible) {
     controls[id].visible = visible;
-    if (id == core::ControlId::ProgressBar) {
+    if (id == core::ControlRef(core::MainControl::ProgressBar)) {
         progressShown.push_back(visible);
     }
 }
 
-void FakeControls::RemoveGridColumn(int, int index) {
+void FakeControls::RemoveGridColumn(core::ControlRef, int index) {
     if (index >= 0 && index < static_cast<int>(gridColumns.size())) {
         gridColumns.erase(gridColumns.begin() + index);
     }
 }
 
-void FakeControls::InsertGridColumn(int, int index, std::u16string_view title, int width) {
+void FakeControls::InsertGridColumn(core::ControlRef, int index, std::u16string_view title,
+                                    int width) {
     const auto at = std::min<std::size_t>(static_cast<std::size_t>(index), gridColumns.size());
     gridColumns.insert(gridColumns.begin() + static_cast<std::ptrdiff_t>(at),
                        {std::u16string(title), width});
 }
 
-std::u16string FakeControls::GridColumnTitle(int, int column) {
+std::u16string FakeControls::GridColumnTitle(core::ControlRef, int column) {
     return column >= 0 && column < static_cast<int>(gridColumns.size())
                ? gridColumns[static_cast<std::size_t>(column)].title
                : std::u16string();
 }
 
-std::u16string FakeControls::GridCellText(int, int row, int column) {
+std::u16string FakeControls::GridCellText(core::ControlRef, int row, int column) {
     if (row < 0 || row >= static_cast<int>(gridRows.size())) {
         return {};
     }
@@ -46,7 +47,7 @@ std::u16string FakeControls::GridCellText(int, int row, int column) {
                : std::u16string();
 }
 
-void FakeControls::SetProgress(int, int value) {
+void FakeControls::SetProgress(core::ControlRef, int value) {
     progress.push_back(value);
     if (onProgress) {
         onProgress(value);

@@ -15,30 +15,30 @@ namespace hashwell::test {
 class FakeWindows : public virtual core::Windows {
 public:
     bool BuildMainWindow() override { return buildSucceeds; }
-    bool BuildWindow(int windowId) override {
+    bool BuildWindow(core::WindowId windowId) override {
         builtWindows.push_back(windowId);
         return buildSucceeds;
     }
-    void CentreWindow(int windowId, int overWindowId) override {
+    void CentreWindow(core::WindowId windowId, core::WindowId overWindowId) override {
         centredWindows.push_back({windowId, overWindowId});
     }
-    void ShowWindow(int windowId) override {
+    void ShowWindow(core::WindowId windowId) override {
         shownWindows.push_back(windowId);
         if (onShowWindow) {
             onShowWindow(windowId);
         }
     }
-    void HideWindow(int windowId) override { hiddenWindows.push_back(windowId); }
-    void CloseWindow(int windowId) override { closedWindows.push_back(windowId); }
-    void SetResizeHandler(std::function<void(int)> handler) override {
+    void HideWindow(core::WindowId windowId) override { hiddenWindows.push_back(windowId); }
+    void CloseWindow(core::WindowId windowId) override { closedWindows.push_back(windowId); }
+    void SetResizeHandler(std::function<void(core::WindowId)> handler) override {
         resizeHandler = std::move(handler);
     }
-    core::Size ClientSize(int) override { return clientSize; }
-    bool IsForegroundWindow(int) override { return foreground; }
-    void SetWindowBackground(int, const core::WindowColour& colour) override {
+    core::Size ClientSize(core::WindowId) override { return clientSize; }
+    bool IsForegroundWindow(core::WindowId) override { return foreground; }
+    void SetWindowBackground(core::WindowId, const core::WindowColour& colour) override {
         background = colour;
     }
-    void SetWindowTopMost(int windowId, bool topMost) override {
+    void SetWindowTopMost(core::WindowId windowId, bool topMost) override {
         topMostWindows[windowId] = topMost;
     }
 
@@ -46,14 +46,16 @@ public:
     bool foreground = true;
     core::Size clientSize{598, 479};
     std::optional<core::WindowColour> background;
-    std::function<void(int)> resizeHandler;
-    std::map<int, bool> topMostWindows;
-    std::vector<int> builtWindows;                    // besides the main window
-    std::vector<std::pair<int, int>> centredWindows;  // each window and the one it was centred on
-    std::vector<int> shownWindows;
-    std::vector<int> hiddenWindows;
-    std::vector<int> closedWindows;
-    std::function<void(int)> onShowWindow;  // what the window system does as a window appears
+    std::function<void(core::WindowId)> resizeHandler;
+    std::map<core::WindowId, bool> topMostWindows;
+    std::vector<core::WindowId> builtWindows;  // besides the main window
+    std::vector<std::pair<core::WindowId, core::WindowId>>
+        centredWindows;  // each window and the one it was centred on
+    std::vector<core::WindowId> shownWindows;
+    std::vector<core::WindowId> hiddenWindows;
+    std::vector<core::WindowId> closedWindows;
+    std::function<void(core::WindowId)>
+        onShowWindow;  // what the window system does as a window appears
 };
 
 }  // namespace hashwell::test

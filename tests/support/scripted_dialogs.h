@@ -16,7 +16,7 @@ public:
     std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
     std::optional<core::SaveDialogAnswer> ShowSaveDialog(
         const core::SaveDialogRequest& request) override;
-    void ShowPopupMenu(int menuId) override {
+    void ShowPopupMenu(core::PopupMenu menuId) override {
         popupMenus.push_back(menuId);
         if (onPopupMenu) {
             onPopupMenu(menuId);
@@ -29,8 +29,8 @@ public:
     std::deque<std::vector<platform::Path>> dialogAnswers;
     std::vector<core::SaveDialogRequest> saveDialogs;
     std::deque<core::SaveDialogAnswer> saveAnswers;
-    std::vector<int> popupMenus;           // the context menus shown, in order
-    std::function<void(int)> onPopupMenu;  // what the user chooses in a menu
+    std::vector<core::PopupMenu> popupMenus;           // the context menus shown, in order
+    std::function<void(core::PopupMenu)> onPopupMenu;  // what the user chooses in a menu
 };
 
 }  // namespace hashwell::test

@@ -14,10 +14,10 @@
 
 #include "core/app/ids.h"
 #include "core/list/file_list_run.h"
+#include "core/main_window/main_window_controls.h"
 #include "core/windows/control_anchors.h"
 #include "core/windows/skin.h"
 #include "digest/registry.h"
-#include "ui/control_colors.h"
 #include "ui/qt_desktop.h"
 #include "widget_table.h"
 
@@ -61,8 +61,9 @@ private slots:
         });
         QVERIFY(desktop_->BuildMainWindow());
         anchors_ = {};
-        core::RegisterMainWindowAnchors(*desktop_, anchors_);
-        desktop_->SetResizeHandler([this](int window) { anchors_.Reanchor(*desktop_, window); });
+        anchors_.Register(*desktop_, core::MainWindowSpec());
+        desktop_->SetResizeHandler(
+            [this](core::WindowId window) { anchors_.Reanchor(*desktop_, window); });
         if (QByteArray(QTest::currentTestFunction()) !=
             "windowMaximisedAsItAppearsHasItsControlsFillIt") {
             desktop_->ShowWindow(core::WindowId::MainWindow);
@@ -73,51 +74,49 @@ private slots:
 
     void cleanup() { desktop_.reset(); }
 
-    void everyControlHasItsIdNamePlaceTextAndToolTip() {
-        const QWidget* client = desktop_->MainWindow()->centralWidget();
-        auto* tabs = qobject_cast<QTabWidget*>(desktop_->Control(core::ControlId::TabPanel));
-        for (const QStringList& row : ReadTable(QStringLiteral("ui/main_window_controls.tsv"))) {
-            QWidget* control = desktop_->Control(row[0].toInt());
-            QVERIFY2(control != nullptr, qPrintable(row[1]));
-            QCOMPARE(control->objectName(), row[1]);
-            QCOMPARE(control->property("hashwellId").toInt(), row[0].toInt());
-            const QWidget* page =
-                row[2] == u"window" ? client : tabs->widget(row[2].back().digitValue());
-            QCOMPARE(control->parentWidget(), page);
-            QCOMPARE(control->geometry(),
-                     QRect(row[3].toInt(), row[4].toInt(), row[5].toInt(), row[6].toInt()));
-            QCOMPARE(TextOf(control), row[7]);
-            QCOMPARE(control->toolTip(), row[8]);
-        }
+    void everyControlStandsAsItsTableSays() {
+        CheckWidgetsAgainstTable(*desktop_, core::MainWindowSpec());
+        // A few rows written out from the description, so that a wrong row of the table is
+        // still found.
+        QWidget* open = desktop_->Control(core::MainControl::ButtonOpen);
+        QCOMPARE(open->geometry(), QRect(25, 25, 60, 20));
+        QCOMPARE(TextOf(open), QStringLiteral("Open"));
+        QCOMPARE(open->toolTip(),
+                 QStringLiteral("Open a file (in the File tab) to get checksum hash."));
+        QCOMPARE(desktop_->Control(core::MainControl::TextHashBox)->geometry(),
+                 QRect(5, 135, 560, 170));
+        QCOMPARE(desktop_->Control(core::MainControl::CheckBits384)->toolTip(),
+                 QStringLiteral("Use 384 Bits for SHA-2 and SHA-3."));
+        auto* tabs = qobject_cast<QTabWidget*>(desktop_->Control(core::MainControl::TabPanel));
         QCOMPARE(tabs->count(), 3);
         QCOMPARE(tabs->tabText(2), QStringLiteral("List of Files"));
-        const QFont font = desktop_->Control(core::ControlId::ButtonCalculate)->font();
-        QCOMPARE(font.family(), QStringLiteral("Arial Narrow"));
-        QCOMPARE(font.pointSize(), 10);
-        QVERIFY(font.bold());
+        QCOMPARE(desktop_->Control(core::MainControl::FileGrid)->parentWidget(), tabs->widget(2));
     }
 
     void menuBarHoldsItsTitlesAndItemsInOrder() {
-        QStringList expected, actual;
-        for (const QStringList& row : ReadTable(QStringLiteral("ui/main_menu.tsv"))) {
-            expected << row.join(u'|');
-        }
+        QStringList actual;
         for (QAction* title : desktop_->MainWindow()->menuBar()->actions()) {
             for (QAction* item : title->menu()->actions()) {
-                actual << QStringList{title->text(), item->property("hashwellId").toString(),
-                                      item->objectName(), item->text()}
-                              .join(u'|');
+                actual << title->text() + u'|' + item->objectName() + u'|' + item->text();
             }
         }
+        QStringList expected;
+        for (const core::MenuItemSpec& item : core::MainMenuItems()) {
+            expected << QString::fromUtf8(item.title) + u'|' + QString::fromUtf8(item.name) + u'|' +
+                            QString::fromUtf8(item.text);
+        }
         QCOMPARE(actual, expected);
+        QCOMPARE(actual.first(), QStringLiteral("File|MenuOpen|Open"));
+        QCOMPARE(actual.last(), QStringLiteral("Help|MenuAbout|About"));
+        QCOMPARE(actual.size(), 10);
         QCOMPARE(desktop_->MainWindow()->windowTitle(), QStringLiteral("Hashwell"));
     }
 
     void maximisingMovesAndGrowsExactlyTheAnchoredControls() {
-        const QList<QStringList> table = ReadTable(QStringLiteral("ui/main_window_controls.tsv"));
+        const core::WindowSpec& spec = core::MainWindowSpec();
         std::map<int, QRect> before;
-        for (const QStringList& row : table) {
-            before[row[0].toInt()] = desktop_->Control(row[0].toInt())->geometry();
+        for (const core::ControlSpec& row : spec.controls) {
+            before[row.control.Id()] = desktop_->Control(row.control)->geometry();
         }
         const core::Size start = desktop_->ClientSize(core::WindowId::MainWindow);
         desktop_->MainWindow()->showMaximized();
@@ -125,15 +124,18 @@ private slots:
         const core::Size now = desktop_->ClientSize(core::WindowId::MainWindow);
         const int dx = now.width - start.width, dy = now.height - start.height;
         QVERIFY(dx > 0 && dy > 0);
-        for (const QStringList& row : table) {
-            const int flags = row[9].toInt();
-            QRect expected = before[row[0].toInt()];
-            expected.translate(flags & core::AnchorFollowRight ? dx : 0,
-                               flags & core::AnchorFollowBottom ? dy : 0);
-            expected.setWidth(expected.width() + (flags & core::AnchorGrowWidth ? dx : 0));
-            expected.setHeight(expected.height() + (flags & core::AnchorGrowHeight ? dy : 0));
-            QCOMPARE(desktop_->Control(row[0].toInt())->geometry(), expected);
+        for (const core::ControlSpec& row : spec.controls) {
+            QRect expected = before[row.control.Id()];
+            expected.translate(row.anchors & core::Anchor::FollowRight ? dx : 0,
+                               row.anchors & core::Anchor::FollowBottom ? dy : 0);
+            expected.setWidth(expected.width() + (row.anchors & core::Anchor::GrowWidth ? dx : 0));
+            expected.setHeight(expected.height() +
+                               (row.anchors & core::Anchor::GrowHeight ? dy : 0));
+            QCOMPARE(desktop_->Control(row.control)->geometry(), expected);
         }
+        // The grid grows with the window; the options follow its bottom edge.
+        QCOMPARE(desktop_->Control(core::MainControl::FileGrid)->width(), 550 + dx);
+        QCOMPARE(desktop_->Control(core::MainControl::OptionSha2)->y(), 425 + dy);
     }
 
     void windowMaximisedAsItAppearsHasItsControlsFillIt() {
@@ -143,9 +145,9 @@ private slots:
         desktop_->ShowWindow(core::WindowId::MainWindow);
         const core::Size client = desktop_->ClientSize(core::WindowId::MainWindow);
         QVERIFY(client.width > 598);
-        const QRect panel = desktop_->Control(core::ControlId::TabPanel)->geometry();
+        const QRect panel = desktop_->Control(core::MainControl::TabPanel)->geometry();
         QCOMPARE(panel.right(), client.width - 1 - (built.width - (10 + 575)));
-        QCOMPARE(desktop_->Control(core::ControlId::OptionSha3)->y(),
+        QCOMPARE(desktop_->Control(core::MainControl::OptionSha3)->y(),
                  client.height - (built.height - 425));
     }
 
@@ -160,15 +162,15 @@ private slots:
         QMainWindow* window = desktop_->MainWindow();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));
-        QWidget* input = desktop_->Control(core::ControlId::TextInput);
-        QWidget* codeBox = desktop_->Control(core::ControlId::TextHashBox);
+        QWidget* input = desktop_->Control(core::MainControl::TextInput);
+        QWidget* codeBox = desktop_->Control(core::MainControl::TextHashBox);
         const QPoint overCodeBox = codeBox->mapTo(window, codeBox->rect().center());
 
         input->setFocus();
         QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, overCodeBox);
         QCoreApplication::processEvents();
-        const core::Event expected{core::EventKind::Control, core::ControlId::TextInput,
-                                   core::WindowId::MainWindow, core::EventType::RightClick};
+        const core::Event expected =
+            core::ControlEvent(core::MainControl::TextInput, core::EventType::RightClick);
         QCOMPARE(events_.size(), std::size_t{1});
         QVERIFY(events_[0] == expected);
         QCOMPARE(QApplication::focusWidget(), input);
@@ -179,31 +181,32 @@ private slots:
         QCOMPARE(events_.size(), std::size_t{3});
         QVERIFY(events_[2] == expected);
 
-        desktop_->Control(core::ControlId::ButtonOpen)->setFocus();
+        desktop_->Control(core::MainControl::ButtonOpen)->setFocus();
         QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, overCodeBox);
         QCoreApplication::processEvents();
         QCOMPARE(events_.size(), std::size_t{3});
     }
 
     void drainingThrowsAwayClicksAndEventsButKeepsTheLastId() {
-        auto* sha2 = qobject_cast<QAbstractButton*>(desktop_->Control(core::ControlId::OptionSha2));
+        auto* sha2 =
+            qobject_cast<QAbstractButton*>(desktop_->Control(core::MainControl::OptionSha2));
         const QPoint centre = sha2->rect().center();
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             QCoreApplication::postEvent(
                 sha2, new QMouseEvent(type, centre, sha2->mapToGlobal(centre), Qt::LeftButton,
                                       Qt::LeftButton, Qt::NoModifier));
         }
-        desktop_->PostEvent({core::EventKind::Menu, core::MenuId::ItemCopyText,
-                             core::WindowId::MainWindow, core::EventType::LeftClick});
+        desktop_->PostEvent(core::MenuEvent(core::MenuItem::ItemCopyText));
         const std::vector<core::Event> drained = desktop_->DrainEvents();
         QVERIFY(!sha2->isChecked());
         QVERIFY(events_.empty());
         QCOMPARE(drained.size(), std::size_t{1});
-        QCOMPARE(drained[0].objectId, core::MenuId::ItemCopyText);
+        QCOMPARE(drained[0].objectId, static_cast<int>(core::MenuItem::ItemCopyText));
     }
 
     void repaintingWhileBusyDrawsTheWindowButActsOnNoClick() {
-        auto* sha2 = qobject_cast<QAbstractButton*>(desktop_->Control(core::ControlId::OptionSha2));
+        auto* sha2 =
+            qobject_cast<QAbstractButton*>(desktop_->Control(core::MainControl::OptionSha2));
         const QPoint centre = sha2->rect().center();
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             QCoreApplication::postEvent(
@@ -211,8 +214,8 @@ private slots:
                                       Qt::LeftButton, Qt::NoModifier));
         }
         int paints = 0;
-        PaintCounter counter(desktop_->Control(core::ControlId::ButtonCalculate), paints);
-        desktop_->Control(core::ControlId::ButtonCalculate)->update();
+        PaintCounter counter(desktop_->Control(core::MainControl::ButtonCalculate), paints);
+        desktop_->Control(core::MainControl::ButtonCalculate)->update();
         desktop_->RepaintWindows();
         QVERIFY(paints > 0);
         QVERIFY(!sha2->isChecked());
@@ -239,16 +242,16 @@ private slots:
         QCOMPARE(core::FileListRun(*desktop_, events, client.width, u"UPPER",
                                    core::FileListColumns(), {empty.fileName().toStdU16String()}),
                  1);
-        auto* grid = qobject_cast<QTableWidget*>(desktop_->Control(core::ControlId::FileGrid));
+        auto* grid = qobject_cast<QTableWidget*>(desktop_->Control(core::MainControl::FileGrid));
         QCOMPARE(grid->columnCount(), 6);
         QCOMPARE(grid->horizontalHeaderItem(5)->text(), QStringLiteral("SHA-3-256"));
         QCOMPARE(grid->columnWidth(0), 360);
         QCOMPARE(grid->rowCount(), 1);
         QCOMPARE(grid->item(0, 0)->text(), empty.fileName());
         QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("D41D8CD98F00B204E9800998ECF8427E"));
-        QVERIFY(desktop_->Control(core::ControlId::ProgressBar)->isHidden());
+        QVERIFY(desktop_->Control(core::MainControl::ProgressBar)->isHidden());
         QCOMPARE(
-            qobject_cast<QProgressBar*>(desktop_->Control(core::ControlId::ProgressBar))->value(),
+            qobject_cast<QProgressBar*>(desktop_->Control(core::MainControl::ProgressBar))->value(),
             100);
         QCOMPARE(boxes_.size(), std::size_t{1});
         QCOMPARE(boxes_[0].title, std::u16string(u"Window Size"));
@@ -272,17 +275,6 @@ private slots:
         desktop_->MainWindow()->resize(desktop_->MainWindow()->minimumSize());
         QCoreApplication::processEvents();
         QCOMPARE(grid->columnWidth(4), 180);
-    }
-
-    void controlColoursApplyAndReplaceEarlierOnes() {
-        QCheckBox box;
-        ControlColors colors;
-        colors.Set(56, &box, Qt::black, RgbValue(192, 192, 192));
-        QCOMPARE(box.palette().color(QPalette::Window), QColor(192, 192, 192));
-        QVERIFY(box.autoFillBackground());
-        colors.Set(56, &box, Qt::blue, kHollowBackground);
-        QCOMPARE(box.palette().color(QPalette::WindowText), QColor(Qt::blue));
-        QVERIFY(!box.autoFillBackground());
     }
 
 private:

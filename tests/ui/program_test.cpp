@@ -23,7 +23,9 @@
 
 namespace hashwell::ui {
 
-using namespace core::ControlId;
+using enum core::MainControl;
+using enum core::AboutControl;
+using enum core::PreferencesControl;
 
 class ProgramTest : public QObject {
     Q_OBJECT
@@ -66,7 +68,7 @@ private:
             }
         });
     }
-    QString Text(int id) const {
+    QString Text(core::ControlRef id) const {
         return static_cast<QPlainTextEdit*>(desktop_->Control(id))->toPlainText();
     }
     void WriteSettings(const QByteArray& text) {
@@ -118,7 +120,7 @@ private slots:
             tabs->setCurrentIndex(2);  // as the user's click on the tab does
             QCoreApplication::processEvents();
             QVERIFY(!desktop_->Control(ButtonCalculate)->isEnabled());
-            desktop_->MenuItem(core::MenuId::MenuExit)->trigger();
+            desktop_->MenuItem(core::MenuItem::MenuExit)->trigger();
         });
         QCOMPARE(state_.helpTopic, u"hashguide_014.html");
     }
@@ -237,7 +239,7 @@ private slots:
                                 QDir(folder_.path()).filePath(QString::fromUtf8(choice.typed)));
                         QMetaObject::invokeMethod(dialog, "accept");
                     });
-                    desktop_->MenuItem(core::MenuId::MenuExportTsv)->trigger();
+                    desktop_->MenuItem(core::MenuItem::MenuExportTsv)->trigger();
                     QCoreApplication::processEvents();
                 }
             },

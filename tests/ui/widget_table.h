@@ -1,29 +1,17 @@
 #pragma once
 
-// Reading the expected controls of a window from a table in tests/data, and a widget's text.
+// The real widgets of a window against its table, and a widget's text.
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QStringList>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "core/windows/control_spec.h"
+#include "ui/qt_desktop.h"
 
 namespace hashwell::ui {
-
-// The rows of a tab-separated file in tests/data; lines starting with "#" are comments.
-inline QList<QStringList> ReadTable(const QString& name) {
-    QFile file(QStringLiteral(HASHWELL_TEST_DATA_DIR "/") + name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        qFatal("cannot read %s", qPrintable(name));
-    }
-    QList<QStringList> rows;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (!line.isEmpty() && !line.startsWith(u'#')) {
-            rows.append(line.split(u'\t'));
-        }
-    }
-    return rows;
-}
 
 // What a button, a frame or a label says.
 inline QString TextOf(QWidget* control) {
@@ -37,6 +25,32 @@ inline QString TextOf(QWidget* control) {
         return label->text();
     }
     return {};
+}
+
+// Each control of the window's table as a widget: its name, id, page, place, tool tip, the
+// font of a button and, unless the program fills it, its text.
+inline void CheckWidgetsAgainstTable(const QtDesktop& desktop, const core::WindowSpec& spec) {
+    const WindowWidgets* window = desktop.Registry().Find(spec.window);
+    QVERIFY(window != nullptr);
+    for (const core::ControlSpec& row : spec.controls) {
+        QWidget* control = desktop.Control(row.control);
+        QVERIFY2(control != nullptr, row.name);
+        QCOMPARE(control->objectName(), QString::fromUtf8(row.name));
+        QCOMPARE(control->property("hashwellId").toInt(), row.control.Id());
+        const QWidget* page = row.place == core::Place::Window
+                                  ? window->client
+                                  : window->tabs->widget(static_cast<int>(row.place) - 1);
+        QCOMPARE(control->parentWidget(), page);
+        QCOMPARE(control->geometry(), QRect(row.x, row.y, row.width, row.height));
+        if (row.kind != core::ControlKind::Label || row.style == core::TextStyle::Title) {
+            QCOMPARE(TextOf(control), QString::fromUtf8(row.text));
+        }
+        QCOMPARE(control->toolTip(), QString::fromUtf8(row.toolTip ? row.toolTip : ""));
+        if (row.style == core::TextStyle::Button) {
+            QCOMPARE(control->font().family(), QStringLiteral("Arial Narrow"));
+            QVERIFY(control->font().bold());
+        }
+    }
 }
 
 }  // namespace hashwell::ui

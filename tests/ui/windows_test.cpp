@@ -8,7 +8,9 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "core/about/about_controls.h"
 #include "core/app/ids.h"
+#include "core/preferences/preferences_controls.h"
 #include "platform/unicode.h"
 #include "ui/help_window.h"
 #include "ui/qt_desktop.h"
@@ -20,27 +22,14 @@ class WindowsTest : public QObject {
     Q_OBJECT
 
 private:
-    void CheckControls(int windowId, const QString& table, QSize size) {
-        QWidget* window = desktop_->Registry().Window(windowId);
+    void CheckWindow(const core::WindowSpec& spec) {
+        QWidget* window = desktop_->Registry().Window(spec.window);
         QVERIFY(window != nullptr);
-        QCOMPARE(window->minimumSize(), size);
-        QCOMPARE(window->maximumSize(), size);
+        QCOMPARE(window->minimumSize(), QSize(spec.width, spec.height));
+        QCOMPARE(window->maximumSize(), QSize(spec.width, spec.height));
         QVERIFY(!(window->windowFlags() & Qt::WindowMinMaxButtonsHint));
         QCOMPARE(window->parentWidget(), static_cast<QWidget*>(desktop_->MainWindow()));
-        for (const QStringList& row : ReadTable(table)) {
-            QWidget* control = desktop_->Control(row[0].toInt());
-            QVERIFY2(control != nullptr, qPrintable(row[1]));
-            QCOMPARE(control->objectName(), row[1]);
-            QCOMPARE(control->parentWidget(), window);
-            QCOMPARE(control->geometry(),
-                     QRect(row[2].toInt(), row[3].toInt(), row[4].toInt(), row[5].toInt()));
-            QCOMPARE(TextOf(control), row[6]);
-            QCOMPARE(control->toolTip(), row[7]);
-            if (qobject_cast<QPushButton*>(control) != nullptr) {
-                QCOMPARE(control->font().family(), QStringLiteral("Arial Narrow"));
-                QVERIFY(control->font().bold());
-            }
-        }
+        CheckWidgetsAgainstTable(*desktop_, spec);
     }
 
     std::unique_ptr<QtDesktop> desktop_;
@@ -59,28 +48,37 @@ private slots:
     void cleanup() { desktop_.reset(); }
 
     void aboutWindowHoldsItsControlsWithTheirFonts() {
-        CheckControls(core::WindowId::AboutWindow, QStringLiteral("ui/about_window_controls.tsv"),
-                      QSize(396, 242));
-        const QWidget* title = desktop_->Control(core::ControlId::AboutTitle);
+        CheckWindow(core::AboutWindowSpec());
+        // Written out from the description, so that a wrong row of the table is still found.
+        QWidget* ok = desktop_->Control(core::AboutControl::AboutOk);
+        QCOMPARE(ok->geometry(), QRect(168, 180, 60, 20));
+        QCOMPARE(ok->toolTip(), QStringLiteral("Click here to close this window."));
+        QCOMPARE(TextOf(desktop_->Control(core::AboutControl::AboutLink)),
+                 QStringLiteral("https://tarnvale.example"));
+        const QWidget* title = desktop_->Control(core::AboutControl::AboutTitle);
         QCOMPARE(title->font().pointSize(), 12);
         QVERIFY(title->font().bold());
         QCOMPARE(title->palette().color(QPalette::WindowText), QColor(0, 0, 255));
-        const QWidget* link = desktop_->Control(core::ControlId::AboutLink);
+        const QWidget* link = desktop_->Control(core::AboutControl::AboutLink);
         QVERIFY(link->font().underline());
         QCOMPARE(link->palette().color(QPalette::WindowText), QColor(Qt::black));
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         // The core fills the labels in through the port and reads the title back.
-        desktop_->SetControlText(core::ControlId::AboutTitle, u"Hashwell (64-Bit)");
-        QCOMPARE(desktop_->ControlText(core::ControlId::AboutTitle), u"Hashwell (64-Bit)");
+        desktop_->SetControlText(core::AboutControl::AboutTitle, u"Hashwell (64-Bit)");
+        QCOMPARE(desktop_->ControlText(core::AboutControl::AboutTitle), u"Hashwell (64-Bit)");
     }
 
     void preferencesWindowHoldsItsControlsAndTheSkinBoxesTheirColours() {
-        CheckControls(core::WindowId::PreferencesWindow,
-                      QStringLiteral("ui/preferences_window_controls.tsv"), QSize(337, 311));
+        CheckWindow(core::PreferencesWindowSpec());
+        QWidget* ascii = desktop_->Control(core::PreferencesControl::OptionAscii);
+        QCOMPARE(ascii->geometry(), QRect(25, 95, 80, 15));
+        QCOMPARE(TextOf(ascii), QStringLiteral("ASCII"));
+        QCOMPARE(desktop_->Control(core::PreferencesControl::ButtonCancel)->toolTip(),
+                 QStringLiteral("Abort and do not save changes!"));
         // As painted: beside the box's text, where only its background shows.
         for (const auto& [id, colour] :
-             {std::pair{core::ControlId::OptionSkin2, QColor(192, 192, 192)},
-              std::pair{core::ControlId::OptionSkin3, QColor(215, 215, 255)}}) {
+             {std::pair{core::PreferencesControl::OptionSkin2, QColor(192, 192, 192)},
+              std::pair{core::PreferencesControl::OptionSkin3, QColor(215, 215, 255)}}) {
             QWidget* box = desktop_->Control(id);
             const QImage painted = box->grab().toImage();
             QCOMPARE(painted.pixelColor(painted.width() - 2, painted.height() / 2), colour);
@@ -90,18 +88,18 @@ private slots:
     void clicksOnABoxTheOkButtonAndTheLinkReachTheCore() {
         desktop_->ShowWindow(core::WindowId::PreferencesWindow);
         desktop_->ShowWindow(core::WindowId::AboutWindow);
-        QTest::mouseClick(desktop_->Control(core::ControlId::OptionUnicode), Qt::LeftButton);
-        QTest::mouseClick(desktop_->Control(core::ControlId::AboutOk), Qt::LeftButton);
-        QTest::mouseClick(desktop_->Control(core::ControlId::AboutLink), Qt::LeftButton);
-        QTest::mouseClick(desktop_->Control(core::ControlId::AboutOk), Qt::RightButton);
+        QTest::mouseClick(desktop_->Control(core::PreferencesControl::OptionUnicode),
+                          Qt::LeftButton);
+        QTest::mouseClick(desktop_->Control(core::AboutControl::AboutOk), Qt::LeftButton);
+        QTest::mouseClick(desktop_->Control(core::AboutControl::AboutLink), Qt::LeftButton);
+        QTest::mouseClick(desktop_->Control(core::AboutControl::AboutOk), Qt::RightButton);
         desktop_->Registry().Window(core::WindowId::AboutWindow)->close();
         QCoreApplication::processEvents();
         const std::vector<core::Event> expected{
-            {core::EventKind::Control, core::ControlId::OptionUnicode,
-             core::WindowId::PreferencesWindow},
-            {core::EventKind::Control, core::ControlId::AboutOk, core::WindowId::AboutWindow},
-            {core::EventKind::Control, core::ControlId::AboutLink, core::WindowId::AboutWindow},
-            {core::EventKind::CloseWindow, core::WindowId::AboutWindow,
+            core::ControlEvent(core::PreferencesControl::OptionUnicode),
+            core::ControlEvent(core::AboutControl::AboutOk),
+            core::ControlEvent(core::AboutControl::AboutLink),
+            {core::EventKind::CloseWindow, static_cast<int>(core::WindowId::AboutWindow),
              core::WindowId::AboutWindow}};
         QVERIFY(events_ == expected);
         QVERIFY(desktop_->Registry().Window(core::WindowId::AboutWindow)->isVisible());

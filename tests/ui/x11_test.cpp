@@ -18,7 +18,9 @@
 
 namespace hashwell::ui {
 
-using namespace core::ControlId;
+using enum core::MainControl;
+using enum core::AboutControl;
+using enum core::PreferencesControl;
 
 namespace {
 
@@ -60,7 +62,7 @@ private:
         core::RunEventLoop(*desktop_, state_);
         core::ShutDown(*desktop_, state_);
     }
-    QPlainTextEdit* Box(int id) const {
+    QPlainTextEdit* Box(core::ControlRef id) const {
         return static_cast<QPlainTextEdit*>(desktop_->Control(id));
     }
 
@@ -153,8 +155,8 @@ private slots:
         WId main = 0;
         RunProgram([&] {
             main = desktop_->MainWindow()->winId();
-            desktop_->MenuItem(core::MenuId::MenuPreferences)->trigger();
-            desktop_->MenuItem(core::MenuId::MenuAbout)->trigger();
+            desktop_->MenuItem(core::MenuItem::MenuPreferences)->trigger();
+            desktop_->MenuItem(core::MenuItem::MenuAbout)->trigger();
             QCoreApplication::processEvents();
             desktop_->SetHelpReaderProgram(platform::DecodeNativeBytes(HASHWELL_HELP_READER));
             desktop_->ShowHelp(platform::DecodeNativeBytes(HASHWELL_HELP_FILE), u"index.html");
@@ -166,7 +168,7 @@ private slots:
             }
             QCoreApplication::processEvents();
             // A message box ("Copied") and the Open dialog, each looked at while it is up.
-            for (const int button : {ButtonCopyHash, ButtonOpen}) {
+            for (const core::MainControl button : {ButtonCopyHash, ButtonOpen}) {
                 QTimer::singleShot(300, [&] {
                     if (QWidget* modal = QApplication::activeModalWidget()) {
                         owners[modal->metaObject()->className()] = TransientFor(modal->winId());

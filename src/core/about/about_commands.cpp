@@ -10,7 +10,9 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
+using enum MainControl;
+using enum AboutControl;
+using enum PreferencesControl;
 
 // Blanks at both ends of a link's text are no part of the address.
 std::u16string TrimBlanks(std::u16string_view text) {
@@ -45,15 +47,16 @@ void OpenAbout(Desktop& desktop, AppState& state) {
     desktop.SetWindowTopMost(WindowId::AboutWindow, true);
 }
 
-void HandleAboutControl(Desktop& desktop, AppState& state, const Event& event) {
-    if (event.objectId == AboutLink) {
+void HandleAboutControl(Desktop& desktop, AppState& state, AboutControl control,
+                        const Event& event) {
+    if (control == AboutLink) {
         if (TrimBlanks(state.aboutLinkUrl).empty()) {
             state.aboutLinkUrl = TrimBlanks(desktop.ControlText(AboutLink));
         }
         if (!TrimBlanks(state.aboutLinkUrl).empty()) {
             OpenWebPage(desktop, state.events, TrimBlanks(state.aboutLinkUrl));
         }
-    } else if (event.objectId == AboutOk && event.type == EventType::LeftClick) {
+    } else if (control == AboutOk && event.type == EventType::LeftClick) {
         desktop.HideWindow(WindowId::AboutWindow);
         state.helpTopic = kHelpIndex;
     }

@@ -14,6 +14,7 @@ namespace hashwell::core {
 void OpenAbout(Desktop& desktop, AppState& state);
 
 // The link and the OK button.
-void HandleAboutControl(Desktop& desktop, AppState& state, const Event& event);
+void HandleAboutControl(Desktop& desktop, AppState& state, AboutControl control,
+                        const Event& event);
 
 }  // namespace hashwell::core

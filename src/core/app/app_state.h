@@ -30,8 +30,8 @@ struct AppState {
     platform::Path nameBoxPath;            // the path FileNameBox shows in readable form
     std::string textHash;                  // last codes computed for the Text and File tabs
     std::string fileHash;
-    int currentTab = 0;  // the tab last read or chosen
-    int savedFocus = 0;  // the focused control while Calculate or Copy hash runs
+    int currentTab = 0;                    // the tab last read or chosen
+    std::optional<ControlRef> savedFocus;  // the focused control while Calculate or Copy hash runs
     bool quitRequested = false;
 
     bool aboutCreated = false;

@@ -1,25 +1,16 @@
 #include "core/app/dispatch.h"
 
 #include "core/about/about_commands.h"
-#include "core/app/ids.h"
 #include "core/clipboard/clipboard_commands.h"
 #include "core/clipboard/drops.h"
-#include "core/help/help_viewing.h"
-#include "core/help/web_pages.h"
-#include "core/list/export_list.h"
-#include "core/main_window/bit_sizes.h"
-#include "core/main_window/calculate.h"
-#include "core/main_window/file_opening.h"
-#include "core/main_window/tab_enabling.h"
+#include "core/help/help_topics.h"
+#include "core/main_window/main_window_commands.h"
 #include "core/preferences/preferences_commands.h"
 
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
-using namespace MenuId;
-
-void HandleCloseWindow(Desktop& desktop, AppState& state, int windowId) {
+void HandleCloseWindow(Desktop& desktop, AppState& state, WindowId windowId) {
     if (windowId == WindowId::MainWindow) {
         state.quitRequested = true;  // nothing is asked and nothing is saved
     } else if (windowId == WindowId::AboutWindow || windowId == WindowId::PreferencesWindow) {
@@ -28,187 +19,19 @@ void HandleCloseWindow(Desktop& desktop, AppState& state, int windowId) {
     }
 }
 
-void HandleMenu(Desktop& desktop, AppState& state, int itemId) {
-    switch (itemId) {
-        case MenuOpen:
-            OpenCommand(desktop, state);
-            break;
-        case MenuOpenList:
-            OpenListCommand(desktop, state);
-            break;
-        case MenuPreferences:
-            OpenPreferences(desktop, state);
-            break;
-        case MenuAbout:
-            OpenAbout(desktop, state);
-            break;
-        case MenuExit:
-            state.quitRequested = true;
-            break;
-        case MenuCopyHash:
-            CopyHashMenu(desktop, state);
-            break;
-        case ItemCopyCodes:
-            CopyCodes(desktop, state.events);
-            break;
-        case MenuContents:  // its help topic is the start page
-        case ShortcutHelp:
-            ShowHelp(desktop, state, state.helpTopic);
-            break;
-        case MenuUpdates:
-            OpenUpdatePage(desktop, state.events, MakerWebSite(), state.versionNumber,
-                           state.platformBits);
-            break;
-        case MenuExportCsv:
-        case ItemExportCsv:
-            ExportCommand(desktop, state.settings.Format, exporting::TableFormat::Csv);
-            break;
-        case MenuExportTsv:
-        case ItemExportTsv:
-            ExportCommand(desktop, state.settings.Format, exporting::TableFormat::Tsv);
-            break;
-        // The other context-menu items act at the next mouse movement, or are "Quit Menu"
-        // items that do nothing.
-        default:
-            break;
-    }
-}
-
-void SelectMethod(Desktop& desktop, AppState& state, std::int32_t method) {
-    state.method = method;
-    const bool sized = HasBitSizes(method);
-    if (!sized) {
-        state.bitSize = digest::BitSize::None;  // the boxes keep their ticks
-    }
-    EnableBitSizes(desktop, sized);
-}
-
-void HandleBitSizeBox(Desktop& desktop, AppState& state, int boxId) {
-    const int k = boxId - CheckBits224 + 1;
-    if (desktop.IsChecked(boxId)) {
-        state.bitSize = kBitSizeBoxes[static_cast<std::size_t>(k - 1)].bits;
-        SelectBitSize(desktop, k, true);
-    } else {
-        state.bitSize = digest::BitSize::None;
-    }
-}
-
-// Shows a box's context menu. The choice is carried out at the next mouse movement: the drain
-// takes its menu event off the queue but leaves its id as the last one.
-void ShowDeferredMenu(Desktop& desktop, AppState& state, int menuId) {
-    desktop.ShowPopupMenu(menuId);
-    DrainEvents(desktop, state.events);
-}
-
-// The file name box tells which file the user means, "Filename: " dropped.
-void HandleFileNameBox(Desktop& desktop, AppState& state, const Event& event) {
-    if (event.type == EventType::RightClick) {
-        ShowDeferredMenu(desktop, state, PopupFileName);
-        return;
-    }
-    const std::u16string text = desktop.ControlText(FileNameBox);
-    if (!text.empty()) {
-        state.currentFileName = PathInNameBox(text, state.nameBoxPath);
-    }
-}
-
-// The boxes of the Text tab: their text can be dragged out, and each has its context menu.
-void HandleTextTabBox(Desktop& desktop, AppState& state, const Event& event, int menuId) {
-    state.currentTab = TabIndex::Text;
-    if (event.type == EventType::DragStart) {
-        desktop.StartTextDrag(desktop.ControlText(event.objectId));
-    } else if (event.type == EventType::RightClick) {
-        ShowDeferredMenu(desktop, state, menuId);
-    }
-    if (event.objectId == TextHashBox) {
-        UpdateCopyStateFor(desktop, TabIndex::Text);
-    }
-}
-
-void HandleFileHashBox(Desktop& desktop, AppState& state, const Event& event) {
-    state.currentTab = TabIndex::File;
-    if (event.type == EventType::RightClick) {
-        ShowDeferredMenu(desktop, state, PopupHashCode);
-    }
-    UpdateCopyStateFor(desktop, TabIndex::File);
-}
-
-// The grid's menu acts at its own menu event, so it is shown without draining.
-void HandleFileGrid(Desktop& desktop, AppState& state, const Event& event) {
-    state.currentTab = TabIndex::ListOfFiles;
-    if (event.type == EventType::RightClick) {
-        desktop.ShowPopupMenu(PopupGrid);
-    }
-    UpdateCopyStateFor(desktop, TabIndex::ListOfFiles);
-}
-
+// A control event goes to its window's commands, which know the window's own ids.
 void HandleControl(Desktop& desktop, AppState& state, const Event& event) {
-    switch (event.objectId) {
-        case ButtonOpen:
-            OpenCommand(desktop, state);
+    switch (event.windowId) {
+        case WindowId::MainWindow:
+            HandleMainWindowControl(desktop, state, static_cast<MainControl>(event.objectId),
+                                    event);
             break;
-        case ButtonOpenList:
-            OpenListCommand(desktop, state);
+        case WindowId::AboutWindow:
+            HandleAboutControl(desktop, state, static_cast<AboutControl>(event.objectId), event);
             break;
-        case ButtonCalculate:
-            CalculateCommand(desktop, state);
-            break;
-        case ButtonCopyHash:
-            CopyHashButton(desktop, state);
-            break;
-        case TabPanel:
-            state.currentTab = desktop.ShownTab();
-            ApplyTabState(desktop, state.currentTab);
-            UpdateCopyStateFor(desktop, state.currentTab);
-            break;
-        case FileNameBox:
-            HandleFileNameBox(desktop, state, event);
-            break;
-        case TextInput:
-            HandleTextTabBox(desktop, state, event, PopupTextInput);
-            break;
-        case TextHashBox:
-            HandleTextTabBox(desktop, state, event, PopupHashCode);
-            break;
-        case FileHashBox:
-            HandleFileHashBox(desktop, state, event);
-            break;
-        case FileGrid:
-            HandleFileGrid(desktop, state, event);
-            break;
-        case OptionCrc32:
-            SelectMethod(desktop, state, digest::HashMethod::Crc32);
-            break;
-        case OptionMd5:
-            SelectMethod(desktop, state, digest::HashMethod::Md5);
-            break;
-        case OptionSha1:
-            SelectMethod(desktop, state, digest::HashMethod::Sha1);
-            break;
-        case OptionSha2:
-            SelectMethod(desktop, state, digest::HashMethod::Sha2);
-            break;
-        case OptionSha3:
-            SelectMethod(desktop, state, digest::HashMethod::Sha3);
-            break;
-        case CheckBits224:
-        case CheckBits256:
-        case CheckBits384:
-        case CheckBits512:
-            HandleBitSizeBox(desktop, state, event.objectId);
-            break;
-        case ButtonExportList:
-            desktop.ShowPopupMenu(MenuId::PopupExport);  // its items come as menu events
-            break;
-        case ButtonHelp:  // its help topic is the start page
-            ShowHelp(desktop, state, state.helpTopic);
-            break;
-        default:
-            if (event.objectId >= AboutFrame && event.objectId <= AboutOk) {
-                HandleAboutControl(desktop, state, event);
-            } else if (event.objectId >= FrameCase && event.objectId <= ButtonCancel) {
-                HandlePreferencesControl(desktop, state, event);
-            }
+        case WindowId::PreferencesWindow:
+            HandlePreferencesControl(desktop, state,
+                                     static_cast<PreferencesControl>(event.objectId), event);
             break;
     }
 }
@@ -217,17 +40,15 @@ void HandleControl(Desktop& desktop, AppState& state, const Event& event) {
 
 void HandleEvent(Desktop& desktop, AppState& state, const Event& event) {
     state.events.Dispatched(event);
-    if (event.kind == EventKind::Menu || event.kind == EventKind::Control) {
-        if (std::optional<std::u16string> topic = HelpTopicOf(event.objectId)) {
-            state.helpTopic = std::move(*topic);
-        }
+    if (std::optional<std::u16string> topic = HelpTopicOf(event)) {
+        state.helpTopic = std::move(*topic);
     }
     switch (event.kind) {
         case EventKind::CloseWindow:
             HandleCloseWindow(desktop, state, event.windowId);
             break;
         case EventKind::Menu:
-            HandleMenu(desktop, state, event.objectId);
+            HandleMenuItem(desktop, state, static_cast<MenuItem>(event.objectId));
             break;
         case EventKind::Control:
             HandleControl(desktop, state, event);

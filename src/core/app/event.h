@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/ids.h"
 #include "platform/platform.h"
 
 namespace hashwell::core {
@@ -28,7 +29,7 @@ enum class EventType {
 struct Event {
     EventKind kind = EventKind::Control;
     int objectId = 0;  // the menu item or control; none for a mouse movement
-    int windowId = 0;
+    WindowId windowId = WindowId::MainWindow;
     EventType type = EventType::LeftClick;
     // What a drop carries: a text, or the paths of the dropped files.
     std::u16string droppedText{};
@@ -36,5 +37,13 @@ struct Event {
 
     bool operator==(const Event&) const = default;
 };
+
+// The event of a control of any window, and that of a menu item in a window.
+inline Event ControlEvent(ControlRef control, EventType type = EventType::LeftClick) {
+    return {EventKind::Control, control.Id(), control.Window(), type};
+}
+inline Event MenuEvent(MenuItem item, WindowId window = WindowId::MainWindow) {
+    return {EventKind::Menu, static_cast<int>(item), window, EventType::LeftClick};
+}
 
 }  // namespace hashwell::core

@@ -1,101 +1,130 @@
 #pragma once
 
-// The fixed numbers of every window, menu item, control and context menu. Events carry them,
-// and the core addresses everything on the desktop by them.
+// The fixed numbers of the program's windows, controls and menu items, each window's controls
+// in an enum of their own, and the reference by which the core addresses a control of any
+// window: an id of one window cannot be given where another's is meant.
+
+#include <compare>
 
 namespace hashwell::core {
 
-namespace WindowId {
-inline constexpr int MainWindow = 1;
-inline constexpr int AboutWindow = 2;
-inline constexpr int PreferencesWindow = 3;
-}  // namespace WindowId
+enum class WindowId : int {
+    MainWindow = 1,
+    AboutWindow = 2,
+    PreferencesWindow = 3,
+};
 
-namespace MenuId {
-inline constexpr int MainMenu = 1;  // the menu bar of the main window
-inline constexpr int MenuOpen = 2;
-inline constexpr int MenuOpenList = 3;
-inline constexpr int MenuPreferences = 4;
-inline constexpr int MenuExit = 5;
-inline constexpr int MenuCopyHash = 7;
-inline constexpr int MenuExportCsv = 9;
-inline constexpr int MenuExportTsv = 10;
-inline constexpr int MenuContents = 12;
-inline constexpr int MenuUpdates = 13;
-inline constexpr int MenuAbout = 14;
-inline constexpr int ShortcutHelp = 112;  // F1, raised as a menu event in every window
+enum class MainControl : int {
+    ToolbarFrame = 15,
+    ButtonOpen = 16,
+    ButtonOpenList = 17,
+    ButtonCalculate = 18,
+    ButtonCopyHash = 19,
+    ButtonExportList = 20,
+    ButtonHelp = 21,
+    TabPanel = 22,
+    TextInput = 26,  // 23 to 25 are not used
+    OptionCrc32 = 27,
+    OptionMd5 = 28,
+    OptionSha1 = 29,
+    OptionSha2 = 30,
+    OptionSha3 = 31,
+    CheckBits224 = 32,
+    CheckBits256 = 33,
+    CheckBits384 = 34,
+    CheckBits512 = 35,
+    FileGrid = 36,
+    ProgressBar = 37,
+    TextHashBox = 38,
+    FileNameBox = 39,
+    FileHashBox = 40,
+};
 
-// Context menus and their items.
-inline constexpr int PopupGrid = 501;
-inline constexpr int PopupTextInput = 502;
-inline constexpr int PopupHashCode = 503;
-inline constexpr int PopupFileName = 504;
-inline constexpr int PopupExport = 505;
-inline constexpr int ItemCopyCodes = 506;
-inline constexpr int ItemQuitGridMenu = 507;
-inline constexpr int ItemCopyText = 508;
-inline constexpr int ItemPasteText = 509;
-inline constexpr int ItemQuitTextMenu = 510;
-inline constexpr int ItemCopyCode = 511;
-inline constexpr int ItemQuitCodeMenu = 512;
-inline constexpr int ItemCopyFileName = 513;
-inline constexpr int ItemQuitFileNameMenu = 514;
-inline constexpr int ItemExportCsv = 515;
-inline constexpr int ItemExportTsv = 516;
-inline constexpr int ItemQuitExportMenu = 517;
-}  // namespace MenuId
+enum class AboutControl : int {
+    AboutFrame = 41,
+    AboutTitle = 42,
+    AboutLink = 43,
+    AboutVersion = 44,
+    AboutNotice = 45,
+    AboutOk = 46,
+};
 
-namespace ControlId {
-// Main window; 23 to 25 are not used.
-inline constexpr int ToolbarFrame = 15;
-inline constexpr int ButtonOpen = 16;
-inline constexpr int ButtonOpenList = 17;
-inline constexpr int ButtonCalculate = 18;
-inline constexpr int ButtonCopyHash = 19;
-inline constexpr int ButtonExportList = 20;
-inline constexpr int ButtonHelp = 21;
-inline constexpr int TabPanel = 22;
-inline constexpr int TextInput = 26;
-inline constexpr int OptionCrc32 = 27;
-inline constexpr int OptionMd5 = 28;
-inline constexpr int OptionSha1 = 29;
-inline constexpr int OptionSha2 = 30;
-inline constexpr int OptionSha3 = 31;
-inline constexpr int CheckBits224 = 32;
-inline constexpr int CheckBits256 = 33;
-inline constexpr int CheckBits384 = 34;
-inline constexpr int CheckBits512 = 35;
-inline constexpr int FileGrid = 36;
-inline constexpr int ProgressBar = 37;
-inline constexpr int TextHashBox = 38;
-inline constexpr int FileNameBox = 39;
-inline constexpr int FileHashBox = 40;
+enum class PreferencesControl : int {
+    FrameCase = 47,
+    OptionLowerCase = 48,
+    OptionUpperCase = 49,
+    FrameFormat = 50,
+    OptionAscii = 51,
+    OptionUtf8 = 52,
+    OptionUnicode = 53,
+    FrameSkins = 54,
+    OptionSkin1 = 55,
+    OptionSkin2 = 56,
+    OptionSkin3 = 57,
+    FrameDragDrop = 58,
+    CheckOnTop = 59,
+    ButtonSave = 60,
+    ButtonCancel = 61,
+};
 
-// About window.
-inline constexpr int AboutFrame = 41;
-inline constexpr int AboutTitle = 42;
-inline constexpr int AboutLink = 43;
-inline constexpr int AboutVersion = 44;
-inline constexpr int AboutNotice = 45;
-inline constexpr int AboutOk = 46;
+// The items of the main menu and of the context menus, and the F1 shortcut.
+enum class MenuItem : int {
+    MenuOpen = 2,
+    MenuOpenList = 3,
+    MenuPreferences = 4,
+    MenuExit = 5,
+    MenuCopyHash = 7,
+    MenuExportCsv = 9,
+    MenuExportTsv = 10,
+    MenuContents = 12,
+    MenuUpdates = 13,
+    MenuAbout = 14,
+    ShortcutHelp = 112,  // F1, raised as a menu event in every window
+    ItemCopyCodes = 506,
+    ItemQuitGridMenu = 507,
+    ItemCopyText = 508,
+    ItemPasteText = 509,
+    ItemQuitTextMenu = 510,
+    ItemCopyCode = 511,
+    ItemQuitCodeMenu = 512,
+    ItemCopyFileName = 513,
+    ItemQuitFileNameMenu = 514,
+    ItemExportCsv = 515,
+    ItemExportTsv = 516,
+    ItemQuitExportMenu = 517,
+};
 
-// Preferences window.
-inline constexpr int FrameCase = 47;
-inline constexpr int OptionLowerCase = 48;
-inline constexpr int OptionUpperCase = 49;
-inline constexpr int FrameFormat = 50;
-inline constexpr int OptionAscii = 51;
-inline constexpr int OptionUtf8 = 52;
-inline constexpr int OptionUnicode = 53;
-inline constexpr int FrameSkins = 54;
-inline constexpr int OptionSkin1 = 55;
-inline constexpr int OptionSkin2 = 56;
-inline constexpr int OptionSkin3 = 57;
-inline constexpr int FrameDragDrop = 58;
-inline constexpr int CheckOnTop = 59;
-inline constexpr int ButtonSave = 60;
-inline constexpr int ButtonCancel = 61;
-}  // namespace ControlId
+// The context menus of the main window.
+enum class PopupMenu : int {
+    PopupGrid = 501,
+    PopupTextInput = 502,
+    PopupHashCode = 503,
+    PopupFileName = 504,
+    PopupExport = 505,
+};
+
+// A control of any window, as the desktop is asked about it; made from a window's own ids.
+class ControlRef {
+public:
+    constexpr ControlRef(MainControl control)
+        : window_(WindowId::MainWindow), id_(static_cast<int>(control)) {}
+    constexpr ControlRef(AboutControl control)
+        : window_(WindowId::AboutWindow), id_(static_cast<int>(control)) {}
+    constexpr ControlRef(PreferencesControl control)
+        : window_(WindowId::PreferencesWindow), id_(static_cast<int>(control)) {}
+
+    constexpr WindowId Window() const { return window_; }
+    constexpr int Id() const { return id_; }
+    constexpr auto operator<=>(const ControlRef&) const = default;
+
+    // The control an event of that window names; ids are the desktop's, unique among windows.
+    static constexpr ControlRef Of(WindowId window, int id) { return ControlRef(window, id); }
+
+private:
+    constexpr ControlRef(WindowId window, int id) : window_(window), id_(id) {}
+    WindowId window_;
+    int id_;
+};
 
 // The tabs of TabPanel.
 namespace TabIndex {

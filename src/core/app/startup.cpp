@@ -10,6 +10,7 @@
 #include "core/list/file_list_run.h"
 #include "core/main_window/bit_sizes.h"
 #include "core/main_window/file_opening.h"
+#include "core/main_window/main_window_controls.h"
 #include "core/main_window/tab_enabling.h"
 #include "core/windows/skin.h"
 #include "digest/registry.h"
@@ -37,7 +38,7 @@ void HashCommandLineFile(Desktop& desktop, AppState& state) {
                     {state.currentFileName});
     }
     // The other commands keep the states start-up gave them.
-    UpdateCopyState(desktop, desktop.GridRowCount(ControlId::FileGrid) > 0);
+    UpdateCopyState(desktop, desktop.GridRowCount(MainControl::FileGrid) > 0);
 }
 
 }  // namespace
@@ -45,7 +46,7 @@ void HashCommandLineFile(Desktop& desktop, AppState& state) {
 bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironment& environment,
              const std::vector<platform::Path>& paths) {
     desktop.SetResizeHandler(
-        [&desktop, &state](int windowId) { HandleWindowSize(desktop, state, windowId); });
+        [&desktop, &state](WindowId windowId) { HandleWindowSize(desktop, state, windowId); });
     state.commandLineArgs = paths;
     state.programPath = environment.programPath;
 
@@ -66,19 +67,19 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     }
     // Anchored at the size it was built with, so that a window system that resizes the window
     // as it appears already moves the controls with it.
-    RegisterMainWindowAnchors(desktop, state.anchors);
+    state.anchors.Register(desktop, MainWindowSpec());
     desktop.ShowWindow(WindowId::MainWindow);
     if (state.settings.MainOnTop == 1) {
         desktop.SetWindowTopMost(WindowId::MainWindow, true);
     }
     state.startWidth = desktop.ClientSize(WindowId::MainWindow).width;
-    desktop.SetControlVisible(ControlId::ProgressBar, false);
+    desktop.SetControlVisible(MainControl::ProgressBar, false);
     ApplySkin(desktop, WindowId::MainWindow, state.settings.Skin);
     state.quitRequested = false;
 
     // CRC32 selected; "256 Bits" ticked but disabled until SHA2 or SHA3 is chosen.
-    desktop.SetChecked(ControlId::CheckBits256, true);
-    desktop.SetChecked(ControlId::OptionCrc32, true);
+    desktop.SetChecked(MainControl::CheckBits256, true);
+    desktop.SetChecked(MainControl::OptionCrc32, true);
     state.method = digest::HashMethod::Crc32;
     state.bitSize = digest::BitSize::Bits256;
     EnableBitSizes(desktop, false);
@@ -112,7 +113,7 @@ int RunProgram(Desktop& desktop, const settings::SettingsEnvironment& environmen
     return 0;
 }
 
-void HandleWindowSize(Desktop& desktop, const AppState& state, int windowId) {
+void HandleWindowSize(Desktop& desktop, const AppState& state, WindowId windowId) {
     state.anchors.Reanchor(desktop, windowId);
 }
 

@@ -25,6 +25,6 @@ int RunProgram(Desktop& desktop, const settings::SettingsEnvironment& environmen
                const std::vector<platform::Path>& paths);
 
 // Re-places the anchored controls of a window that was resized.
-void HandleWindowSize(Desktop& desktop, const AppState& state, int windowId);
+void HandleWindowSize(Desktop& desktop, const AppState& state, WindowId windowId);
 
 }  // namespace hashwell::core

@@ -10,8 +10,8 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
-using namespace MenuId;
+using enum MainControl;
+using enum MenuItem;
 
 void SayCopied(Dialogs& dialogs) {
     ShowInformation(dialogs, u"Copied", u"Hash copied to clipboard!");
@@ -22,12 +22,12 @@ bool IsBlank(std::u16string_view text) {
 }
 
 // The code box of the Text or the File tab.
-int CodeBoxOf(int tab) {
+MainControl CodeBoxOf(int tab) {
     return tab == TabIndex::Text ? TextHashBox : FileHashBox;
 }
 
 // Copies a box's whole text, then selects it and says so when it was not empty.
-void CopyBoxText(Desktop& desktop, EventRecord& events, int boxId) {
+void CopyBoxText(Desktop& desktop, EventRecord& events, MainControl boxId) {
     const std::u16string text = desktop.ControlText(boxId);
     desktop.SetClipboardText(text);
     DrainEvents(desktop, events);
@@ -45,12 +45,12 @@ void PasteIntoTextInput(Desktop& desktop) {
 }
 
 void CopyFocusedCode(Desktop& desktop, EventRecord& events) {
-    const int focused = desktop.FocusedControl();
-    if (focused == TextHashBox || focused == FileHashBox) {
-        const std::u16string text = desktop.ControlText(focused);
+    const std::optional<ControlRef> focused = desktop.FocusedControl();
+    if (focused == ControlRef(TextHashBox) || focused == ControlRef(FileHashBox)) {
+        const std::u16string text = desktop.ControlText(*focused);
         desktop.SetClipboardText(text);
         if (!text.empty()) {
-            desktop.SelectAllText(focused, static_cast<int>(text.size()));
+            desktop.SelectAllText(*focused, static_cast<int>(text.size()));
             SayCopied(desktop);
         }
     }
@@ -63,7 +63,7 @@ std::u16string Spaces(int n) {
     return std::u16string(static_cast<std::size_t>(std::max(n, 0)), u' ');
 }
 
-void GridRowToText(Desktop& desktop, int gridId, std::u16string_view separator) {
+void GridRowToText(Desktop& desktop, ControlRef gridId, std::u16string_view separator) {
     const int row = desktop.GridSelectedRow(gridId);
     const int columns = CountColumns(desktop, gridId);
     std::size_t longest = 0;
@@ -132,7 +132,7 @@ void HandleMouseMove(Desktop& desktop, AppState& state) {
     if (state.events.mouseMoveCount != 1) {
         return;  // only the first movement after the choice carries it out
     }
-    switch (state.events.lastObjectId) {
+    switch (static_cast<MenuItem>(state.events.lastObjectId)) {
         case ItemCopyText:
             CopyBoxText(desktop, state.events, TextInput);
             break;

@@ -17,7 +17,7 @@ std::u16string Spaces(int n);
 
 // The selected row of the grid as lines of "title: cell", each title padded with blanks to the
 // longest, joined by `separator`, put on the clipboard. With no row selected nothing is copied.
-void GridRowToText(Desktop& desktop, int gridId, std::u16string_view separator);
+void GridRowToText(Desktop& desktop, ControlRef gridId, std::u16string_view separator);
 
 // Copies the selected grid row and says so when something was copied.
 void CopyCodes(Desktop& desktop, EventRecord& events);

@@ -12,7 +12,9 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
+using enum MainControl;
+using enum AboutControl;
+using enum PreferencesControl;
 
 constexpr std::u16string_view kDropOverwrite =
     u"Do you want to drop the new text and overwrite this box?";
@@ -141,7 +143,7 @@ void HandleDrop(Desktop& desktop, AppState& state, const Event& event) {
         state.fileToHash = JoinPaths(event.droppedPaths);
     }
 
-    switch (event.objectId) {
+    switch (static_cast<MainControl>(event.objectId)) {  // drops reach the main window only
         case TabPanel:
             DropOntoPanel(desktop, state, event);
             break;

@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/app/ids.h"
 #include "core/desktop/message_box.h"
 #include "core/desktop/types.h"
 #include "platform/platform.h"
@@ -24,7 +25,7 @@ public:
     virtual std::optional<SaveDialogAnswer> ShowSaveDialog(const SaveDialogRequest& request) = 0;
     // Shows a context menu of the main window at the mouse position. The item the user chooses
     // arrives afterwards as a menu event with its id.
-    virtual void ShowPopupMenu(int menuId) = 0;
+    virtual void ShowPopupMenu(PopupMenu menu) = 0;
 };
 
 }  // namespace hashwell::core

@@ -72,7 +72,7 @@ platform::Path WithExtension(platform::Path name, std::u16string_view extension)
     return name;
 }
 
-exporting::Table ReadGrid(Controls& controls, int gridId) {
+exporting::Table ReadGrid(Controls& controls, ControlRef gridId) {
     exporting::Table table;
     const int columns = CountColumns(controls, gridId);
     const int rows = controls.GridRowCount(gridId);
@@ -90,11 +90,11 @@ exporting::Table ReadGrid(Controls& controls, int gridId) {
 
 }  // namespace
 
-int CountColumns(Controls& controls, int gridId) {
+int CountColumns(Controls& controls, ControlRef gridId) {
     return controls.GridColumnCount(gridId);
 }
 
-void ExportList(Desktop& desktop, int gridId, std::int64_t format, bool confirm,
+void ExportList(Desktop& desktop, ControlRef gridId, std::int64_t format, bool confirm,
                 exporting::TableFormat kind) {
     const KindTexts& texts = TextsOf(kind);
     const std::optional<SaveDialogAnswer> answer =
@@ -137,11 +137,11 @@ void ExportList(Desktop& desktop, int gridId, std::int64_t format, bool confirm,
 }
 
 void ExportCommand(Desktop& desktop, std::int64_t format, exporting::TableFormat kind) {
-    if (desktop.GridRowCount(ControlId::FileGrid) == 0) {
+    if (desktop.GridRowCount(MainControl::FileGrid) == 0) {
         ShowError(desktop, u"No Data", u"There is nothing to export!");
         return;
     }
-    ExportList(desktop, ControlId::FileGrid, format, true, kind);
+    ExportList(desktop, MainControl::FileGrid, format, true, kind);
 }
 
 }  // namespace hashwell::core

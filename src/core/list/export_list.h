@@ -10,7 +10,7 @@
 namespace hashwell::core {
 
 // The number of columns of a list grid; 0 when there is no such grid.
-int CountColumns(Controls& controls, int gridId);
+int CountColumns(Controls& controls, ControlRef gridId);
 
 // Asks for a file name, adds the extension the chosen file type calls for, refuses a folder,
 // asks before overwriting a file, and writes the grid's titles and rows in the text encoding
@@ -18,7 +18,7 @@ int CountColumns(Controls& controls, int gridId);
 // A failure is reported with the system's reason and leaves an existing file as it was; with
 // `confirm`, a success is reported too. The temporary files of exports stopped half-way in that
 // folder are removed first.
-void ExportList(Desktop& desktop, int gridId, std::int64_t format, bool confirm,
+void ExportList(Desktop& desktop, ControlRef gridId, std::int64_t format, bool confirm,
                 exporting::TableFormat kind);
 
 // The export commands of the menu and the context menu: "No Data" for an empty grid, else

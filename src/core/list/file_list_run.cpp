@@ -23,13 +23,13 @@ constexpr std::chrono::milliseconds kProgressInterval{40};
 
 void ReplaceColumns(Controls& controls, const std::vector<std::u16string>& titles) {
     for (int index = static_cast<int>(titles.size()) - 1; index >= 0; --index) {
-        controls.RemoveGridColumn(ControlId::FileGrid, index);
+        controls.RemoveGridColumn(MainControl::FileGrid, index);
     }
 }
 
 void AddColumns(Controls& controls, const std::vector<std::u16string>& titles) {
     for (std::size_t k = 0; k < titles.size(); ++k) {
-        controls.InsertGridColumn(ControlId::FileGrid, static_cast<int>(k), titles[k],
+        controls.InsertGridColumn(MainControl::FileGrid, static_cast<int>(k), titles[k],
                                   k == 0 ? kFirstColumnWidth : kCodeColumnWidth);
     }
 }
@@ -42,11 +42,11 @@ bool IsBlankList(const std::vector<platform::Path>& paths) {
 // Places the bar in the middle of the panel, relative to the tab's client area.
 void CentreProgressBar(Desktop& desktop) {
     const Size window = desktop.ClientSize(WindowId::MainWindow);
-    const Rect panel = desktop.ControlGeometry(ControlId::TabPanel);
-    const Rect bar = desktop.ControlGeometry(ControlId::ProgressBar);
+    const Rect panel = desktop.ControlGeometry(MainControl::TabPanel);
+    const Rect bar = desktop.ControlGeometry(MainControl::ProgressBar);
     const int x = window.width / 2 - (window.width - panel.width) / 2 - bar.width / 2;
     const int y = window.height / 2 - (window.height - panel.height) / 2 - bar.height / 2;
-    desktop.SetControlGeometry(ControlId::ProgressBar, {x, y, 140, 20});
+    desktop.SetControlGeometry(MainControl::ProgressBar, {x, y, 140, 20});
 }
 
 // A path the run hashes: an existing regular file the user may read.
@@ -75,7 +75,7 @@ int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16s
     const std::vector<std::u16string> titles = SplitFields(columnTitles, u',');
     const int count = static_cast<int>(paths.size());
 
-    desktop.ClearGridRows(ControlId::FileGrid);
+    desktop.ClearGridRows(MainControl::FileGrid);
     ReplaceColumns(desktop, titles);
     if (count > kWarnAbove) {
         ShowWarning(desktop, u"Time Warning",
@@ -84,8 +84,8 @@ int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16s
     }
     DrainEvents(desktop, events);
     AddColumns(desktop, titles);
-    desktop.SetControlVisible(ControlId::ProgressBar, true);
-    desktop.SetMenuItemEnabled(MenuId::MenuExportCsv, true);
+    desktop.SetControlVisible(MainControl::ProgressBar, true);
+    desktop.SetMenuItemEnabled(MenuItem::MenuExportCsv, true);
     CentreProgressBar(desktop);
 
     // Missing paths, folders, empty entries and unreadable files get no row and no message.
@@ -102,7 +102,7 @@ int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16s
     while (!hasher.WaitFor(kProgressInterval)) {
         if (const int percent = hasher.PercentDone(); percent > shown) {
             shown = percent;
-            desktop.SetProgress(ControlId::ProgressBar, percent);
+            desktop.SetProgress(MainControl::ProgressBar, percent);
         }
         desktop.RepaintWindows();
     }
@@ -115,14 +115,14 @@ int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16s
     }
 
     DrainEvents(desktop, events);
-    desktop.SetProgress(ControlId::ProgressBar, 100);
+    desktop.SetProgress(MainControl::ProgressBar, 100);
     for (const ListRowRecord& record : records) {
         // A file that vanished since it was hashed gets no row.
         if (platform::IsRegularFile(record.path)) {
-            desktop.AppendGridRow(ControlId::FileGrid, record.cells);
+            desktop.AppendGridRow(MainControl::FileGrid, record.cells);
         }
     }
-    desktop.SetControlVisible(ControlId::ProgressBar, false);
+    desktop.SetControlVisible(MainControl::ProgressBar, false);
 
     if (desktop.ClientSize(WindowId::MainWindow).width == startWidth) {
         ShowInformation(desktop, u"Window Size",

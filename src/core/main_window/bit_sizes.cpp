@@ -16,7 +16,7 @@ void EnableBitSizes(Controls& controls, bool enabled) {
 
 void SelectBitSize(Controls& controls, int k, bool alreadyChecked) {
     for (int i = 1; i <= static_cast<int>(kBitSizeBoxes.size()); ++i) {
-        const int box = kBitSizeBoxes[static_cast<std::size_t>(i - 1)].box;
+        const MainControl box = kBitSizeBoxes[static_cast<std::size_t>(i - 1)].box;
         if (i != k) {
             controls.SetChecked(box, false);
         } else if (!alreadyChecked) {

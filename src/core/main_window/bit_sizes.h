@@ -12,15 +12,15 @@
 namespace hashwell::core {
 
 struct BitSizeBox {
-    int box;
+    MainControl box;
     std::int32_t bits;
 };
 
 // The boxes in their order on the window, k = 1 to 4.
-inline constexpr std::array<BitSizeBox, 4> kBitSizeBoxes{{{ControlId::CheckBits224, 224},
-                                                          {ControlId::CheckBits256, 256},
-                                                          {ControlId::CheckBits384, 384},
-                                                          {ControlId::CheckBits512, 512}}};
+inline constexpr std::array<BitSizeBox, 4> kBitSizeBoxes{{{MainControl::CheckBits224, 224},
+                                                          {MainControl::CheckBits256, 256},
+                                                          {MainControl::CheckBits384, 384},
+                                                          {MainControl::CheckBits512, 512}}};
 
 // Whether the method takes one of the sizes: SHA2 and SHA3 do.
 bool HasBitSizes(std::int32_t method);

@@ -24,24 +24,24 @@ void EnsureBitSize(Desktop& desktop, AppState& state) {
 
 // The box's new text is a change of the box, which the box's own event answers by enabling
 // Copy Hash; the desktop raises no event for a text the program sets, so it is done here.
-void ShowCode(Desktop& desktop, const AppState& state, int boxId, const std::string& code) {
+void ShowCode(Desktop& desktop, const AppState& state, MainControl boxId, const std::string& code) {
     desktop.SetControlText(boxId, DisplayCode(code, state.settings.Case));
     UpdateCopyState(desktop, !code.empty());
 }
 
 void CalculateText(Desktop& desktop, AppState& state) {
     EnsureBitSize(desktop, state);
-    const std::u16string text = desktop.ControlText(ControlId::TextInput);
+    const std::u16string text = desktop.ControlText(MainControl::TextInput);
     if (text.empty()) {
         return;  // a text of only spaces is hashed like any other
     }
     const std::int32_t bits = HasBitSizes(state.method) ? state.bitSize : digest::BitSize::Bits256;
     state.textHash = digest::HashText(text, state.method, bits, state.settings.Format);
-    ShowCode(desktop, state, ControlId::TextHashBox, state.textHash);
+    ShowCode(desktop, state, MainControl::TextHashBox, state.textHash);
 }
 
 void CalculateFile(Desktop& desktop, AppState& state) {
-    if (TrimSpaces(desktop.ControlText(ControlId::FileNameBox)).empty()) {
+    if (TrimSpaces(desktop.ControlText(MainControl::FileNameBox)).empty()) {
         return;
     }
     EnsureBitSize(desktop, state);
@@ -49,7 +49,7 @@ void CalculateFile(Desktop& desktop, AppState& state) {
     // A list (from Open List or a drop) is not one file: the name box says which file is meant.
     if (state.fileToHash.empty() ||
         state.fileToHash.find(platform::kListSeparator) != std::u16string::npos) {
-        const std::u16string shown = desktop.ControlText(ControlId::FileNameBox);
+        const std::u16string shown = desktop.ControlText(MainControl::FileNameBox);
         if (!shown.empty()) {
             state.fileToHash = PathInNameBox(shown, state.nameBoxPath);
         }
@@ -59,7 +59,7 @@ void CalculateFile(Desktop& desktop, AppState& state) {
     state.fileHash = digest::HashFile(state.fileToHash, state.method, bits, &reason);
     // A code shown beside a name is that name's code: one that cannot be computed empties the
     // box, and the user is told why.
-    ShowCode(desktop, state, ControlId::FileHashBox, state.fileHash);
+    ShowCode(desktop, state, MainControl::FileHashBox, state.fileHash);
     if (state.fileHash.empty()) {
         ShowError(desktop, u"Error",
                   u"File '" + platform::ReadableText(state.fileToHash) + u"' could not be read: " +
@@ -71,7 +71,7 @@ void CalculateFile(Desktop& desktop, AppState& state) {
 
 void CalculateCommand(Desktop& desktop, AppState& state) {
     state.savedFocus = desktop.FocusedControl();
-    desktop.SetFocus(ControlId::TabPanel);
+    desktop.SetFocus(MainControl::TabPanel);
     state.currentTab = desktop.ShownTab();
     ApplyTabState(desktop, state.currentTab);
     if (state.currentTab == TabIndex::Text) {

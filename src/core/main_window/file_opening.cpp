@@ -15,7 +15,7 @@ bool IsBlank(std::u16string_view text) {
 
 // Shows the panel's tab with the commands it allows, the focus on the panel.
 void ShowTabForCommand(Desktop& desktop, AppState& state, int tab) {
-    desktop.SetFocus(ControlId::TabPanel);
+    desktop.SetFocus(MainControl::TabPanel);
     desktop.ShowTab(tab);
     state.currentTab = tab;
     ApplyTabState(desktop, tab);
@@ -61,7 +61,7 @@ std::vector<platform::Path> ChooseFiles(Dialogs& dialogs, std::u16string_view de
                                    std::u16string(defaultName), PreselectedFilter()});
 }
 
-std::u16string OpenSingleFile(Desktop& desktop, int nameBoxId) {
+std::u16string OpenSingleFile(Desktop& desktop, MainControl nameBoxId) {
     std::u16string path = ChooseFile(desktop, u"");
     if (!IsBlank(path)) {
         desktop.SetControlText(nameBoxId,
@@ -95,7 +95,7 @@ std::u16string PathInNameBox(std::u16string_view text, const platform::Path& sho
 
 void OpenCommand(Desktop& desktop, AppState& state) {
     ShowTabForCommand(desktop, state, TabIndex::File);
-    const std::u16string path = OpenSingleFile(desktop, ControlId::FileNameBox);
+    const std::u16string path = OpenSingleFile(desktop, MainControl::FileNameBox);
     if (!IsBlank(path)) {
         state.nameBoxPath = path;
     }

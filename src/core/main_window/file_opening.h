@@ -31,7 +31,7 @@ std::vector<platform::Path> ChooseFiles(Dialogs& dialogs, std::u16string_view de
 
 // Lets the user choose a file and writes "Filename: " and its path, in readable form, into the
 // name box. Returns the path, or the empty text (the box then keeps its text).
-std::u16string OpenSingleFile(Desktop& desktop, int nameBoxId);
+std::u16string OpenSingleFile(Desktop& desktop, MainControl nameBoxId);
 
 // Lets the user choose files and runs the file-list run over them at once. Returns the chosen
 // paths joined by the list separator, or the empty text.

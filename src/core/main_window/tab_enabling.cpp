@@ -8,7 +8,9 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
+using enum MainControl;
+using enum AboutControl;
+using enum PreferencesControl;
 
 constexpr std::array kMethodOptions{OptionCrc32, OptionMd5, OptionSha1, OptionSha2, OptionSha3};
 
@@ -19,12 +21,12 @@ void ApplyTabState(Controls& controls, int tab) {
         return;
     }
     const bool hashTab = tab != TabIndex::ListOfFiles;
-    controls.SetMenuItemEnabled(MenuId::MenuCopyHash, hashTab);
-    controls.SetMenuItemEnabled(MenuId::MenuExportCsv, !hashTab);
-    controls.SetMenuItemEnabled(MenuId::MenuExportTsv, !hashTab);
+    controls.SetMenuItemEnabled(MenuItem::MenuCopyHash, hashTab);
+    controls.SetMenuItemEnabled(MenuItem::MenuExportCsv, !hashTab);
+    controls.SetMenuItemEnabled(MenuItem::MenuExportTsv, !hashTab);
     controls.SetControlEnabled(ButtonExportList, !hashTab);
     controls.SetControlEnabled(ButtonCalculate, hashTab);
-    for (const int option : kMethodOptions) {
+    for (const MainControl option : kMethodOptions) {
         controls.SetControlEnabled(option, hashTab);
     }
     // The sizes only ever apply to SHA2 and SHA3; with another method they stay disabled.
@@ -35,7 +37,7 @@ void ApplyTabState(Controls& controls, int tab) {
 
 void UpdateCopyState(Controls& controls, bool hasContent) {
     controls.SetControlEnabled(ButtonCopyHash, hasContent);
-    controls.SetMenuItemEnabled(MenuId::MenuCopyHash, hasContent);
+    controls.SetMenuItemEnabled(MenuItem::MenuCopyHash, hasContent);
 }
 
 void UpdateCopyStateFor(Controls& controls, int tab) {

@@ -13,12 +13,12 @@
 namespace hashwell::core {
 namespace {
 
-using namespace ControlId;
+using enum PreferencesControl;
 
 // A group of boxes and the value each stands for; the first is the group's default.
 template <class Value>
 struct Choice {
-    int box;
+    PreferencesControl box;
     Value value;
 };
 
@@ -31,9 +31,10 @@ const std::array<Choice<std::int64_t>, 3> kSkins{
     {{OptionSkin1, 1}, {OptionSkin2, 2}, {OptionSkin3, 3}}};
 
 // The three groups by their boxes in window order, for unticking the others.
-const std::array<std::array<int, 3>, 3> kGroups{{{OptionLowerCase, OptionUpperCase, 0},
-                                                 {OptionAscii, OptionUtf8, OptionUnicode},
-                                                 {OptionSkin1, OptionSkin2, OptionSkin3}}};
+constexpr PreferencesControl kCaseBoxes[] = {OptionLowerCase, OptionUpperCase};
+constexpr PreferencesControl kFormatBoxes[] = {OptionAscii, OptionUtf8, OptionUnicode};
+constexpr PreferencesControl kSkinBoxes[] = {OptionSkin1, OptionSkin2, OptionSkin3};
+constexpr std::span<const PreferencesControl> kGroups[] = {kCaseBoxes, kFormatBoxes, kSkinBoxes};
 
 template <class Value, std::size_t N>
 void TickMatching(Controls& controls, const std::array<Choice<Value>, N>& group,
@@ -46,9 +47,9 @@ void TickMatching(Controls& controls, const std::array<Choice<Value>, N>& group,
 // The value of the first ticked box in window order; with none ticked, the default, ticked.
 template <class Value, std::size_t N>
 Value ReadGroup(Controls& controls, const std::array<Choice<Value>, N>& group,
-                std::span<const int> windowOrder) {
-    for (const int box : windowOrder) {
-        if (box != 0 && controls.IsChecked(box)) {
+                std::span<const PreferencesControl> windowOrder) {
+    for (const PreferencesControl box : windowOrder) {
+        if (controls.IsChecked(box)) {
             for (const Choice<Value>& choice : group) {
                 if (choice.box == box) {
                     return choice.value;
@@ -60,14 +61,14 @@ Value ReadGroup(Controls& controls, const std::array<Choice<Value>, N>& group,
     return group.front().value;
 }
 
-void SelectInGroup(Controls& controls, int clicked) {
+void SelectInGroup(Controls& controls, PreferencesControl clicked) {
     if (!controls.IsChecked(clicked)) {
         return;  // unticking leaves the others as they are
     }
-    for (const auto& group : kGroups) {
+    for (const std::span<const PreferencesControl> group : kGroups) {
         if (std::find(group.begin(), group.end(), clicked) != group.end()) {
-            for (const int box : group) {
-                if (box != 0 && box != clicked) {
+            for (const PreferencesControl box : group) {
+                if (box != clicked) {
                     controls.SetChecked(box, false);
                 }
             }
@@ -82,9 +83,9 @@ void Hide(Desktop& desktop, AppState& state) {
 
 void Save(Desktop& desktop, AppState& state) {
     settings::AppSettings& chosen = state.settings;
-    chosen.Case = std::u16string(ReadGroup(desktop, kCases, kGroups[0]));
-    chosen.Format = ReadGroup(desktop, kFormats, kGroups[1]);
-    chosen.Skin = ReadGroup(desktop, kSkins, kGroups[2]);
+    chosen.Case = std::u16string(ReadGroup(desktop, kCases, kCaseBoxes));
+    chosen.Format = ReadGroup(desktop, kFormats, kFormatBoxes);
+    chosen.Skin = ReadGroup(desktop, kSkins, kSkinBoxes);
     settings::AppSettings& saved = state.savedSettings;
     if (chosen == saved) {
         ShowWarning(desktop, u"Nothing to Save", u"No settings have changed!");
@@ -132,8 +133,9 @@ void OpenPreferences(Desktop& desktop, AppState& state) {
     state.preferencesCreated = true;
 }
 
-void HandlePreferencesControl(Desktop& desktop, AppState& state, const Event& event) {
-    switch (event.objectId) {
+void HandlePreferencesControl(Desktop& desktop, AppState& state, PreferencesControl control,
+                              const Event& event) {
+    switch (control) {
         case CheckOnTop:
             state.settings.MainOnTop = desktop.IsChecked(CheckOnTop) ? 1 : 0;
             break;
@@ -148,7 +150,7 @@ void HandlePreferencesControl(Desktop& desktop, AppState& state, const Event& ev
             }
             break;
         default:
-            SelectInGroup(desktop, event.objectId);
+            SelectInGroup(desktop, control);
             break;
     }
 }

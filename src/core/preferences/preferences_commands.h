@@ -14,6 +14,7 @@ namespace hashwell::core {
 void OpenPreferences(Desktop& desktop, AppState& state);
 
 // The boxes (one ticked at most in each group), keep-on-top, Save and Cancel.
-void HandlePreferencesControl(Desktop& desktop, AppState& state, const Event& event);
+void HandlePreferencesControl(Desktop& desktop, AppState& state, PreferencesControl control,
+                              const Event& event);
 
 }  // namespace hashwell::core

@@ -1,35 +1,29 @@
 #pragma once
 
-// How controls follow a window's edges when it is resized.
+// How controls follow a window's edges when it is resized, as its table's anchors say.
 
 #include <vector>
 
 #include "core/desktop/desktop.h"
+#include "core/windows/control_spec.h"
 
 namespace hashwell::core {
 
-enum AnchorFlag : int {
-    AnchorGrowHeight = 1,
-    AnchorGrowWidth = 2,
-    AnchorFollowBottom = 4,
-    AnchorFollowRight = 8,
-};
-
 class ControlAnchors {
 public:
-    // Remembers the control's place relative to the window's right and bottom edges and its
-    // size, as they are now; registering a control again replaces its entry.
-    void Register(Desktop& desktop, int windowId, int controlId, int flags);
+    // Remembers the anchored controls of the window: their places relative to the window's
+    // right and bottom edges and their sizes, as they are now. Registering a window again
+    // replaces its entries.
+    void Register(Desktop& desktop, const WindowSpec& window);
 
-    // Re-places the registered controls of the window for its current inner size: each flag
+    // Re-places the registered controls of the window for its current inner size: each anchor
     // changes its own coordinate, the others stay as they are.
-    void Reanchor(Desktop& desktop, int windowId) const;
+    void Reanchor(Desktop& desktop, WindowId window) const;
 
 private:
     struct Entry {
-        int windowId;
-        int controlId;
-        int flags;
+        ControlRef control;
+        int anchors;
         int rightGap;   // from the control's left edge to the window's right edge
         int bottomGap;  // from the control's top edge to the window's bottom edge
         int width;
@@ -38,9 +32,5 @@ private:
     };
     std::vector<Entry> entries_;
 };
-
-// The main window's registrations: the panel, the boxes and the grid grow, the options and
-// bit-size boxes move with the bottom edge; the buttons and the progress bar stay.
-void RegisterMainWindowAnchors(Desktop& desktop, ControlAnchors& anchors);
 
 }  // namespace hashwell::core

@@ -1,19 +1,15 @@
 #include "core/windows/right_click_target.h"
 
-#include "core/app/ids.h"
-
 namespace hashwell::core {
 
-std::optional<int> RightClickTarget(int focusedControl) {
-    switch (focusedControl) {
-        case ControlId::TextInput:
-        case ControlId::TextHashBox:
-        case ControlId::FileNameBox:
-        case ControlId::FileHashBox:
-            return focusedControl;
-        default:
-            return std::nullopt;
+std::optional<MainControl> RightClickTarget(std::optional<ControlRef> focused) {
+    for (const MainControl box : {MainControl::TextInput, MainControl::TextHashBox,
+                                  MainControl::FileNameBox, MainControl::FileHashBox}) {
+        if (focused == ControlRef(box)) {
+            return box;
+        }
     }
+    return std::nullopt;
 }
 
 }  // namespace hashwell::core

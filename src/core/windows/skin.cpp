@@ -15,7 +15,7 @@ std::optional<WindowColour> SkinColor(std::int64_t skin) {
     }
 }
 
-void ApplySkin(Windows& windows, int windowId, std::int64_t skin) {
+void ApplySkin(Windows& windows, WindowId windowId, std::int64_t skin) {
     const std::optional<WindowColour> colour = SkinColor(skin);
     if (colour && windows.IsForegroundWindow(windowId)) {
         windows.SetWindowBackground(windowId, *colour);

@@ -13,6 +13,6 @@ std::optional<WindowColour> SkinColor(std::int64_t skin);
 
 // Gives the window the skin's background, but only while it is the foreground window of this
 // program; otherwise, and for an unknown skin, nothing changes.
-void ApplySkin(Windows& windows, int windowId, std::int64_t skin);
+void ApplySkin(Windows& windows, WindowId windowId, std::int64_t skin);
 
 }  // namespace hashwell::core
