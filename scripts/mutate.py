@@ -6,17 +6,19 @@
       negated, a statement removed, a constant changed, ...) picked at random from the seed.
       Each is anchored by the name of its function and the text of its line, never by a line
       number, so that the same list still applies after files move.
-  scripts/mutate.sh run [--list FILE] [--limit SECONDS] [--only LIBRARY]
+  scripts/mutate.sh run [--list FILE] [--limit SECONDS] [--only LIBRARY] [--resume]
       Applies each mutation in turn, rebuilds only what changed (in build-mutate/), runs the
       tests of the mutated library and of the floors above it, and restores the file. Prints,
       per library, how many mutants the tests caught, the ones they missed, and the mutants whose
-      anchor no longer exists (those are not counted).
+      anchor no longer exists (those are not counted). Outcomes are kept in
+      build-mutate/mutation-outcomes.tsv as they come; --resume goes on where a run stopped.
 """
 
 import argparse
 import os
 import random
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -227,12 +229,20 @@ def read_list(path):
 
 
 def run_command(command, limit=None):
+    # In a session of its own, so that whatever a mutant leaves behind (a program blocked on a
+    # pipe, a test whose runner was stopped) is killed with it rather than slowing the next one.
+    process = subprocess.Popen(command, cwd=ROOT, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL, start_new_session=True)
     try:
-        done = subprocess.run(command, cwd=ROOT, stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
-                              timeout=limit, check=False)
-        return done.returncode
+        return process.wait(timeout=limit)
     except subprocess.TimeoutExpired:
         return "timeout"
+    finally:
+        try:
+            os.killpg(process.pid, signal.SIGKILL)
+        except ProcessLookupError:
+            pass
+        process.wait()
 
 
 def configure():
@@ -263,11 +273,25 @@ def run(arguments):
     listed = subprocess.run(["ctest", "--test-dir", BUILD, "-N"], cwd=ROOT, check=True,
                             stdout=subprocess.PIPE, text=True).stdout
     present = set(re.findall(r"Test +#\d+: (\S+)", listed))
-    started = time.monotonic()
+    # Each outcome is kept as it comes, so that a run stopped half way goes on with --resume.
+    journal = os.path.join(BUILD, "mutation-outcomes.tsv")
+    earlier = {}
+    if arguments.resume and os.path.exists(journal):
+        with open(journal, encoding="utf-8") as kept:
+            for row in kept:
+                outcome, seconds, key = row.rstrip("\n").split("\t", 2)
+                earlier[key] = (outcome, float(seconds))
+    else:
+        open(journal, "w").close()
+    started = time.monotonic() - sum(seconds for _, seconds in earlier.values())
     results = {}
     for number, mutant in enumerate(mutants, 1):
+        record = f"{mutant.library}: {mutant.key()}"
+        begun = time.monotonic()
         where = locate(mutant)
-        if where is None:
+        if record in earlier:
+            outcome = earlier[record][0]
+        elif where is None:
             outcome = "gone"
         else:
             path, index = where
@@ -288,8 +312,10 @@ def run(arguments):
                     with open(path, "w", encoding="utf-8") as source:
                         source.write(original)
         results.setdefault(mutant.library, []).append((mutant, outcome))
-        print(f"[{number}/{len(mutants)}] {outcome:9} {mutant.library}: {mutant.key()}",
-              flush=True)
+        if record not in earlier:
+            with open(journal, "a", encoding="utf-8") as kept:
+                kept.write(f"{outcome}\t{time.monotonic() - begun:.0f}\t{record}\n")
+        print(f"[{number}/{len(mutants)}] {outcome:9} {record}", flush=True)
     run_command(["cmake", "--build", BUILD])  # the unmutated objects again
     report(results, time.monotonic() - started)
 
@@ -333,6 +359,7 @@ def main():
     running.add_argument("--list", default=DEFAULT_LIST)
     running.add_argument("--limit", type=int, default=120, help="seconds per test program")
     running.add_argument("--only", help="only the mutants of this library")
+    running.add_argument("--resume", action="store_true", help="go on with a stopped run")
     arguments = parser.parse_args()
     pick(arguments) if arguments.command == "pick" else run(arguments)
 
