@@ -23,8 +23,8 @@
 #include <vector>
 
 #include "bench_files.h"
+#include "digest/active_kernels.h"
 #include "digest/file_digest.h"
-#include "digest/kernel/kernels.h"
 #include "digest/list_hasher.h"
 #include "digest/registry.h"
 

@@ -3,7 +3,7 @@
 
 #include <cstdio>
 
-#include "core/help/help_topics.h"
+#include "core/windows/help_topics.h"
 #include "helpfile/chm_file.h"
 #include "helpfile/sitemap.h"
 #include "platform/unicode.h"

@@ -36,7 +36,7 @@ struct Algorithm {
     std::string_view tag;       // as a BSD checksum line names it: "SHA3-256"
     std::u16string_view title;  // as the file grid titles its column: "SHA-3-256"
     std::size_t hexLength;      // the length of its code in hex digits
-    std::string_view engine;    // the kernel table that computes it (kernel/kernels.h)
+    std::string_view engine;    // the kernel table that computes it (active_kernels.h)
     double cost;                // what hashing a byte costs, roughly: the inverse of its speed here
     DigestMethodEntry (*methodEntry)();  // its method's registry row
 

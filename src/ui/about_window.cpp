@@ -2,8 +2,8 @@
 
 #include <QLabel>
 
-#include "core/about/about_controls.h"
 #include "core/help/web_pages.h"
+#include "core/windows/about_controls.h"
 #include "ui/qt_text.h"
 #include "ui/window_parts.h"
 

@@ -6,7 +6,7 @@
 #include <QTabWidget>
 #include <QUrl>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 
 namespace hashwell::ui {
 namespace {

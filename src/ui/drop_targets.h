@@ -4,7 +4,7 @@
 #include <functional>
 #include <map>
 
-#include "core/app/event.h"
+#include "core/desktop/event.h"
 #include "ui/window_registry.h"
 
 class QMimeData;

@@ -11,7 +11,7 @@
 #include <QTabWidget>
 #include <QWindow>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "core/windows/right_click_target.h"
 
 namespace hashwell::ui {

@@ -4,7 +4,7 @@
 #include <functional>
 #include <memory>
 
-#include "core/app/event.h"
+#include "core/desktop/event.h"
 #include "ui/drop_targets.h"
 #include "ui/text_drag.h"
 #include "ui/window_registry.h"

@@ -6,7 +6,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
-#include "core/main_window/main_window_controls.h"
+#include "core/windows/main_window_controls.h"
 #include "ui/window_parts.h"
 
 namespace hashwell::ui {

@@ -1,6 +1,6 @@
 #include "ui/preferences_window.h"
 
-#include "core/preferences/preferences_controls.h"
+#include "core/windows/preferences_controls.h"
 #include "ui/control_colors.h"
 #include "ui/window_parts.h"
 

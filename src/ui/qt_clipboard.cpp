@@ -5,7 +5,7 @@
 #include <QDrag>
 #include <QMimeData>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "ui/qt_text.h"
 
 namespace hashwell::ui {

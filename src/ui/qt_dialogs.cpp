@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QWindow>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "ui/file_dialogs.h"
 #include "ui/qt_text.h"
 

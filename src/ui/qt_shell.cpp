@@ -3,7 +3,7 @@
 #include <QDesktopServices>
 #include <QUrl>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "helpfile/help_reader.h"
 #include "ui/help_window.h"
 #include "ui/qt_text.h"

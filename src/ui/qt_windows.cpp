@@ -8,8 +8,8 @@
 #include <QStyle>
 #include <QWindow>
 
-#include "core/app/ids.h"
-#include "core/main_window/main_window_controls.h"
+#include "core/desktop/ids.h"
+#include "core/windows/main_window_controls.h"
 #include "ui/about_window.h"
 #include "ui/event_translator.h"
 #include "ui/main_window.h"

@@ -5,7 +5,7 @@
 #include <map>
 #include <memory>
 
-#include "core/desktop/windows.h"
+#include "core/desktop/desktop_windows.h"
 #include "ui/window_registry.h"
 
 namespace hashwell::ui {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 
 class QMenu;
 class QTabWidget;

@@ -5,7 +5,7 @@
 #include <QMouseEvent>
 #include <QShortcut>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 
 namespace hashwell::ui {
 

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <functional>
 
-#include "core/app/event.h"
+#include "core/desktop/event.h"
 #include "ui/window_registry.h"
 
 namespace hashwell::ui {

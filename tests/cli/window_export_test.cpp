@@ -2,7 +2,7 @@
 // files, byte for byte.
 
 #include "cli/cli_fixture.h"
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "core/list/export_list.h"
 #include "core/list/file_list_run.h"
 #include "digest/registry.h"

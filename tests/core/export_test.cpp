@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "core/list/export_list.h"
 #include "core/list/file_list_run.h"
 #include "platform/platform.h"

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/app/display_code.h"
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "core/list/file_list_run.h"
 #include "core/list/list_row.h"
+#include "core/shared/display_code.h"
 #include "digest/registry.h"
 #include "platform/platform.h"
 #include "support/fake_desktop.h"

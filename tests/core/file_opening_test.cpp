@@ -1,7 +1,7 @@
 // The Open dialogs, what their answers become, and the Open and Open List commands.
 
 #include "core/main_window/file_opening.h"
-#include "core/app/joined_texts.h"
+#include "core/shared/joined_texts.h"
 #include "started_program.h"
 
 namespace hashwell::core {

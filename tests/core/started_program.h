@@ -6,8 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "core/app/dispatch.h"
-#include "core/app/ids.h"
 #include "core/app/startup.h"
+#include "core/desktop/ids.h"
 #include "core/windows/window_specs.h"
 #include "support/fake_desktop.h"
 #include "support/scratch_folder.h"

@@ -8,9 +8,9 @@
 #include <random>
 #include <string>
 
+#include "digest/active_kernels.h"
 #include "digest/digest.h"
 #include "digest/kernel/cpu_features.h"
-#include "digest/kernel/kernels.h"
 #include "digest/registry.h"
 #include "support/oracle.h"
 #include "support/split_feeding.h"

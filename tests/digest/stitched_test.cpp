@@ -6,8 +6,8 @@
 
 #include <random>
 
+#include "digest/active_kernels.h"
 #include "digest/digest.h"
-#include "digest/kernel/kernels.h"
 #include "digest/registry.h"
 #include "digest/stitched/md5_sha1_sha256.h"
 #include "support/oracle.h"

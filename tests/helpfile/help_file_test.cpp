@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/help/help_topics.h"
+#include "core/windows/help_topics.h"
 #include "helpfile/help_reader.h"
 #include "helpfile/sitemap.h"
 #include "platform/unicode.h"

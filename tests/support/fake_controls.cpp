@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 
 namespace hashwell::test {
 

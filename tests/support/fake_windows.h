@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/desktop/windows.h"
+#include "core/desktop/desktop_windows.h"
 
 namespace hashwell::test {
 

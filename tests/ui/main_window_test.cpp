@@ -12,10 +12,10 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "core/list/file_list_run.h"
-#include "core/main_window/main_window_controls.h"
 #include "core/windows/control_anchors.h"
+#include "core/windows/main_window_controls.h"
 #include "core/windows/skin.h"
 #include "digest/registry.h"
 #include "ui/qt_desktop.h"

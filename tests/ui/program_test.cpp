@@ -16,8 +16,8 @@
 #include <QtTest>
 
 #include "core/app/dispatch.h"
-#include "core/app/ids.h"
 #include "core/app/startup.h"
+#include "core/desktop/ids.h"
 #include "digest/text_digest.h"
 #include "ui/qt_desktop.h"
 

@@ -8,9 +8,9 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "core/about/about_controls.h"
-#include "core/app/ids.h"
-#include "core/preferences/preferences_controls.h"
+#include "core/desktop/ids.h"
+#include "core/windows/about_controls.h"
+#include "core/windows/preferences_controls.h"
 #include "platform/unicode.h"
 #include "ui/help_window.h"
 #include "ui/qt_desktop.h"

@@ -10,8 +10,8 @@
 #include <QtTest>
 
 #include "core/app/dispatch.h"
-#include "core/app/ids.h"
 #include "core/app/startup.h"
+#include "core/desktop/ids.h"
 #include "platform/unicode.h"
 #include "ui/help_window.h"
 #include "ui/qt_desktop.h"

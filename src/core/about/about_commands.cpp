@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "core/help/web_pages.h"
 #include "core/windows/skin.h"
 #include "platform/unicode.h"

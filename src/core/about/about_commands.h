@@ -3,9 +3,9 @@
 // The About window: the product and its word size, the maker's link, the version and the
 // ownership notice.
 
-#include "core/app/app_state.h"
-#include "core/app/event.h"
 #include "core/desktop/desktop.h"
+#include "core/desktop/event.h"
+#include "core/shared/app_state.h"
 
 namespace hashwell::core {
 

@@ -1,11 +1,11 @@
 #include "core/app/dispatch.h"
 
 #include "core/about/about_commands.h"
+#include "core/app/main_window_dispatch.h"
 #include "core/clipboard/clipboard_commands.h"
 #include "core/clipboard/drops.h"
-#include "core/help/help_topics.h"
-#include "core/main_window/main_window_commands.h"
 #include "core/preferences/preferences_commands.h"
+#include "core/windows/help_topics.h"
 
 namespace hashwell::core {
 namespace {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/app/app_state.h"
-#include "core/app/event.h"
 #include "core/desktop/desktop.h"
+#include "core/desktop/event.h"
+#include "core/shared/app_state.h"
 
 namespace hashwell::core {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/message_boxes.h"
+#include "core/shared/message_boxes.h"
 #include "platform/platform.h"
 #include "platform/unicode.h"
 

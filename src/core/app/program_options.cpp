@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "core/app/message_boxes.h"
 #include "core/app/program_version.h"
+#include "core/shared/message_boxes.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/app/app_state.h"
 #include "core/desktop/desktop.h"
+#include "core/shared/app_state.h"
 #include "settings/settings_location.h"
 
 namespace hashwell::core {

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/app/ids.h"
-#include "core/app/joined_texts.h"
-#include "core/app/message_boxes.h"
+#include "core/desktop/ids.h"
 #include "core/list/export_list.h"
+#include "core/shared/joined_texts.h"
+#include "core/shared/message_boxes.h"
 
 namespace hashwell::core {
 namespace {

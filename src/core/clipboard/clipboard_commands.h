@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/app/app_state.h"
 #include "core/desktop/desktop.h"
+#include "core/shared/app_state.h"
 
 namespace hashwell::core {
 

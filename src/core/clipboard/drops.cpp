@@ -1,12 +1,12 @@
 #include "core/clipboard/drops.h"
 
-#include "core/app/ids.h"
-#include "core/app/joined_texts.h"
-#include "core/app/message_boxes.h"
 #include "core/clipboard/clipboard_commands.h"
 #include "core/clipboard/dropped_text.h"
+#include "core/desktop/ids.h"
 #include "core/list/file_list_run.h"
 #include "core/main_window/tab_enabling.h"
+#include "core/shared/joined_texts.h"
+#include "core/shared/message_boxes.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {

@@ -2,9 +2,9 @@
 
 // Text and files dropped onto the main window's panel and its boxes.
 
-#include "core/app/app_state.h"
-#include "core/app/event.h"
 #include "core/desktop/desktop.h"
+#include "core/desktop/event.h"
+#include "core/shared/app_state.h"
 
 namespace hashwell::core {
 

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "core/desktop/types.h"
 
 namespace hashwell::core {

@@ -8,10 +8,10 @@
 
 #include "core/desktop/clipboard.h"
 #include "core/desktop/controls.h"
+#include "core/desktop/desktop_windows.h"
 #include "core/desktop/dialogs.h"
 #include "core/desktop/event_queue.h"
 #include "core/desktop/shell.h"
-#include "core/desktop/windows.h"
 
 namespace hashwell::core {
 

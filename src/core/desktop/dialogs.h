@@ -5,7 +5,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "core/desktop/message_box.h"
 #include "core/desktop/types.h"
 #include "platform/platform.h"

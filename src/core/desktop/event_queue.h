@@ -5,7 +5,7 @@
 #include <functional>
 #include <vector>
 
-#include "core/app/event.h"
+#include "core/desktop/event.h"
 
 namespace hashwell::core {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/app/message_boxes.h"
+#include "core/shared/message_boxes.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string_view>
 
-#include "core/app/app_state.h"
 #include "core/desktop/desktop.h"
+#include "core/shared/app_state.h"
 #include "platform/platform.h"
 
 namespace hashwell::core {

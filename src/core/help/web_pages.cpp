@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/app/message_boxes.h"
+#include "core/shared/message_boxes.h"
 
 namespace hashwell::core {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <string_view>
 
-#include "core/app/event_record.h"
 #include "core/desktop/desktop.h"
+#include "core/shared/event_record.h"
 
 namespace hashwell::core {
 

@@ -3,8 +3,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/ids.h"
-#include "core/app/message_boxes.h"
+#include "core/desktop/ids.h"
+#include "core/shared/message_boxes.h"
 #include "digest/text_format.h"
 #include "export/table_text.h"
 #include "platform/text_encoding.h"

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "core/app/ids.h"
-#include "core/app/joined_texts.h"
-#include "core/app/message_boxes.h"
+#include "core/desktop/ids.h"
 #include "core/list/list_row.h"
+#include "core/shared/joined_texts.h"
+#include "core/shared/message_boxes.h"
 #include "digest/catalogue.h"
 #include "digest/list_hasher.h"
 #include "platform/unicode.h"

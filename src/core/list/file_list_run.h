@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/event_record.h"
 #include "core/desktop/desktop.h"
+#include "core/shared/event_record.h"
 #include "platform/platform.h"
 
 namespace hashwell::core {

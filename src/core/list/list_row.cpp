@@ -1,6 +1,6 @@
 #include "core/list/list_row.h"
 
-#include "core/app/display_code.h"
+#include "core/shared/display_code.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {

@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
-#include "core/app/ids.h"
 #include "core/desktop/controls.h"
+#include "core/desktop/ids.h"
 
 namespace hashwell::core {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "core/app/app_state.h"
 #include "core/desktop/desktop.h"
+#include "core/shared/app_state.h"
 
 namespace hashwell::core {
 

@@ -1,9 +1,9 @@
 #include "core/main_window/file_opening.h"
 
-#include "core/app/ids.h"
-#include "core/app/joined_texts.h"
+#include "core/desktop/ids.h"
 #include "core/list/file_list_run.h"
 #include "core/main_window/tab_enabling.h"
+#include "core/shared/joined_texts.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {

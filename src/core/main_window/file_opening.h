@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/app_state.h"
-#include "core/app/event_record.h"
 #include "core/desktop/desktop.h"
+#include "core/shared/app_state.h"
+#include "core/shared/event_record.h"
 #include "platform/platform.h"
 
 namespace hashwell::core {

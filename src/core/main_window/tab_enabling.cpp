@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "core/main_window/bit_sizes.h"
 
 namespace hashwell::core {

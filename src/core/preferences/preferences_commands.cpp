@@ -4,9 +4,9 @@
 #include <array>
 #include <span>
 
-#include "core/app/ids.h"
-#include "core/app/message_boxes.h"
-#include "core/app/settings_messages.h"
+#include "core/desktop/ids.h"
+#include "core/shared/message_boxes.h"
+#include "core/shared/settings_messages.h"
 #include "core/windows/skin.h"
 #include "digest/text_format.h"
 

@@ -3,9 +3,9 @@
 // The Preferences window: the display case, the text format, the skin and keep-on-top, saved
 // to the settings file.
 
-#include "core/app/app_state.h"
-#include "core/app/event.h"
 #include "core/desktop/desktop.h"
+#include "core/desktop/event.h"
+#include "core/shared/app_state.h"
 
 namespace hashwell::core {
 

@@ -6,7 +6,7 @@
 
 #include <span>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 
 namespace hashwell::core {
 

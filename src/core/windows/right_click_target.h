@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 
 namespace hashwell::core {
 

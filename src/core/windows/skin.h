@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "core/desktop/windows.h"
+#include "core/desktop/desktop_windows.h"
 
 namespace hashwell::core {
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "core/about/about_controls.h"
-#include "core/main_window/main_window_controls.h"
-#include "core/preferences/preferences_controls.h"
+#include "core/windows/about_controls.h"
+#include "core/windows/main_window_controls.h"
+#include "core/windows/preferences_controls.h"
 
 namespace hashwell::core {
 

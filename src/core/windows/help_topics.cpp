@@ -1,9 +1,9 @@
-#include "core/help/help_topics.h"
+#include "core/windows/help_topics.h"
 
 #include <algorithm>
 #include <cstdio>
 
-#include "core/main_window/main_window_controls.h"
+#include "core/windows/main_window_controls.h"
 #include "core/windows/window_specs.h"
 #include "platform/unicode.h"
 

@@ -1,4 +1,4 @@
-#include "core/main_window/main_window_commands.h"
+#include "core/app/main_window_dispatch.h"
 
 #include "core/about/about_commands.h"
 #include "core/clipboard/clipboard_commands.h"

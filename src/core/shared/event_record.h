@@ -3,7 +3,7 @@
 // What the core remembers of the events it takes off the queue, whether it acts on them or
 // throws them away: the desktops only hand the events over.
 
-#include "core/app/event.h"
+#include "core/desktop/event.h"
 #include "core/desktop/event_queue.h"
 
 namespace hashwell::core {

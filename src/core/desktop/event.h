@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "platform/platform.h"
 
 namespace hashwell::core {

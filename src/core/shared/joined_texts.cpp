@@ -1,4 +1,4 @@
-#include "core/app/joined_texts.h"
+#include "core/shared/joined_texts.h"
 
 namespace hashwell::core {
 

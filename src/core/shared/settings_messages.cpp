@@ -1,6 +1,6 @@
-#include "core/app/settings_messages.h"
+#include "core/shared/settings_messages.h"
 
-#include "core/app/message_boxes.h"
+#include "core/shared/message_boxes.h"
 
 namespace hashwell::core {
 

@@ -1,4 +1,4 @@
-#include "core/app/message_boxes.h"
+#include "core/shared/message_boxes.h"
 
 #include <utility>
 

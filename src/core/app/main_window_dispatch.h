@@ -1,10 +1,11 @@
 #pragma once
 
-// What the main window's controls and menu items do.
+// What the main window's controls and menu items do: the second step of dispatch, since its
+// menu reaches every room of the core.
 
-#include "core/app/app_state.h"
-#include "core/app/event.h"
 #include "core/desktop/desktop.h"
+#include "core/desktop/event.h"
+#include "core/shared/app_state.h"
 
 namespace hashwell::core {
 

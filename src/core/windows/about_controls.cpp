@@ -1,4 +1,4 @@
-#include "core/about/about_controls.h"
+#include "core/windows/about_controls.h"
 
 namespace hashwell::core {
 namespace {

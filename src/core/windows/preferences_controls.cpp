@@ -1,4 +1,4 @@
-#include "core/preferences/preferences_controls.h"
+#include "core/windows/preferences_controls.h"
 
 namespace hashwell::core {
 namespace {

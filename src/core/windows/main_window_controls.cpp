@@ -1,4 +1,4 @@
-#include "core/main_window/main_window_controls.h"
+#include "core/windows/main_window_controls.h"
 
 #include <algorithm>
 

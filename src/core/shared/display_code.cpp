@@ -1,4 +1,4 @@
-#include "core/app/display_code.h"
+#include "core/shared/display_code.h"
 
 namespace hashwell::core {
 

@@ -1,4 +1,4 @@
-#include "digest/kernel/kernels.h"
+#include "digest/active_kernels.h"
 
 #include "digest/catalogue.h"
 #include "digest/crc32/crc32_update.h"

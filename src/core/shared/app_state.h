@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "core/app/event_record.h"
-#include "core/help/help_topics.h"
+#include "core/shared/event_record.h"
 #include "core/windows/control_anchors.h"
+#include "core/windows/help_topics.h"
 #include "digest/digest_method.h"
 #include "settings/settings_location.h"
 #include "settings/settings_store.h"

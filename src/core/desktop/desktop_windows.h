@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "core/app/ids.h"
+#include "core/desktop/ids.h"
 #include "core/desktop/types.h"
 
 namespace hashwell::core {

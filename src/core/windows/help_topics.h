@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/app/event.h"
+#include "core/desktop/event.h"
 
 namespace hashwell::core {
 

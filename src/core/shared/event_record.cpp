@@ -1,4 +1,4 @@
-#include "core/app/event_record.h"
+#include "core/shared/event_record.h"
 
 namespace hashwell::core {
 
