@@ -1,6 +1,7 @@
 #pragma once
 
-// Which kernel computes each method: for the About box, tests and benchmarks.
+// Which kernel computes each method, and the choice of another: for tests and benchmarks, which
+// run every kernel this processor can run.
 
 #include <cstdint>
 #include <string_view>

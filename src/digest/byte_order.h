@@ -21,10 +21,6 @@ inline std::uint64_t LoadLe64(const std::uint8_t* p) {
     return std::uint64_t{LoadLe32(p)} | std::uint64_t{LoadLe32(p + 4)} << 32;
 }
 
-inline std::uint64_t LoadBe64(const std::uint8_t* p) {
-    return std::uint64_t{LoadBe32(p)} << 32 | std::uint64_t{LoadBe32(p + 4)};
-}
-
 inline void StoreLe32(std::uint8_t* p, std::uint32_t v) {
     for (int i = 0; i < 4; ++i) {
         p[i] = static_cast<std::uint8_t>(v >> (8 * i));

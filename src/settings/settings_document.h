@@ -56,8 +56,6 @@ public:
     // file is like then).
     bool CloseDocument();
 
-    bool IsReadOnly() const { return readOnly_; }
-
 private:
     using Entries = SettingsEntries;
     using Position = Entries::iterator;

@@ -9,10 +9,14 @@
 #include "core/app/startup.h"
 #include "core/desktop/ids.h"
 #include "core/windows/window_specs.h"
+#include "support/events.h"
 #include "support/fake_desktop.h"
 #include "support/scratch_folder.h"
 
 namespace hashwell::core {
+
+using test::ControlEvent;
+using test::MenuEvent;
 
 class StartedProgram : public ::testing::Test {
 protected:

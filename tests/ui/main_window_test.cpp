@@ -18,10 +18,15 @@
 #include "core/windows/main_window_controls.h"
 #include "core/windows/skin.h"
 #include "digest/registry.h"
+#include "support/events.h"
 #include "ui/qt_desktop.h"
 #include "widget_table.h"
 
 namespace hashwell::ui {
+
+using test::ControlEvent;
+using test::MenuEvent;
+
 namespace {
 
 // Counts the paint events a widget receives while it lives.
@@ -170,7 +175,7 @@ private slots:
         QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, overCodeBox);
         QCoreApplication::processEvents();
         const core::Event expected =
-            core::ControlEvent(core::MainControl::TextInput, core::EventType::RightClick);
+            ControlEvent(core::MainControl::TextInput, core::EventType::RightClick);
         QCOMPARE(events_.size(), std::size_t{1});
         QVERIFY(events_[0] == expected);
         QCOMPARE(QApplication::focusWidget(), input);
@@ -196,7 +201,7 @@ private slots:
                 sha2, new QMouseEvent(type, centre, sha2->mapToGlobal(centre), Qt::LeftButton,
                                       Qt::LeftButton, Qt::NoModifier));
         }
-        desktop_->PostEvent(core::MenuEvent(core::MenuItem::ItemCopyText));
+        desktop_->PostEvent(MenuEvent(core::MenuItem::ItemCopyText));
         const std::vector<core::Event> drained = desktop_->DrainEvents();
         QVERIFY(!sha2->isChecked());
         QVERIFY(events_.empty());

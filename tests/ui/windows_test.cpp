@@ -12,11 +12,15 @@
 #include "core/windows/about_controls.h"
 #include "core/windows/preferences_controls.h"
 #include "platform/unicode.h"
+#include "support/events.h"
 #include "ui/help_window.h"
 #include "ui/qt_desktop.h"
 #include "widget_table.h"
 
 namespace hashwell::ui {
+
+using test::ControlEvent;
+using test::MenuEvent;
 
 class WindowsTest : public QObject {
     Q_OBJECT
@@ -96,9 +100,9 @@ private slots:
         desktop_->Registry().Window(core::WindowId::AboutWindow)->close();
         QCoreApplication::processEvents();
         const std::vector<core::Event> expected{
-            core::ControlEvent(core::PreferencesControl::OptionUnicode),
-            core::ControlEvent(core::AboutControl::AboutOk),
-            core::ControlEvent(core::AboutControl::AboutLink),
+            ControlEvent(core::PreferencesControl::OptionUnicode),
+            ControlEvent(core::AboutControl::AboutOk),
+            ControlEvent(core::AboutControl::AboutLink),
             {core::EventKind::CloseWindow, static_cast<int>(core::WindowId::AboutWindow),
              core::WindowId::AboutWindow}};
         QVERIFY(events_ == expected);

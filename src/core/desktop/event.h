@@ -38,12 +38,4 @@ struct Event {
     bool operator==(const Event&) const = default;
 };
 
-// The event of a control of any window, and that of a menu item in a window.
-inline Event ControlEvent(ControlRef control, EventType type = EventType::LeftClick) {
-    return {EventKind::Control, control.Id(), control.Window(), type};
-}
-inline Event MenuEvent(MenuItem item, WindowId window = WindowId::MainWindow) {
-    return {EventKind::Menu, static_cast<int>(item), window, EventType::LeftClick};
-}
-
 }  // namespace hashwell::core
