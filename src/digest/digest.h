@@ -1,5 +1,7 @@
 #pragma once
 
+// The digest interface every user of the engine goes through: method, context, bytes, code.
+
 #include <cstdint>
 #include <span>
 #include <string>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The method codes and bit sizes, and the row a method registers.
+
 #include <cstdint>
 
 namespace hashwell::digest {

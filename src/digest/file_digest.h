@@ -1,5 +1,7 @@
 #pragma once
 
+// The code of a whole file, read in pieces.
+
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The five methods' registry rows, each bound to its engine.
+
 #include "digest/digest_method.h"
 
 namespace hashwell::digest {

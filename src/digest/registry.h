@@ -1,5 +1,7 @@
 #pragma once
 
+// The table of registered methods, filled once at start-up.
+
 #include <cstdint>
 
 #include "digest/digest_method.h"

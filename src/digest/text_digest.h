@@ -1,5 +1,7 @@
 #pragma once
 
+// The code of a typed text, in the text format chosen.
+
 #include <cstdint>
 #include <string>
 #include <string_view>

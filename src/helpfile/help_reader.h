@@ -16,7 +16,7 @@
 
 namespace hashwell::helpfile {
 
-// The reader program's name.
+// Found beside the program in the build, in libexec/hashwell/ when installed.
 inline constexpr std::u16string_view kReaderProgramName = u"hashwell-help-reader";
 
 // The reader program of the program at `programPath`: beside it where it was built, in

@@ -1,5 +1,7 @@
 #pragma once
 
+// Conversions between UTF-16, UTF-8 and the system's own bytes for names.
+
 #include <string>
 #include <string_view>
 

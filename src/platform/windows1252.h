@@ -1,5 +1,7 @@
 #pragma once
 
+// Windows-1252, the stand-in for the ANSI code page on POSIX systems.
+
 #include <string>
 #include <string_view>
 

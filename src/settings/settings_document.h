@@ -1,5 +1,7 @@
 #pragma once
 
+// A settings file held as its lines, read and written a key at a time.
+
 #include <cstddef>
 #include <cstdint>
 #include <optional>

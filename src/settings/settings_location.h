@@ -1,5 +1,7 @@
 #pragma once
 
+// Where the settings file lives: beside the program or in the user's folder.
+
 #include <functional>
 #include <optional>
 #include <string>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The four preferences, loaded from and saved to the settings file.
+
 #include <cstdint>
 #include <string>
 

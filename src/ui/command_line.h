@@ -1,5 +1,7 @@
 #pragma once
 
+// The command line, split between Qt and the program.
+
 #include <string>
 #include <vector>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// Drops onto the main window's boxes and grid, as the program takes them.
+
 #include <QObject>
 #include <functional>
 #include <map>

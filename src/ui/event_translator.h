@@ -1,5 +1,7 @@
 #pragma once
 
+// The main window's widgets' signals turned into core events.
+
 #include <QObject>
 #include <functional>
 #include <memory>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The Open and Save As dialogs.
+
 #include <optional>
 #include <vector>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The help viewer window.
+
 #include <QWidget>
 #include <memory>
 #include <string_view>

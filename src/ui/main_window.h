@@ -1,5 +1,7 @@
 #pragma once
 
+// The main window's widgets.
+
 #include "ui/window_registry.h"
 
 namespace hashwell::ui {

@@ -1,5 +1,7 @@
 #pragma once
 
+// The clipboard service of the port, on Qt.
+
 #include "core/desktop/clipboard.h"
 #include "ui/window_registry.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The controls service of the port, on Qt widgets.
+
 #include "core/desktop/controls.h"
 #include "ui/window_registry.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// The whole port on Qt: every service put together.
+
 #include "core/desktop/desktop.h"
 #include "ui/qt_clipboard.h"
 #include "ui/qt_controls.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The dialogs service of the port: message boxes and file dialogs.
+
 #include <functional>
 
 #include "core/desktop/dialogs.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The event queue service of the port, on Qt's queue.
+
 #include <QObject>
 #include <deque>
 #include <functional>

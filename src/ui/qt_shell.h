@@ -1,5 +1,7 @@
 #pragma once
 
+// The shell service of the port: web pages and help pages.
+
 #include <QPointer>
 
 #include "core/desktop/shell.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// Text between the program's UTF-16 and Qt's QString.
+
 #include <QString>
 #include <QTextDocument>
 #include <string>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The windows service of the port, on Qt widgets.
+
 #include <QMainWindow>
 #include <functional>
 #include <map>

@@ -1,5 +1,7 @@
 #pragma once
 
+// A text box that stays quick with very long words.
+
 #include <QPlainTextEdit>
 
 namespace hashwell::ui {

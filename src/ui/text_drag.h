@@ -1,5 +1,7 @@
 #pragma once
 
+// Text drags out of the Text tab's boxes.
+
 #include <QObject>
 #include <QPoint>
 #include <functional>

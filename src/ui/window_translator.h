@@ -1,5 +1,7 @@
 #pragma once
 
+// The About and Preferences windows' signals turned into core events.
+
 #include <QObject>
 #include <functional>
 

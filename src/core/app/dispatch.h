@@ -1,5 +1,7 @@
 #pragma once
 
+// The event loop of the core, and where each event goes: to the window it came from first.
+
 #include "core/desktop/desktop.h"
 #include "core/desktop/event.h"
 #include "core/shared/app_state.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The program's version and the texts made of it.
+
 #include <string>
 
 namespace hashwell::core {

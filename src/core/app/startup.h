@@ -1,5 +1,7 @@
 #pragma once
 
+// Start-up: from the command line and the settings file to the shown main window.
+
 #include <string>
 #include <vector>
 

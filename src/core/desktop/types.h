@@ -1,5 +1,7 @@
 #pragma once
 
+// The plain values that cross the port: places, sizes, colours and the file dialogs' requests.
+
 #include <cstddef>
 #include <string>
 #include <vector>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The list run of the window: many files hashed five ways into the grid.
+
 #include <string>
 #include <string_view>
 #include <vector>

@@ -1,5 +1,7 @@
 #pragma once
 
+// The Calculate command of the Text and File tabs.
+
 #include "core/desktop/desktop.h"
 #include "core/shared/app_state.h"
 

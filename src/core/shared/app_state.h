@@ -1,5 +1,7 @@
 #pragma once
 
+// The state of the running program that every command reads and writes.
+
 #include <cstdint>
 #include <string>
 #include <vector>

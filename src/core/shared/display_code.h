@@ -1,5 +1,7 @@
 #pragma once
 
+// How a code is shown: the case preference applied.
+
 #include <string>
 #include <string_view>
 

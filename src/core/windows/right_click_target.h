@@ -1,5 +1,7 @@
 #pragma once
 
+// Which box a right click over the main window speaks to.
+
 #include <optional>
 
 #include "core/desktop/ids.h"

@@ -1,5 +1,7 @@
 #pragma once
 
+// The skins: the windows' background colours by the skin preference.
+
 #include <cstdint>
 #include <optional>
 

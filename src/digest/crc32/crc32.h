@@ -1,5 +1,7 @@
 #pragma once
 
+// The CRC-32 engine.
+
 #include <cstddef>
 #include <cstdint>
 

@@ -1,5 +1,7 @@
 #pragma once
 
+// What this processor offers the accelerated kernels.
+
 namespace hashwell::digest {
 
 // The instruction-set extensions the accelerated kernels use, as this processor and the

@@ -1,5 +1,7 @@
 #pragma once
 
+// The MD5 engine.
+
 #include <array>
 #include <cstddef>
 #include <cstdint>

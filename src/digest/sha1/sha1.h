@@ -1,5 +1,7 @@
 #pragma once
 
+// The SHA-1 engine.
+
 #include <array>
 #include <cstddef>
 #include <cstdint>

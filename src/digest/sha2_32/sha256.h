@@ -1,5 +1,7 @@
 #pragma once
 
+// The SHA-224 and SHA-256 engine.
+
 #include <array>
 #include <cstddef>
 #include <cstdint>

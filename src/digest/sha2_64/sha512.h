@@ -1,5 +1,7 @@
 #pragma once
 
+// The SHA-384 and SHA-512 engine.
+
 #include <array>
 #include <cstddef>
 #include <cstdint>

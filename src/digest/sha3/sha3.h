@@ -1,5 +1,7 @@
 #pragma once
 
+// The SHA-3 engine at its four sizes.
+
 #include <array>
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,7 @@
 #pragma once
 
+// MD5, SHA-1 and SHA-256 of the same bytes in one pass.
+
 #include <cstddef>
 #include <cstdint>
 
