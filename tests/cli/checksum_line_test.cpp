@@ -31,28 +31,19 @@ std::string Unescaped(std::string_view field) {
     return bytes;
 }
 
-struct TableRow {
-    std::vector<std::string> fields;
-    int line;
-};
-
-std::vector<TableRow> ReadTable(const std::string& name) {
+// The rows of a table in tests/data, each field unescaped; '#' starts a comment line.
+std::vector<std::vector<std::string>> ReadTable(const std::string& name) {
     std::istringstream text(test::ReadTestData(name));
-    std::vector<TableRow> rows;
-    int number = 0;
+    std::vector<std::vector<std::string>> rows;
     for (std::string line; std::getline(text, line);) {
-        ++number;
         if (line.empty() || line.starts_with('#')) {
             continue;
         }
-        TableRow row{{}, number};
-        std::size_t start = 0;
-        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos;
-             start = tab + 1) {
-            row.fields.push_back(line.substr(start, tab - start));
+        std::istringstream fields(line);
+        rows.emplace_back();
+        for (std::string field; std::getline(fields, field, '\t');) {
+            rows.back().push_back(Unescaped(field));
         }
-        row.fields.push_back(line.substr(start));
-        rows.push_back(std::move(row));
     }
     return rows;
 }
@@ -70,28 +61,20 @@ std::string Describe(const ParsedLine& parsed) {
 }
 
 TEST(ChecksumLineTest, LinesOfEveryFormAreReadAsTheTableSays) {
-    const std::vector<TableRow> rows = ReadTable("cli/checksum_lines.txt");
+    const std::vector<std::vector<std::string>> rows = ReadTable("cli/checksum_lines.txt");
     ASSERT_GT(rows.size(), 40u);
-    for (const TableRow& row : rows) {
-        ASSERT_EQ(row.fields.size(), 3u) << "line " << row.line;
-        std::vector<Algorithm> allowed;
+    for (const std::vector<std::string>& row : rows) {
+        ASSERT_EQ(row.size(), 3u) << row[0];
         LineRules rules;
-        if (row.fields[0] == "sfv") {
-            rules.sfvFirst = true;
-        } else if (row.fields[0].starts_with("a=")) {
-            std::string list = row.fields[0].substr(2);
-            std::vector<std::string> names;
-            for (std::size_t comma; (comma = list.find(',')) != std::string::npos;) {
-                names.push_back(list.substr(0, comma));
-                list.erase(0, comma + 1);
-            }
-            names.push_back(list);
-            allowed = *ParseAlgorithmList(names);
-            rules.allowed = allowed;
+        rules.sfvFirst = row[0] == "sfv";
+        std::vector<std::string> names;
+        std::istringstream list(row[0].starts_with("a=") ? row[0].substr(2) : "");
+        for (std::string name; std::getline(list, name, ',');) {
+            names.push_back(name);
         }
-        EXPECT_EQ(Describe(ChecksumLineParser(rules).Parse(Unescaped(row.fields[1]))),
-                  Unescaped(row.fields[2]))
-            << "line " << row.line;
+        const std::vector<Algorithm> allowed = *ParseAlgorithmList(names);
+        rules.allowed = allowed;
+        EXPECT_EQ(Describe(ChecksumLineParser(rules).Parse(row[1])), row[2]) << row[1];
     }
 }
 
@@ -115,12 +98,11 @@ TEST(ChecksumLineTest, WrittenLinesAreReadBackWithTheSameName) {
 }
 
 TEST(QuotedNameTest, NamesAreQuotedAsTheTableSays) {
-    const std::vector<TableRow> rows = ReadTable("cli/quoted_names.txt");
+    const std::vector<std::vector<std::string>> rows = ReadTable("cli/quoted_names.txt");
     ASSERT_GT(rows.size(), 20u);
-    for (const TableRow& row : rows) {
-        ASSERT_EQ(row.fields.size(), 2u) << "line " << row.line;
-        EXPECT_EQ(QuotedName(Unescaped(row.fields[0])), Unescaped(row.fields[1]))
-            << "line " << row.line;
+    for (const std::vector<std::string>& row : rows) {
+        ASSERT_EQ(row.size(), 2u) << row[0];
+        EXPECT_EQ(QuotedName(row[0]), row[1]);
     }
 }
 
