@@ -3,11 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <sstream>
-
 #include "cli/run_program.h"
 #include "support/scratch_folder.h"
-#include "support/vector_file.h"
+#include "support/table_file.h"
 
 namespace hashwell::cli {
 namespace {
@@ -22,20 +20,11 @@ protected:
 
 TEST_F(CommandLine, WrongOnesGiveTheirUsageMessageAndExitCodeTwo) {
     folder_.Write("f", "abc");
-    std::istringstream table(test::ReadTestData("cli/refused_command_lines.txt"));
-    for (std::string line; std::getline(table, line);) {
-        if (line.starts_with('#')) {
-            continue;
-        }
-        std::vector<std::string> fields;
-        std::istringstream cells(line);
-        for (std::string cell; std::getline(cells, cell, '\t');) {
-            fields.push_back(cell);
-        }
-        const test::ProgramRun run = Cli({fields.begin() + 1, fields.end()});
-        EXPECT_EQ(run.exitCode, 2) << line;
-        EXPECT_EQ(run.out, "") << line;
-        EXPECT_EQ(run.err, fields[0] + "\nTry 'hashwell-cli --help' for more information.\n");
+    for (const std::vector<std::string>& row : test::ReadTable("cli/refused_command_lines.txt")) {
+        const test::ProgramRun run = Cli({row.begin() + 1, row.end()});
+        EXPECT_EQ(run.exitCode, 2) << row[0];
+        EXPECT_EQ(run.out, "") << row[0];
+        EXPECT_EQ(run.err, row[0] + "\nTry 'hashwell-cli --help' for more information.\n");
     }
 }
 

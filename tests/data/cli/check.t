@@ -6,7 +6,7 @@
 # otherwise), with coreutils' tool name in its messages made hashwell-cli's.
 
 # coreutils' checksum files of every form, for names that need care (see hash.t).
-$ mkdir odd && cd odd && printf abc > plain.txt && printf x > 'with space' && printf y > 'back\slash' && printf z > $'line\nfeed' && printf q > $'carriage\rreturn' && head -c 5M /dev/zero | tr '\0' b > $'bytes \xff\xfe' && : > ' lead' && printf s > '*star'
+$ mkdir odd && cd odd && printf abc > plain.txt && printf x > 'with space' && printf y > 'back\slash' && printf z > $'line\nfeed' && printf q > $'carriage\rreturn' && head -c 5M /dev/zero | tr '\0' b > $'bytes \xff\xfe' && : > ' lead' && printf s > '*star' && printf p > 'x (1) = y'
 $ cd odd && sha256sum -- * > ../odd.gnu && sha256sum --tag -- * > ../odd.tag && sha256sum --binary -- * > ../odd.binary
 $ cd odd && cli -c ../odd.gnu
 = cd odd && sha256sum -c ../odd.gnu

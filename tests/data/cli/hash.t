@@ -6,9 +6,9 @@
 # otherwise), with coreutils' tool name in its messages made hashwell-cli's.
 
 # Names that need care: spaces, a backslash, line breaks, bytes that are not UTF-8, a leading
-# space and a leading star (which a gnu line could take for its binary mark); one file large
-# enough for two workers.
-$ mkdir odd && cd odd && printf abc > plain.txt && printf x > 'with space' && printf y > 'back\slash' && printf z > $'line\nfeed' && printf q > $'carriage\rreturn' && head -c 5M /dev/zero | tr '\0' b > $'bytes \xff\xfe' && : > ' lead' && printf s > '*star'
+# space and a leading star (which a gnu line could take for its binary mark), what a bsd line
+# puts around a name; one file large enough for two workers.
+$ mkdir odd && cd odd && printf abc > plain.txt && printf x > 'with space' && printf y > 'back\slash' && printf z > $'line\nfeed' && printf q > $'carriage\rreturn' && head -c 5M /dev/zero | tr '\0' b > $'bytes \xff\xfe' && : > ' lead' && printf s > '*star' && printf p > 'x (1) = y'
 
 # gnu and bsd lines are coreutils' own, byte for byte, and coreutils reads them back.
 $ cd odd && cli -- * | tee ../sha256.gnu
@@ -87,11 +87,12 @@ $ printf abc | cli -a md5 a - a
 
 # SFV: written in upper case, refusing names it could not read back, read back from the
 # folder of the file.
-$ printf 1 > 'trail ' && printf 2 > ';semi' && printf 3 > '#hash' && cli -a crc32 --format sfv 'trail ' ';semi' '#hash' a
+$ printf 1 > 'trail ' && printf 2 > ';semi' && printf 3 > '#hash' && cli -a crc32 --format sfv 'trail ' ';semi' '#hash' a odd/$'line\nfeed'
 a 352441C2
 2> hashwell-cli: 'trail ': An SFV line cannot hold this name: it has a line break, begins with ';' or '#', or ends in a blank
 2> hashwell-cli: ';semi': An SFV line cannot hold this name: it has a line break, begins with ';' or '#', or ends in a blank
 2> hashwell-cli: '#hash': An SFV line cannot hold this name: it has a line break, begins with ';' or '#', or ends in a blank
+2> hashwell-cli: 'odd/line'$'\n''feed': An SFV line cannot hold this name: it has a line break, begins with ';' or '#', or ends in a blank
 ? 1
 $ mkdir set && cd set && printf abc > one.bin && head -c 5000 /dev/zero | tr '\0' x > 'two words.bin' && printf '; made by hand\r\n' > set.sfv && cli -a crc32 --format sfv one.bin 'two words.bin' | tee -a set.sfv
 one.bin 352441C2
