@@ -39,7 +39,7 @@ TEST(JoinPath, PutsExactlyOneSeparatorBetween) {
     EXPECT_EQ(JoinPath(u"", Native(u"/")), Native(u"/"));
 }
 
-TEST(InstalledLocation, SystemFoldersAndProgramFilesInAnyCaseCount) {
+TEST(InstalledLocation, SystemAndBinFoldersProgramFilesInAnyCaseAndUnwritableFoldersCount) {
     EXPECT_TRUE(IsInstalledLocation(Native(u"/home/ann/PROGRAM FILES (X86)/Tool/")));
     EXPECT_FALSE(IsInstalledLocation(Native(u"/home/ann/tools/")));
 #ifdef _WIN32
@@ -49,22 +49,16 @@ TEST(InstalledLocation, SystemFoldersAndProgramFilesInAnyCaseCount) {
     EXPECT_TRUE(IsInstalledLocation(u"/usr/bin/"));
     EXPECT_TRUE(IsInstalledLocation(u"/opt/hashwell/"));
     EXPECT_FALSE(IsInstalledLocation(u"/usrlocal/hashwell/"));
-#endif
-}
-
-#ifndef _WIN32
-TEST(InstalledLocation, BinFoldersAndFoldersTheUserMayNotWriteCount) {
     EXPECT_TRUE(IsInstalledLocation(u"/home/ann/.local/bin/"));
     EXPECT_TRUE(IsInstalledLocation(u"/srv/tools/bin/"));
     test::ScratchFolder folder;
-    fs::create_directory(folder.path() / "binaries");
-    EXPECT_FALSE(IsInstalledLocation(test::ToUtf16(folder.path() / "binaries") + u"/"));
-    fs::permissions(folder.path() / "binaries",
-                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                    fs::perm_options::remove);
-    EXPECT_TRUE(IsInstalledLocation(test::ToUtf16(folder.path() / "binaries") + u"/"));
-}
+    const fs::path binaries = folder.path() / "binaries";
+    fs::create_directory(binaries);
+    EXPECT_FALSE(IsInstalledLocation(test::ToUtf16(binaries) + u"/"));
+    test::DenyCreatingFiles(binaries);
+    EXPECT_TRUE(IsInstalledLocation(test::ToUtf16(binaries) + u"/"));
 #endif
+}
 
 class SettingsLocationTest : public ::testing::Test {
 protected:

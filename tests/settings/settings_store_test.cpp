@@ -54,13 +54,14 @@ TEST_F(SettingsStore, SavingTheSameValuesDropsTheEmptyLinesBetweenGroups) {
     EXPECT_EQ(FileBytes(), test::ReadTestData("settings/resaved.ini"));
 }
 
-TEST_F(SettingsStore, ForeignFileIsReadIgnoringCaseAndSavedWithTheMarkAndMissingGroups) {
-    folder_.Write("Hashwell.ini", "[conversion case]\ncase=UPPER\n[skins]\nskin = 3 \n");
+TEST_F(SettingsStore, ForeignFileIsReadIgnoringCaseAndSavedAsUtf8WithTheMarkAndMissingGroups) {
+    folder_.Write("Hashwell.ini", "; caf\xE9\n[conversion case]\ncase=UPPER\n[skins]\nskin = 3 \n");
     const AppSettings loaded = Load();
     EXPECT_EQ(loaded, (AppSettings{u"UPPER", 2, 3, 0}));
     EXPECT_EQ(SaveSettings(path_, loaded), SaveOutcome::Saved);
     EXPECT_EQ(FileBytes(),
-              "\xEF\xBB\xBF\r\n[conversion case]\r\nCase = UPPER\r\n[skins]\r\nSkin = 3\r\n"
+              "\xEF\xBB\xBF\r\n; caf\xC3\xA9\r\n[conversion case]\r\nCase = "
+              "UPPER\r\n[skins]\r\nSkin = 3\r\n"
               "[Data Format]\r\nFormat = 2\r\n[Drag and Drop]\r\nMainOnTop = No\r\n");
 }
 
@@ -87,12 +88,6 @@ TEST_F(SettingsStore, ValuesAreTakenAsStoredWithoutValidation) {
         EXPECT_EQ(Load(), c.expected) << c.line;
         EXPECT_EQ(outcomes_.back(), LoadOutcome::Loaded);
     }
-}
-
-TEST_F(SettingsStore, Latin1ByteIsWrittenBackAsUtf8) {
-    folder_.Write("Hashwell.ini", "; caf\xE9\n");
-    SaveSettings(path_, kDefaults);
-    EXPECT_TRUE(FileBytes().starts_with("\xEF\xBB\xBF\r\n; caf\xC3\xA9\r\n"));
 }
 
 TEST_F(SettingsStore, ReadOnlyFileLoadsAndASaveLeavesItUntouchedSilently) {
@@ -152,21 +147,7 @@ TEST_F(SettingsStore, FileLargerThanAnySettingsFileIsRefusedAndOneAtTheLimitLoad
     EXPECT_EQ(outcomes_.back(), LoadOutcome::CannotOpen);
 }
 
-TEST_F(SettingsStore, FileInAFolderTheUserMayNotWriteIsSavedInPlace) {
-    test::ScratchCache cache;  // where a rewrite in place keeps the old content
-    Load();
-    fs::permissions(folder_.path() / "Hashwell.ini", fs::perms::all);
-    test::DenyCreatingFiles(folder_.path());
-    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        AppSettings loaded;
-        return SaveSettings(path_, {u"UPPER", 25, 3, 1}) == SaveOutcome::Saved &&
-               LoadSettings(path_, loaded) == LoadOutcome::Loaded &&
-               loaded == AppSettings{u"UPPER", 25, 3, 1};
-    }));
-    test::RestoreAccess(folder_.path());
-}
-
-TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
+TEST_F(SettingsStore, FileRewrittenInPlaceKeepsItsOtherNamesItsOwnerAndAReadOnlyFolder) {
     test::ScratchCache cache;  // where a rewrite in place keeps the old content
     Load();
     const fs::path file = folder_.path() / "Hashwell.ini";
@@ -177,6 +158,18 @@ TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
     // Still one file; MinGW's hard_link_count always says 1, so ask the platform.
     EXPECT_EQ(platform::IdentityOf(path_), platform::IdentityOf(folder_.PathOf("other-name.ini")));
     fs::remove(folder_.path() / "other-name.ini");
+
+    // In a folder the user may not write, the file is written in place too.
+    fs::permissions(file, fs::perms::all);
+    test::DenyCreatingFiles(folder_.path());
+    const test::ScratchCache usersCache;  // the user's own, not the one root made folders in
+    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
+        AppSettings loaded;
+        return SaveSettings(path_, {u"UPPER", 24, 3, 0}) == SaveOutcome::Saved &&
+               LoadSettings(path_, loaded) == LoadOutcome::Loaded &&
+               loaded == AppSettings{u"UPPER", 24, 3, 0};
+    }));
+    test::RestoreAccess(folder_.path());
 
 #ifndef _WIN32
     if (::geteuid() != 0) {
@@ -190,7 +183,6 @@ TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
     ASSERT_EQ(::chown(file.c_str(), kOwner, kSharedGroup), 0);
     fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
                               fs::perms::group_write | fs::perms::others_read);
-    test::ScratchCache usersCache;  // that user's own, not the one root made folders in above
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
         return SaveSettings(path_, {u"lower", 24, 2, 0}) == SaveOutcome::Saved;
     }));
