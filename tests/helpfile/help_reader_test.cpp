@@ -10,7 +10,6 @@
 #include <csignal>
 #include <thread>
 
-#include "helpfile/chm_file.h"
 #include "helpfile/help_reader.h"
 #include "helpfile/limits.h"
 #include "platform/unicode.h"
@@ -36,14 +35,7 @@ bool NoReaderLeft() {
     return ::waitpid(-1, nullptr, WNOHANG) == -1 && errno == ECHILD;
 }
 
-TEST(ChmFile, DeclaredLengthsBeyondTheFileOrTheLargestObjectAreDamageNotAllocations) {
-    const std::optional<ChmFile> file = ChmFile::Open(Data("huge_lengths.chm"));
-    ASSERT_TRUE(file);
-    EXPECT_EQ(file->Read("index.html").status, Damaged);  // 2^62 bytes
-    EXPECT_EQ(file->Read("/page.html").status, Damaged);  // 0x60000000 bytes
-    EXPECT_EQ(file->Read("Small.hhc").status, Found);
-    EXPECT_EQ(file->Read("none.html").status, Missing);
-
+TEST(CheckedObjectLength, RefusesLengthsBeyondTheFileOrTheLargestObjectAndEndsThatWrap) {
     EXPECT_EQ(CheckedObjectLength(100, 0, false, 100), 100u);
     EXPECT_FALSE(CheckedObjectLength(100, 1, false, 100));
     EXPECT_FALSE(CheckedObjectLength(1, UINT64_MAX, false, 100));  // the end would wrap around
@@ -67,10 +59,12 @@ TEST(HelpReader, DamagedFilesCrashOrStallOnlyTheReader) {
         const HelpReader reader(kReader, Data("index_loop.chm"), 500ms);
         EXPECT_EQ(reader.Status(), Damaged);
     }
-    {  // a length it cannot hold is damage of that object, and the reader goes on
+    {  // a length it cannot hold is damage of that object, not an allocation, and it goes on
         HelpReader reader(kReader, Data("huge_lengths.chm"));
-        EXPECT_EQ(reader.Page("index.html").status, Damaged);
+        EXPECT_EQ(reader.Page("index.html").status, Damaged);  // 2^62 bytes
+        EXPECT_EQ(reader.Page("/page.html").status, Damaged);  // 0x60000000 bytes
         EXPECT_EQ(reader.Page("Small.hhc").status, Found);
+        EXPECT_EQ(reader.Page("none.html").status, Missing);
         EXPECT_EQ(reader.Page(std::string(kMaxNameLength + 1, 'a')).status, Missing);
         EXPECT_EQ(reader.Status(), Found);
     }
