@@ -1,17 +1,21 @@
-// Loading and saving the preferences: the first-run file, reading values as stored, and
-// saves that must never lose the file.
+// Loading and saving the preferences: the first-run file, reading values as stored, saves that
+// must never lose the file; and where the file lives and how its folders are made.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <map>
 
 #include "platform/platform.h"
+#include "platform/unicode.h"
 #include "settings/settings_document.h"
+#include "settings/settings_location.h"
 #include "settings/settings_store.h"
 #include "support/platform_testing.h"
 #include "support/scratch_folder.h"
-#include "support/vector_file.h"
+#include "support/table_file.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -60,32 +64,17 @@ TEST_F(SettingsStore, ForeignFileIsReadIgnoringCaseAndSavedAsUtf8WithTheMarkAndM
     EXPECT_EQ(loaded, (AppSettings{u"UPPER", 2, 3, 0}));
     EXPECT_EQ(SaveSettings(path_, loaded), SaveOutcome::Saved);
     EXPECT_EQ(FileBytes(),
-              "\xEF\xBB\xBF\r\n; caf\xC3\xA9\r\n[conversion case]\r\nCase = "
-              "UPPER\r\n[skins]\r\nSkin = 3\r\n"
-              "[Data Format]\r\nFormat = 2\r\n[Drag and Drop]\r\nMainOnTop = No\r\n");
+              "\xEF\xBB\xBF\r\n; caf\xC3\xA9\r\n[conversion case]\r\nCase = UPPER\r\n"
+              "[skins]\r\nSkin = 3\r\n[Data Format]\r\nFormat = 2\r\n"
+              "[Drag and Drop]\r\nMainOnTop = No\r\n");
 }
 
 TEST_F(SettingsStore, ValuesAreTakenAsStoredWithoutValidation) {
-    struct Case {
-        std::string line;
-        AppSettings expected;
-    };
-    const Case cases[] = {
-        {"[Data Format]\nFormat = 25abc", {u"lower", 25, 1, 0}},
-        {"[Data Format]\nFormat = x", {u"lower", 0, 1, 0}},
-        {"[Data Format]\nFormat =", {u"lower", 0, 1, 0}},
-        {"[Data Format]\nFormat = 7", {u"lower", 7, 1, 0}},
-        {"[Drag and Drop]\nMainOnTop = YES", {u"lower", 2, 1, 1}},
-        {"[Drag and Drop]\nMainOnTop = yes", {u"lower", 2, 1, 1}},
-        {"[Drag and Drop]\nMainOnTop = True", {u"lower", 2, 1, 0}},
-        {"[Drag and Drop]\nMainOnTop = 1", {u"lower", 2, 1, 0}},
-        {"[Conversion Case]\nCase = Upper", {u"Upper", 2, 1, 0}},
-        {"[Conversion Case]\nCase = \t UPPER  ", {u"UPPER", 2, 1, 0}},
-        {"[Conversion Case]\nCase = caf\xE9", {u"caf\u00e9", 2, 1, 0}},
-    };
-    for (const Case& c : cases) {
-        folder_.Write("Hashwell.ini", c.line);
-        EXPECT_EQ(Load(), c.expected) << c.line;
+    for (const std::vector<std::string>& row : test::ReadTable("settings/stored_values.txt")) {
+        folder_.Write("Hashwell.ini", row[0]);
+        EXPECT_EQ(Load(), (AppSettings{platform::Utf8ToUtf16(row[1]), std::stoll(row[2]),
+                                       std::stoll(row[3]), std::stoll(row[4])}))
+            << row[0];
         EXPECT_EQ(outcomes_.back(), LoadOutcome::Loaded);
     }
 }
@@ -210,6 +199,111 @@ TEST_F(SettingsStore, MissingOrUnopenableFileIsReportedAndNotCreatedBySave) {
     fs::create_directory(folder_.path() / "Hashwell.ini");
     EXPECT_EQ(Load(), AppSettings{});
     EXPECT_EQ(outcomes_, std::vector{LoadOutcome::CannotOpen});
+}
+
+SettingsEnvironment Environment(std::u16string programPath,
+                                std::map<std::u16string, std::u16string> variables) {
+    return {std::move(programPath), [variables](std::u16string_view name) {
+                const auto found = variables.find(std::u16string(name));
+                return found == variables.end() ? std::nullopt
+                                                : std::optional<std::u16string>(found->second);
+            }};
+}
+
+// A path written with "/" in the system's own separators.
+std::u16string Native(std::u16string path) {
+    std::replace(path.begin(), path.end(), u'/', platform::kPathSeparator);
+    return path;
+}
+
+TEST(JoinPath, PutsExactlyOneSeparatorBetween) {
+    EXPECT_EQ(JoinPath(Native(u"/a"), u"b"), Native(u"/a/b"));
+    EXPECT_EQ(JoinPath(Native(u"/a/"), u"b"), Native(u"/a/b"));
+    EXPECT_EQ(JoinPath(Native(u"/a"), Native(u"/b")), Native(u"/a/b"));
+    EXPECT_EQ(JoinPath(Native(u"/a/"), Native(u"/b")), Native(u"/a/b"));
+    EXPECT_EQ(JoinPath(u"", Native(u"/")), Native(u"/"));
+}
+
+TEST(InstalledLocation, SystemAndBinFoldersProgramFilesInAnyCaseAndUnwritableFoldersCount) {
+    EXPECT_TRUE(IsInstalledLocation(Native(u"/home/ann/PROGRAM FILES (X86)/Tool/")));
+    EXPECT_FALSE(IsInstalledLocation(Native(u"/home/ann/tools/")));
+#ifdef _WIN32
+    EXPECT_TRUE(IsInstalledLocation(u"C:\\Program Files\\Hashwell\\"));
+    EXPECT_FALSE(IsInstalledLocation(u"C:\\usr\\bin\\"));
+#else
+    EXPECT_TRUE(IsInstalledLocation(u"/usr/bin/"));
+    EXPECT_TRUE(IsInstalledLocation(u"/opt/hashwell/"));
+    EXPECT_FALSE(IsInstalledLocation(u"/usrlocal/hashwell/"));
+    EXPECT_TRUE(IsInstalledLocation(u"/home/ann/.local/bin/"));
+    EXPECT_TRUE(IsInstalledLocation(u"/srv/tools/bin/"));
+    test::ScratchFolder folder;
+    const fs::path binaries = folder.path() / "binaries";
+    fs::create_directory(binaries);
+    EXPECT_FALSE(IsInstalledLocation(test::ToUtf16(binaries) + u"/"));
+    test::DenyCreatingFiles(binaries);
+    EXPECT_TRUE(IsInstalledLocation(test::ToUtf16(binaries) + u"/"));
+#endif
+}
+
+class SettingsLocationTest : public ::testing::Test {
+protected:
+    test::ScratchFolder folder_;
+    std::u16string root_ = test::ToUtf16(folder_.path());
+};
+
+TEST_F(SettingsLocationTest, PortableProgramKeepsItsSettingsBesideItself) {
+    fs::create_directory(folder_.path() / "tools");
+    const SettingsLocation location = ResolveSettingsPath(Environment(
+        root_ + Native(u"/tools/hashwell"),
+        {{u"XDG_CONFIG_HOME", Native(u"/nowhere")}, {u"LOCALAPPDATA", Native(u"/nowhere")}}));
+    EXPECT_EQ(location.SettingsFolder, root_ + Native(u"/tools/Tarnvale/Hashwell/"));
+    EXPECT_EQ(location.SettingsFilePath, root_ + Native(u"/tools/Tarnvale/Hashwell/Hashwell.ini"));
+    EXPECT_TRUE(fs::is_directory(folder_.path() / "tools/Tarnvale/Hashwell"));
+    EXPECT_FALSE(location.uncreatedFolder);
+}
+
+#ifdef _WIN32
+TEST_F(SettingsLocationTest, InstalledProgramUsesTheLocalApplicationDataFolder) {
+    const SettingsLocation location = ResolveSettingsPath(
+        Environment(u"C:\\Program Files\\Hashwell\\hashwell.exe", {{u"LOCALAPPDATA", root_}}));
+    EXPECT_EQ(location.SettingsFilePath, root_ + u"\\Tarnvale\\Hashwell\\Hashwell.ini");
+    EXPECT_TRUE(fs::is_directory(folder_.path() / "Tarnvale/Hashwell"));
+}
+#else
+TEST_F(SettingsLocationTest, InstalledProgramUsesTheConfigurationFolder) {
+    const auto program = u"/usr/bin/hashwell";
+    EXPECT_EQ(ResolveSettingsPath(Environment(program, {{u"XDG_CONFIG_HOME", root_ + u"/xdg/"},
+                                                        {u"HOME", u"/nowhere"}}))
+                  .SettingsFilePath,
+              root_ + u"/xdg/Tarnvale/Hashwell/Hashwell.ini");
+    // Without XDG_CONFIG_HOME it is ~/.config, made when the home folder lacks it.
+    EXPECT_EQ(ResolveSettingsPath(Environment(program, {{u"HOME", root_}})).SettingsFolder,
+              root_ + u"/.config/Tarnvale/Hashwell/");
+    EXPECT_TRUE(fs::is_directory(folder_.path() / ".config/Tarnvale/Hashwell"));
+}
+
+// On Windows the root of the system drive takes new folders, so there is no such test there.
+TEST_F(SettingsLocationTest, UnsetBaseMeansTheRootWhereAnOrdinaryUserCannotCreateFolders) {
+    EXPECT_TRUE(test::RunWithoutPrivileges([] {
+        const SettingsLocation location =
+            ResolveSettingsPath(Environment(u"/opt/tool/hashwell", {}));
+        return location.SettingsFilePath == u"/Tarnvale/Hashwell/Hashwell.ini" &&
+               location.uncreatedFolder == UncreatedFolder{u"/Tarnvale/", true};
+    }));
+}
+
+#endif
+
+TEST_F(SettingsLocationTest, FileNamedLikeTheProductFolderFailsCreationThenLoading) {
+    fs::create_directories(folder_.path() / "app/Tarnvale");
+    folder_.Write("app/Tarnvale/Hashwell", "not a folder");
+    const SettingsLocation location =
+        ResolveSettingsPath(Environment(root_ + Native(u"/app/hashwell"), {}));
+    EXPECT_EQ(location.uncreatedFolder,
+              (UncreatedFolder{root_ + Native(u"/app/Tarnvale/Hashwell"), false}));
+    AppSettings settings;
+    EXPECT_EQ(LoadSettings(location.SettingsFilePath, settings), LoadOutcome::CannotCreate);
+    EXPECT_EQ(settings, AppSettings{});
 }
 
 }  // namespace
