@@ -92,12 +92,7 @@ struct Interruptions {
 };
 
 TEST(HelpReader, AReaderThatMisbehavesIsEndedAndTheFileTakenForDamaged) {
-    struct Case {
-        const char* behaviour;
-        ReadStatus opened;
-        ReadStatus page;
-    };
-    for (const auto& [behaviour, opened, page] : {Case{"dead", Damaged, Damaged},
+    for (const auto& [behaviour, opened, page] : {std::tuple{"dead", Damaged, Damaged},
                                                   {"silent", Damaged, Damaged},
                                                   {"hang", Found, Damaged},
                                                   {"gone", Found, Damaged},

@@ -131,9 +131,7 @@ int main(int argc, char** argv) {
             fs::create_hard_link(file, folder / "other-name.csv");
         }
         if (way == Way::ReadOnlyFolder) {
-            fs::permissions(
-                folder, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
-                fs::perm_options::remove);
+            fs::permissions(folder, fs::perms{0555});  // r-x for everyone
         }
         ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
 

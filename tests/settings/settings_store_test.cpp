@@ -41,6 +41,7 @@ protected:
     std::string FileBytes() const { return folder_.Read("Hashwell.ini"); }
 
     test::ScratchFolder folder_;
+    std::u16string root_ = test::ToUtf16(folder_.path());
     std::u16string path_ = folder_.PathOf("Hashwell.ini");
     std::vector<LoadOutcome> outcomes_;
 };
@@ -170,8 +171,7 @@ TEST_F(SettingsStore, FileRewrittenInPlaceKeepsItsOtherNamesItsOwnerAndAReadOnly
     constexpr gid_t kSharedGroup = 65534;
     fs::permissions(folder_.path(), fs::perms::all);
     ASSERT_EQ(::chown(file.c_str(), kOwner, kSharedGroup), 0);
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                              fs::perms::group_write | fs::perms::others_read);
+    fs::permissions(file, fs::perms{0664});  // rw-rw-r--
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
         return SaveSettings(path_, {u"lower", 24, 2, 0}) == SaveOutcome::Saved;
     }));
@@ -245,13 +245,7 @@ TEST(InstalledLocation, SystemAndBinFoldersProgramFilesInAnyCaseAndUnwritableFol
 #endif
 }
 
-class SettingsLocationTest : public ::testing::Test {
-protected:
-    test::ScratchFolder folder_;
-    std::u16string root_ = test::ToUtf16(folder_.path());
-};
-
-TEST_F(SettingsLocationTest, PortableProgramKeepsItsSettingsBesideItself) {
+TEST_F(SettingsStore, PortableProgramKeepsItsSettingsBesideItself) {
     fs::create_directory(folder_.path() / "tools");
     const SettingsLocation location = ResolveSettingsPath(Environment(
         root_ + Native(u"/tools/hashwell"),
@@ -263,14 +257,14 @@ TEST_F(SettingsLocationTest, PortableProgramKeepsItsSettingsBesideItself) {
 }
 
 #ifdef _WIN32
-TEST_F(SettingsLocationTest, InstalledProgramUsesTheLocalApplicationDataFolder) {
+TEST_F(SettingsStore, InstalledProgramUsesTheLocalApplicationDataFolder) {
     const SettingsLocation location = ResolveSettingsPath(
         Environment(u"C:\\Program Files\\Hashwell\\hashwell.exe", {{u"LOCALAPPDATA", root_}}));
     EXPECT_EQ(location.SettingsFilePath, root_ + u"\\Tarnvale\\Hashwell\\Hashwell.ini");
     EXPECT_TRUE(fs::is_directory(folder_.path() / "Tarnvale/Hashwell"));
 }
 #else
-TEST_F(SettingsLocationTest, InstalledProgramUsesTheConfigurationFolder) {
+TEST_F(SettingsStore, InstalledProgramUsesTheConfigurationFolder) {
     const auto program = u"/usr/bin/hashwell";
     EXPECT_EQ(ResolveSettingsPath(Environment(program, {{u"XDG_CONFIG_HOME", root_ + u"/xdg/"},
                                                         {u"HOME", u"/nowhere"}}))
@@ -283,7 +277,7 @@ TEST_F(SettingsLocationTest, InstalledProgramUsesTheConfigurationFolder) {
 }
 
 // On Windows the root of the system drive takes new folders, so there is no such test there.
-TEST_F(SettingsLocationTest, UnsetBaseMeansTheRootWhereAnOrdinaryUserCannotCreateFolders) {
+TEST_F(SettingsStore, UnsetBaseMeansTheRootWhereAnOrdinaryUserCannotCreateFolders) {
     EXPECT_TRUE(test::RunWithoutPrivileges([] {
         const SettingsLocation location =
             ResolveSettingsPath(Environment(u"/opt/tool/hashwell", {}));
@@ -294,7 +288,7 @@ TEST_F(SettingsLocationTest, UnsetBaseMeansTheRootWhereAnOrdinaryUserCannotCreat
 
 #endif
 
-TEST_F(SettingsLocationTest, FileNamedLikeTheProductFolderFailsCreationThenLoading) {
+TEST_F(SettingsStore, FileNamedLikeTheProductFolderFailsCreationThenLoading) {
     fs::create_directories(folder_.path() / "app/Tarnvale");
     folder_.Write("app/Tarnvale/Hashwell", "not a folder");
     const SettingsLocation location =

@@ -16,9 +16,7 @@ ScratchFolder::ScratchFolder() {
     do {
         path_ = std::filesystem::temp_directory_path() / ("hashwell-" + std::to_string(random()));
     } while (!std::filesystem::create_directory(path_));
-    using std::filesystem::perms;
-    std::filesystem::permissions(path_, perms::owner_all | perms::group_read | perms::group_exec |
-                                            perms::others_read | perms::others_exec);
+    std::filesystem::permissions(path_, std::filesystem::perms{0755});  // others may enter
 }
 
 ScratchFolder::~ScratchFolder() {
