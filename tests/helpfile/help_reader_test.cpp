@@ -1,7 +1,8 @@
 // The help file read through the reader process: a damaged file crashes or stalls only the
 // reader, and whatever the reader does, the window gets an answer in bounded time and no reader
 // process is left behind. The contents list as the help compilers write it, and crafted lists
-// that must cost no more than their length.
+// that must cost no more than their length. The compiled help file as the build made it, read
+// through the reader program: every page the program can ask for, and its contents list.
 
 #include <gtest/gtest.h>
 #include <sys/time.h>
@@ -11,6 +12,7 @@
 #include <csignal>
 #include <thread>
 
+#include "core/windows/help_topics.h"
 #include "helpfile/help_reader.h"
 #include "helpfile/limits.h"
 #include "helpfile/sitemap.h"
@@ -133,6 +135,31 @@ TEST(Sitemap, CraftedListsAreReadInTimeProportionalToTheirLength) {
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].title, std::u16string(kSize / 5, u'&'));
 }
+
+#ifdef HASHWELL_HELP_FILE  // the help file is built with the program
+TEST(HelpFile, HoldsEveryPageTheProgramCanAskForAndItsContentsList) {
+    HelpReader file(platform::DecodeNativeBytes(HASHWELL_HELP_READER),
+                    platform::DecodeNativeBytes(HASHWELL_HELP_FILE));
+    ASSERT_EQ(file.Status(), ReadStatus::Found);
+    for (const std::u16string& page : core::AllHelpPages()) {
+        const Answer html = file.Page(platform::Utf16ToUtf8(page));
+        ASSERT_EQ(html.status, ReadStatus::Found) << platform::Utf16ToUtf8(page);
+        EXPECT_NE(html.bytes.find("<title>"), std::string::npos);
+    }
+    EXPECT_EQ(core::AllHelpPages().size(), 18u);
+    EXPECT_EQ(file.Page("style.css").status, ReadStatus::Found);
+    EXPECT_EQ(file.Page("/main-window.png").status, ReadStatus::Found);
+    EXPECT_EQ(file.Page("hashguide_999.html").status, ReadStatus::Missing);
+
+    const Answer sitemap = file.Contents();
+    ASSERT_EQ(sitemap.status, ReadStatus::Found);
+    const std::vector<ContentsEntry> contents = ParseSitemap(sitemap.bytes);
+    ASSERT_EQ(contents.size(), 18u);
+    EXPECT_EQ(contents[0].page, "index.html");
+    EXPECT_EQ(contents[8].title, u"File > Open");  // its "&gt;" read back
+    EXPECT_EQ(file.Status(), ReadStatus::Found);
+}
+#endif
 
 }  // namespace
 }  // namespace hashwell::helpfile

@@ -11,7 +11,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -135,18 +134,17 @@ int main(int argc, char** argv) {
         }
         ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
 
-        // How long a whole save takes, the middle of a few; the kills are spread evenly over it,
-        // the fork included.
-        std::vector<microseconds> durations;
-        for (int i = 0; i < 9; ++i) {
+        // How long a whole save takes, on average; the kills are spread evenly over it, the fork
+        // included.
+        microseconds duration{0};
+        for (int i = 0; i < 10; ++i) {
             const auto start = std::chrono::steady_clock::now();
             Save(file, way, kNew[i % 2], microseconds(-1));
-            durations.push_back(
-                std::chrono::duration_cast<microseconds>(std::chrono::steady_clock::now() - start));
+            duration +=
+                std::chrono::duration_cast<microseconds>(std::chrono::steady_clock::now() - start) /
+                10;
             reset();
         }
-        std::sort(durations.begin(), durations.end());
-        const microseconds duration = durations[durations.size() / 2];
         std::uniform_int_distribution<std::int64_t> delay(0, duration.count());
 
         std::map<std::string, int> tally;
