@@ -7,55 +7,10 @@
 
 #include "cli/checksum_line.h"
 #include "cli/quoted_name.h"
-#include "support/vector_file.h"
+#include "support/table_file.h"
 
 namespace hashwell::cli {
 namespace {
-
-// The bytes a table field stands for: \t \n \r \\ and \xHH decoded.
-std::string Unescaped(std::string_view field) {
-    std::string bytes;
-    for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] != '\\' || i + 1 == field.size()) {
-            bytes += field[i];
-            continue;
-        }
-        const char next = field[++i];
-        if (next == 'x') {
-            bytes += static_cast<char>(std::stoi(std::string(field.substr(i + 1, 2)), nullptr, 16));
-            i += 2;
-        } else {
-            bytes += next == 't' ? '\t' : next == 'n' ? '\n' : next == 'r' ? '\r' : next;
-        }
-    }
-    return bytes;
-}
-
-struct TableRow {
-    std::vector<std::string> fields;
-    int line;
-};
-
-std::vector<TableRow> ReadTable(const std::string& name) {
-    std::istringstream text(test::ReadTestData(name));
-    std::vector<TableRow> rows;
-    int number = 0;
-    for (std::string line; std::getline(text, line);) {
-        ++number;
-        if (line.empty() || line.starts_with('#')) {
-            continue;
-        }
-        TableRow row{{}, number};
-        std::size_t start = 0;
-        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos;
-             start = tab + 1) {
-            row.fields.push_back(line.substr(start, tab - start));
-        }
-        row.fields.push_back(line.substr(start));
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
 
 std::string Describe(const ParsedLine& parsed) {
     if (parsed.kind != LineKind::Code) {
@@ -70,57 +25,29 @@ std::string Describe(const ParsedLine& parsed) {
 }
 
 TEST(ChecksumLineTest, LinesOfEveryFormAreReadAsTheTableSays) {
-    const std::vector<TableRow> rows = ReadTable("cli/checksum_lines.txt");
+    const std::vector<std::vector<std::string>> rows = test::ReadTable("cli/checksum_lines.txt");
     ASSERT_GT(rows.size(), 40u);
-    for (const TableRow& row : rows) {
-        ASSERT_EQ(row.fields.size(), 3u) << "line " << row.line;
-        std::vector<Algorithm> allowed;
+    for (const std::vector<std::string>& row : rows) {
+        ASSERT_EQ(row.size(), 3u) << row[0];
         LineRules rules;
-        if (row.fields[0] == "sfv") {
-            rules.sfvFirst = true;
-        } else if (row.fields[0].starts_with("a=")) {
-            std::string list = row.fields[0].substr(2);
-            std::vector<std::string> names;
-            for (std::size_t comma; (comma = list.find(',')) != std::string::npos;) {
-                names.push_back(list.substr(0, comma));
-                list.erase(0, comma + 1);
-            }
-            names.push_back(list);
-            allowed = *ParseAlgorithmList(names);
-            rules.allowed = allowed;
+        rules.sfvFirst = row[0] == "sfv";
+        std::vector<std::string> names;
+        std::istringstream list(row[0].starts_with("a=") ? row[0].substr(2) : "");
+        for (std::string name; std::getline(list, name, ',');) {
+            names.push_back(name);
         }
-        EXPECT_EQ(Describe(ChecksumLineParser(rules).Parse(Unescaped(row.fields[1]))),
-                  Unescaped(row.fields[2]))
-            << "line " << row.line;
+        const std::vector<Algorithm> allowed = *ParseAlgorithmList(names);
+        rules.allowed = allowed;
+        EXPECT_EQ(Describe(ChecksumLineParser(rules).Parse(row[1])), row[2]) << row[1];
     }
-}
-
-TEST(ChecksumLineTest, WrittenLinesAreReadBackWithTheSameName) {
-    const Algorithm& sha1 = *digest::FindAlgorithmByName("sha1");
-    const std::string hex = "a9993e364706816aba3e25717850c26c9cd0d89d";
-    for (const std::string name : {"plain", "with space", "back\\slash", "line\nfeed", "cr\rx",
-                                   " lead", "*star", "x (1) = y", "\xff\xfe"}) {
-        for (const std::string& line : {GnuLine(hex, name), BsdLine(sha1, hex, name)}) {
-            ASSERT_TRUE(line.ends_with('\n'));
-            const ParsedLine parsed =
-                ChecksumLineParser({}).Parse(std::string_view(line).substr(0, line.size() - 1));
-            ASSERT_EQ(parsed.kind, LineKind::Code) << line;
-            EXPECT_EQ(parsed.code->name, name) << line;
-            EXPECT_EQ(parsed.code->hex, hex);
-        }
-    }
-    EXPECT_FALSE(SfvLine("352441C2", "line\nfeed"));
-    EXPECT_EQ(ResultName("we\\ird"), "we\\ird");  // only a line feed needs the escaped form
-    EXPECT_EQ(ResultName("li\\ne\n"), "\\li\\\\ne\\n");
 }
 
 TEST(QuotedNameTest, NamesAreQuotedAsTheTableSays) {
-    const std::vector<TableRow> rows = ReadTable("cli/quoted_names.txt");
+    const std::vector<std::vector<std::string>> rows = test::ReadTable("cli/quoted_names.txt");
     ASSERT_GT(rows.size(), 20u);
-    for (const TableRow& row : rows) {
-        ASSERT_EQ(row.fields.size(), 2u) << "line " << row.line;
-        EXPECT_EQ(QuotedName(Unescaped(row.fields[0])), Unescaped(row.fields[1]))
-            << "line " << row.line;
+    for (const std::vector<std::string>& row : rows) {
+        ASSERT_EQ(row.size(), 2u) << row[0];
+        EXPECT_EQ(QuotedName(row[0]), row[1]);
     }
 }
 

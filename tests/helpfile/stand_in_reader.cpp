@@ -5,7 +5,7 @@
 //   hang       answers the opening, then never again
 //   gone       answers the opening, then closes the socket and ends
 //   garbage    answers the request with an unknown status
-//   oversized  declares an answer larger than any object of the help
+//   oversized  answers with more than any object of the help may hold
 //   trickle    answers correctly, one byte at a time
 
 #include <unistd.h>
@@ -22,13 +22,10 @@ using namespace hashwell::helpfile;
 int main(int argc, char* argv[]) {
     const std::string_view behaviour = argc == 2 ? argv[1] : "";
     const auto send = [&](const std::string& bytes) {
-        for (std::size_t at = 0; at < bytes.size(); ++at) {
-            if (behaviour != "trickle") {
-                SendAll(STDOUT_FILENO, std::string_view(bytes).substr(at), std::nullopt);
-                return;
-            }
-            SendAll(STDOUT_FILENO, std::string_view(bytes).substr(at, 1), std::nullopt);
-            std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        const std::size_t piece = behaviour == "trickle" ? 1 : bytes.size();
+        for (std::size_t at = 0; at < bytes.size(); at += piece) {
+            SendAll(STDOUT_FILENO, std::string_view(bytes).substr(at, piece), std::nullopt);
+            std::this_thread::sleep_for(std::chrono::milliseconds(piece == 1 ? 2 : 0));
         }
     };
     if (behaviour == "dead") {
@@ -43,17 +40,12 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     if (behaviour != "silent" && behaviour != "hang" && ReceiveRequest(STDIN_FILENO)) {
-        const std::uint32_t tooLong = kMaxObjectSize + 1;
         if (behaviour == "garbage") {
-            send(std::string("\x09\0\0\0\0", 5));
-        } else if (behaviour == "oversized") {
-            send(std::string{'\0', static_cast<char>(tooLong & 0xFF),
-                             static_cast<char>((tooLong >> 8) & 0xFF),
-                             static_cast<char>((tooLong >> 16) & 0xFF),
-                             static_cast<char>(tooLong >> 24)} +
-                 "<html>");
+            send(std::string("\x09\0\0\0\0", 5));  // a status that does not exist
         } else {
-            send(EncodeAnswer({ReadStatus::Found, "<html><title>Page</title></html>"}));
+            send(EncodeAnswer({ReadStatus::Found, behaviour == "oversized"
+                                                      ? std::string(kMaxObjectSize + 1, 'x')
+                                                      : "<html><title>Page</title></html>"}));
         }
     }
     ::pause();  // until the window ends it

@@ -5,19 +5,19 @@
 //
 //   save_kill_test <scratch folder> [kills per way, default 300]
 //
-// Ends with 1 when any kill lost the old content.
+// Prints what the kills left, per way, and ends with 1 when any kill lost the old content.
 
 #include <signal.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <random>
 #include <string>
 #include <vector>
@@ -28,151 +28,64 @@
 namespace {
 
 namespace fs = std::filesystem;
-using hashwell::platform::InterruptedRewrite;
-
-constexpr uid_t kNobody = 65534;
+using std::chrono::microseconds;
+using namespace hashwell::platform;
 
 enum class Way { Replace, HardLinked, ReadOnlyFolder };
 
-struct Tally {
-    int kills = 0;
-    int finishedFirst = 0;  // the save was done before the kill came
-    int old = 0;
-    int fresh = 0;
-    int recoverable = 0;  // neither, and the copy named at the next start holds the old content
-    int lost = 0;
-    int namedNeedlessly = 0;  // a copy named although the file was whole
-    int leftovers = 0;        // temporary files left beside the file
+// What the kills of one way left: "finished" counts saves done before the kill came;
+// "recoverable" files that are neither old nor new while the copy named at the next start holds
+// the old content; "named needlessly" copies named although the file was whole; "leftovers"
+// temporary files left beside the file.
+const char* const kColumns[] = {
+    "kills", "finished", "old", "new", "recoverable", "lost", "named needlessly", "leftovers",
 };
 
-std::string Rows(const char* word, std::size_t bytes) {
-    std::string text;
-    for (int row = 0; text.size() < bytes; ++row) {
-        text += "\"/data/" + std::string(word) + "/" + std::to_string(row) + "\",\"" +
-                std::to_string(row * 2654435761u) + "\"\r\n";
-    }
-    return text;
-}
+// Old content, and new content that grows the file or cuts it: any mix of them is neither.
+const std::string kOld(2 << 20, 'o');
+const std::string kNew[] = {std::string(3 << 20, 'n'), std::string(1 << 20, 'n')};
 
 std::string Read(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void Write(const fs::path& file, const std::string& bytes) {
-    std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;  // the same file, rewritten
+// The temporary files that saves left in the folder.
+std::vector<fs::path> Leftovers(const fs::path& folder) {
+    std::vector<fs::path> found;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        if (entry.path().filename().string().starts_with(".hashwell-save-")) {
+            found.push_back(entry.path());
+        }
+    }
+    return found;
 }
 
-class Trial {
-public:
-    Trial(const fs::path& base, Way way)
-        : way_(way), folder_(base / "files"), cache_(base / "cache") {
-        fs::create_directories(folder_);
-        fs::create_directories(cache_);
-        fs::permissions(base, fs::perms::all);  // the user without rights must reach both
-        fs::permissions(cache_, fs::perms::all);
-        file_ = folder_ / "list.csv";
-        Write(file_, oldBytes_);
-        fs::permissions(file_, fs::perms::all);
-        if (way == Way::HardLinked) {
-            fs::create_hard_link(file_, folder_ / "other-name.csv");
+// Saves `bytes` to `file` in a child process and kills it after `delay`, or lets it finish when
+// `delay` is negative. True when the save finished before the kill.
+bool Save(const fs::path& file, Way way, const std::string& bytes, microseconds delay) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        // A folder the user may not write binds no administrator: root saves as nobody.
+        constexpr uid_t kNobody = 65534;
+        if (way == Way::ReadOnlyFolder && ::geteuid() == 0 &&
+            (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(2);
         }
-        if (way == Way::ReadOnlyFolder) {
-            fs::permissions(folder_, fs::perms::owner_read | fs::perms::owner_exec |
-                                         fs::perms::group_read | fs::perms::group_exec |
-                                         fs::perms::others_read | fs::perms::others_exec);
-        }
-        ::setenv("XDG_CACHE_HOME", cache_.c_str(), 1);
+        ::_exit(ReplaceFileContent(DecodeNativeBytes(file.string()), bytes) ? 0 : 1);
     }
-
-    // Saves the new content in a child process and kills it after `delay`, or lets it finish
-    // when `delay` is negative. True when the save finished before the kill.
-    bool Save(const std::string& bytes, std::chrono::microseconds delay) const {
-        const pid_t child = ::fork();
-        if (child == 0) {
-            // A folder the user may not write binds no administrator: root saves as nobody.
-            if (way_ == Way::ReadOnlyFolder && ::geteuid() == 0 &&
-                (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
-                ::_exit(2);
-            }
-            const std::u16string path = hashwell::platform::DecodeNativeBytes(file_.string());
-            ::_exit(hashwell::platform::ReplaceFileContent(path, bytes) ? 0 : 1);
-        }
-        if (delay.count() >= 0) {
-            ::usleep(static_cast<useconds_t>(delay.count()));
-            ::kill(child, SIGKILL);
-        }
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        if (WIFEXITED(status) && WEXITSTATUS(status) != 0) {
-            std::fprintf(stderr, "a save failed without being killed\n");
-            std::exit(2);
-        }
-        return WIFEXITED(status);
+    if (delay.count() >= 0) {
+        ::usleep(static_cast<useconds_t>(delay.count()));
+        ::kill(child, SIGKILL);
     }
-
-    // How long a whole save takes, the middle of a few.
-    std::chrono::microseconds Duration() {
-        std::vector<std::chrono::microseconds> durations;
-        for (int i = 0; i < 9; ++i) {
-            Reset();
-            const auto start = std::chrono::steady_clock::now();
-            Save(NewBytes(i), std::chrono::microseconds(-1));
-            durations.push_back(std::chrono::duration_cast<std::chrono::microseconds>(
-                std::chrono::steady_clock::now() - start));
-        }
-        Reset();
-        std::sort(durations.begin(), durations.end());
-        return durations[durations.size() / 2];
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (WIFEXITED(status) && WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "a save failed without being killed\n");
+        std::exit(2);
     }
-
-    void KillOnce(int round, std::chrono::microseconds delay, Tally& tally) {
-        const std::string& fresh = NewBytes(round);
-        ++tally.kills;
-        tally.finishedFirst += Save(fresh, delay);
-        const std::string now = Read(file_);
-        const std::vector<InterruptedRewrite> named = hashwell::platform::FindInterruptedRewrites();
-        if (now == oldBytes_ || now == fresh) {
-            ++(now == oldBytes_ ? tally.old : tally.fresh);
-            tally.namedNeedlessly += !named.empty();
-        } else {
-            const std::u16string path =
-                hashwell::platform::DecodeNativeBytes(fs::canonical(file_).string());
-            const bool recoverable =
-                named.size() == 1 && named[0].file == path &&
-                Read(hashwell::platform::EncodeNativeBytes(named[0].copy)) == oldBytes_;
-            ++(recoverable ? tally.recoverable : tally.lost);
-        }
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {
-            tally.leftovers += entry.path().filename().string().starts_with(".hashwell-save-");
-        }
-        Reset();
-    }
-
-private:
-    const std::string& NewBytes(int round) const { return round % 2 == 0 ? longer_ : shorter_; }
-
-    // The old content back, and nothing left of the last save.
-    void Reset() {
-        Write(file_, oldBytes_);
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder_)) {
-            if (entry.path().filename().string().starts_with(".hashwell-save-")) {
-                fs::remove(entry.path());
-            }
-        }
-        for (const fs::directory_entry& entry : fs::directory_iterator(cache_)) {
-            fs::remove_all(entry.path());
-        }
-    }
-
-    Way way_;
-    fs::path folder_;
-    fs::path cache_;
-    fs::path file_;
-    std::string oldBytes_ = Rows("old", 2 << 20);
-    std::string longer_ = Rows("new", 3 << 20);   // the rewrite grows the file
-    std::string shorter_ = Rows("new", 1 << 20);  // or cuts it
-};
+    return WIFEXITED(status);
+}
 
 }  // namespace
 
@@ -181,35 +94,86 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s <scratch folder> [kills per way]\n", argv[0]);
         return 2;
     }
-    const fs::path base = argv[1];
     const int kills = argc > 2 ? std::atoi(argv[2]) : 300;
-    hashwell::platform::PrepareProcess();
+    PrepareProcess();
     std::mt19937_64 random(std::random_device{}());
-    const struct {
-        Way way;
-        const char* name;
-    } ways[] = {{Way::Replace, "safe replace"},
-                {Way::HardLinked, "hard-linked file"},
-                {Way::ReadOnlyFolder, "read-only folder"}};
-    std::printf("%-18s %6s %9s %6s %6s %12s %5s %15s %10s\n", "way", "kills", "finished", "old",
-                "new", "recoverable", "lost", "named needlessly", "leftovers");
-    std::fflush(stdout);
+    std::printf("%-18s", "way");
+    for (const char* column : kColumns) {
+        std::printf(" %s", column);
+    }
+    std::printf("\n");
     bool lost = false;
-    for (const auto& [way, name] : ways) {
-        Trial trial(base / name, way);
-        const std::chrono::microseconds duration = trial.Duration();
-        // Kills spread evenly over the whole save, the fork included.
-        std::uniform_int_distribution<std::int64_t> delay(0, duration.count());
-        Tally tally;
-        for (int round = 0; round < kills; ++round) {
-            trial.KillOnce(round, std::chrono::microseconds(delay(random)), tally);
+    for (const auto& [way, name] : {std::pair{Way::Replace, "safe replace"},
+                                    {Way::HardLinked, "hard-linked file"},
+                                    {Way::ReadOnlyFolder, "read-only folder"}}) {
+        const fs::path base = fs::path(argv[1]) / name;
+        const fs::path folder = base / "files";
+        const fs::path cache = base / "cache";
+        const fs::path file = folder / "list.csv";
+        // The old content back, and nothing left of the last save.
+        const auto reset = [&] {
+            std::ofstream(file, std::ios::binary | std::ios::trunc) << kOld;  // the same file
+            for (const fs::path& leftover : Leftovers(folder)) {
+                fs::remove(leftover);
+            }
+            for (const fs::directory_entry& entry : fs::directory_iterator(cache)) {
+                fs::remove_all(entry.path());
+            }
+        };
+        fs::create_directories(folder);
+        fs::create_directories(cache);
+        fs::permissions(base, fs::perms::all);  // the user without rights must reach both
+        fs::permissions(cache, fs::perms::all);
+        reset();
+        fs::permissions(file, fs::perms::all);
+        if (way == Way::HardLinked) {
+            fs::create_hard_link(file, folder / "other-name.csv");
         }
-        std::printf("%-18s %6d %9d %6d %6d %12d %5d %15d %10d   (a save takes %lld us)\n", name,
-                    tally.kills, tally.finishedFirst, tally.old, tally.fresh, tally.recoverable,
-                    tally.lost, tally.namedNeedlessly, tally.leftovers,
-                    static_cast<long long>(duration.count()));
+        if (way == Way::ReadOnlyFolder) {
+            fs::permissions(folder, fs::perms{0555});  // r-x for everyone
+        }
+        ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+
+        // How long a whole save takes, on average; the kills are spread evenly over it, the fork
+        // included.
+        microseconds duration{0};
+        for (int i = 0; i < 10; ++i) {
+            const auto start = std::chrono::steady_clock::now();
+            Save(file, way, kNew[i % 2], microseconds(-1));
+            duration +=
+                std::chrono::duration_cast<microseconds>(std::chrono::steady_clock::now() - start) /
+                10;
+            reset();
+        }
+        std::uniform_int_distribution<std::int64_t> delay(0, duration.count());
+
+        std::map<std::string, int> tally;
+        for (int round = 0; round < kills; ++round) {
+            const std::string& fresh = kNew[round % 2];
+            ++tally["kills"];
+            tally["finished"] += Save(file, way, fresh, microseconds(delay(random)));
+            const std::string now = Read(file);
+            const std::vector<InterruptedRewrite> named = FindInterruptedRewrites();
+            if (now == kOld || now == fresh) {
+                ++tally[now == kOld ? "old" : "new"];
+                tally["named needlessly"] += !named.empty();
+            } else {
+                const bool recoverable =
+                    named.size() == 1 &&
+                    named[0].file == DecodeNativeBytes(fs::canonical(file).string()) &&
+                    Read(EncodeNativeBytes(named[0].copy)) == kOld;
+                ++tally[recoverable ? "recoverable" : "lost"];
+            }
+            tally["leftovers"] += static_cast<int>(Leftovers(folder).size());
+            reset();
+        }
+        std::printf("%-18s", name);
+        for (const char* column : kColumns) {
+            std::printf(" %*d", static_cast<int>(std::strlen(column)), tally[column]);
+        }
+        std::printf("   (a save takes %lld us)\n", static_cast<long long>(duration.count()));
         std::fflush(stdout);
-        lost = lost || tally.lost > 0;
+        lost = lost || tally["lost"] > 0;
     }
     return lost ? 1 : 0;
 }

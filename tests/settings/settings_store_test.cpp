@@ -1,17 +1,21 @@
-// Loading and saving the preferences: the first-run file, reading values as stored, and
-// saves that must never lose the file.
+// Loading and saving the preferences: the first-run file, reading values as stored, saves that
+// must never lose the file; and where the file lives and how its folders are made.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <filesystem>
+#include <map>
 
 #include "platform/platform.h"
+#include "platform/unicode.h"
 #include "settings/settings_document.h"
+#include "settings/settings_location.h"
 #include "settings/settings_store.h"
 #include "support/platform_testing.h"
 #include "support/scratch_folder.h"
-#include "support/vector_file.h"
+#include "support/table_file.h"
 
 #ifndef _WIN32
 #include <sys/resource.h>
@@ -37,6 +41,7 @@ protected:
     std::string FileBytes() const { return folder_.Read("Hashwell.ini"); }
 
     test::ScratchFolder folder_;
+    std::u16string root_ = test::ToUtf16(folder_.path());
     std::u16string path_ = folder_.PathOf("Hashwell.ini");
     std::vector<LoadOutcome> outcomes_;
 };
@@ -54,45 +59,25 @@ TEST_F(SettingsStore, SavingTheSameValuesDropsTheEmptyLinesBetweenGroups) {
     EXPECT_EQ(FileBytes(), test::ReadTestData("settings/resaved.ini"));
 }
 
-TEST_F(SettingsStore, ForeignFileIsReadIgnoringCaseAndSavedWithTheMarkAndMissingGroups) {
-    folder_.Write("Hashwell.ini", "[conversion case]\ncase=UPPER\n[skins]\nskin = 3 \n");
+TEST_F(SettingsStore, ForeignFileIsReadIgnoringCaseAndSavedAsUtf8WithTheMarkAndMissingGroups) {
+    folder_.Write("Hashwell.ini", "; caf\xE9\n[conversion case]\ncase=UPPER\n[skins]\nskin = 3 \n");
     const AppSettings loaded = Load();
     EXPECT_EQ(loaded, (AppSettings{u"UPPER", 2, 3, 0}));
     EXPECT_EQ(SaveSettings(path_, loaded), SaveOutcome::Saved);
     EXPECT_EQ(FileBytes(),
-              "\xEF\xBB\xBF\r\n[conversion case]\r\nCase = UPPER\r\n[skins]\r\nSkin = 3\r\n"
-              "[Data Format]\r\nFormat = 2\r\n[Drag and Drop]\r\nMainOnTop = No\r\n");
+              "\xEF\xBB\xBF\r\n; caf\xC3\xA9\r\n[conversion case]\r\nCase = UPPER\r\n"
+              "[skins]\r\nSkin = 3\r\n[Data Format]\r\nFormat = 2\r\n"
+              "[Drag and Drop]\r\nMainOnTop = No\r\n");
 }
 
 TEST_F(SettingsStore, ValuesAreTakenAsStoredWithoutValidation) {
-    struct Case {
-        std::string line;
-        AppSettings expected;
-    };
-    const Case cases[] = {
-        {"[Data Format]\nFormat = 25abc", {u"lower", 25, 1, 0}},
-        {"[Data Format]\nFormat = x", {u"lower", 0, 1, 0}},
-        {"[Data Format]\nFormat =", {u"lower", 0, 1, 0}},
-        {"[Data Format]\nFormat = 7", {u"lower", 7, 1, 0}},
-        {"[Drag and Drop]\nMainOnTop = YES", {u"lower", 2, 1, 1}},
-        {"[Drag and Drop]\nMainOnTop = yes", {u"lower", 2, 1, 1}},
-        {"[Drag and Drop]\nMainOnTop = True", {u"lower", 2, 1, 0}},
-        {"[Drag and Drop]\nMainOnTop = 1", {u"lower", 2, 1, 0}},
-        {"[Conversion Case]\nCase = Upper", {u"Upper", 2, 1, 0}},
-        {"[Conversion Case]\nCase = \t UPPER  ", {u"UPPER", 2, 1, 0}},
-        {"[Conversion Case]\nCase = caf\xE9", {u"caf\u00e9", 2, 1, 0}},
-    };
-    for (const Case& c : cases) {
-        folder_.Write("Hashwell.ini", c.line);
-        EXPECT_EQ(Load(), c.expected) << c.line;
+    for (const std::vector<std::string>& row : test::ReadTable("settings/stored_values.txt")) {
+        folder_.Write("Hashwell.ini", row[0]);
+        EXPECT_EQ(Load(), (AppSettings{platform::Utf8ToUtf16(row[1]), std::stoll(row[2]),
+                                       std::stoll(row[3]), std::stoll(row[4])}))
+            << row[0];
         EXPECT_EQ(outcomes_.back(), LoadOutcome::Loaded);
     }
-}
-
-TEST_F(SettingsStore, Latin1ByteIsWrittenBackAsUtf8) {
-    folder_.Write("Hashwell.ini", "; caf\xE9\n");
-    SaveSettings(path_, kDefaults);
-    EXPECT_TRUE(FileBytes().starts_with("\xEF\xBB\xBF\r\n; caf\xC3\xA9\r\n"));
 }
 
 TEST_F(SettingsStore, ReadOnlyFileLoadsAndASaveLeavesItUntouchedSilently) {
@@ -152,21 +137,7 @@ TEST_F(SettingsStore, FileLargerThanAnySettingsFileIsRefusedAndOneAtTheLimitLoad
     EXPECT_EQ(outcomes_.back(), LoadOutcome::CannotOpen);
 }
 
-TEST_F(SettingsStore, FileInAFolderTheUserMayNotWriteIsSavedInPlace) {
-    test::ScratchCache cache;  // where a rewrite in place keeps the old content
-    Load();
-    fs::permissions(folder_.path() / "Hashwell.ini", fs::perms::all);
-    test::DenyCreatingFiles(folder_.path());
-    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        AppSettings loaded;
-        return SaveSettings(path_, {u"UPPER", 25, 3, 1}) == SaveOutcome::Saved &&
-               LoadSettings(path_, loaded) == LoadOutcome::Loaded &&
-               loaded == AppSettings{u"UPPER", 25, 3, 1};
-    }));
-    test::RestoreAccess(folder_.path());
-}
-
-TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
+TEST_F(SettingsStore, FileRewrittenInPlaceKeepsItsOtherNamesItsOwnerAndAReadOnlyFolder) {
     test::ScratchCache cache;  // where a rewrite in place keeps the old content
     Load();
     const fs::path file = folder_.path() / "Hashwell.ini";
@@ -178,6 +149,18 @@ TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
     EXPECT_EQ(platform::IdentityOf(path_), platform::IdentityOf(folder_.PathOf("other-name.ini")));
     fs::remove(folder_.path() / "other-name.ini");
 
+    // In a folder the user may not write, the file is written in place too.
+    fs::permissions(file, fs::perms::all);
+    test::DenyCreatingFiles(folder_.path());
+    const test::ScratchCache usersCache;  // the user's own, not the one root made folders in
+    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
+        AppSettings loaded;
+        return SaveSettings(path_, {u"UPPER", 24, 3, 0}) == SaveOutcome::Saved &&
+               LoadSettings(path_, loaded) == LoadOutcome::Loaded &&
+               loaded == AppSettings{u"UPPER", 24, 3, 0};
+    }));
+    test::RestoreAccess(folder_.path());
+
 #ifndef _WIN32
     if (::geteuid() != 0) {
         GTEST_SKIP() << "another user's file needs root to set up";
@@ -188,9 +171,7 @@ TEST_F(SettingsStore, SaveKeepsTheFileItsOtherNamesAndItsOwner) {
     constexpr gid_t kSharedGroup = 65534;
     fs::permissions(folder_.path(), fs::perms::all);
     ASSERT_EQ(::chown(file.c_str(), kOwner, kSharedGroup), 0);
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
-                              fs::perms::group_write | fs::perms::others_read);
-    test::ScratchCache usersCache;  // that user's own, not the one root made folders in above
+    fs::permissions(file, fs::perms{0664});  // rw-rw-r--
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
         return SaveSettings(path_, {u"lower", 24, 2, 0}) == SaveOutcome::Saved;
     }));
@@ -218,6 +199,105 @@ TEST_F(SettingsStore, MissingOrUnopenableFileIsReportedAndNotCreatedBySave) {
     fs::create_directory(folder_.path() / "Hashwell.ini");
     EXPECT_EQ(Load(), AppSettings{});
     EXPECT_EQ(outcomes_, std::vector{LoadOutcome::CannotOpen});
+}
+
+SettingsEnvironment Environment(std::u16string programPath,
+                                std::map<std::u16string, std::u16string> variables) {
+    return {std::move(programPath), [variables](std::u16string_view name) {
+                const auto found = variables.find(std::u16string(name));
+                return found == variables.end() ? std::nullopt
+                                                : std::optional<std::u16string>(found->second);
+            }};
+}
+
+// A path written with "/" in the system's own separators.
+std::u16string Native(std::u16string path) {
+    std::replace(path.begin(), path.end(), u'/', platform::kPathSeparator);
+    return path;
+}
+
+TEST(JoinPath, PutsExactlyOneSeparatorBetween) {
+    EXPECT_EQ(JoinPath(Native(u"/a"), u"b"), Native(u"/a/b"));
+    EXPECT_EQ(JoinPath(Native(u"/a/"), u"b"), Native(u"/a/b"));
+    EXPECT_EQ(JoinPath(Native(u"/a"), Native(u"/b")), Native(u"/a/b"));
+    EXPECT_EQ(JoinPath(Native(u"/a/"), Native(u"/b")), Native(u"/a/b"));
+    EXPECT_EQ(JoinPath(u"", Native(u"/")), Native(u"/"));
+}
+
+TEST(InstalledLocation, SystemAndBinFoldersProgramFilesInAnyCaseAndUnwritableFoldersCount) {
+    EXPECT_TRUE(IsInstalledLocation(Native(u"/home/ann/PROGRAM FILES (X86)/Tool/")));
+    EXPECT_FALSE(IsInstalledLocation(Native(u"/home/ann/tools/")));
+#ifdef _WIN32
+    EXPECT_TRUE(IsInstalledLocation(u"C:\\Program Files\\Hashwell\\"));
+    EXPECT_FALSE(IsInstalledLocation(u"C:\\usr\\bin\\"));
+#else
+    EXPECT_TRUE(IsInstalledLocation(u"/usr/bin/"));
+    EXPECT_TRUE(IsInstalledLocation(u"/opt/hashwell/"));
+    EXPECT_FALSE(IsInstalledLocation(u"/usrlocal/hashwell/"));
+    EXPECT_TRUE(IsInstalledLocation(u"/home/ann/.local/bin/"));
+    EXPECT_TRUE(IsInstalledLocation(u"/srv/tools/bin/"));
+    test::ScratchFolder folder;
+    const fs::path binaries = folder.path() / "binaries";
+    fs::create_directory(binaries);
+    EXPECT_FALSE(IsInstalledLocation(test::ToUtf16(binaries) + u"/"));
+    test::DenyCreatingFiles(binaries);
+    EXPECT_TRUE(IsInstalledLocation(test::ToUtf16(binaries) + u"/"));
+#endif
+}
+
+TEST_F(SettingsStore, PortableProgramKeepsItsSettingsBesideItself) {
+    fs::create_directory(folder_.path() / "tools");
+    const SettingsLocation location = ResolveSettingsPath(Environment(
+        root_ + Native(u"/tools/hashwell"),
+        {{u"XDG_CONFIG_HOME", Native(u"/nowhere")}, {u"LOCALAPPDATA", Native(u"/nowhere")}}));
+    EXPECT_EQ(location.SettingsFolder, root_ + Native(u"/tools/Tarnvale/Hashwell/"));
+    EXPECT_EQ(location.SettingsFilePath, root_ + Native(u"/tools/Tarnvale/Hashwell/Hashwell.ini"));
+    EXPECT_TRUE(fs::is_directory(folder_.path() / "tools/Tarnvale/Hashwell"));
+    EXPECT_FALSE(location.uncreatedFolder);
+}
+
+#ifdef _WIN32
+TEST_F(SettingsStore, InstalledProgramUsesTheLocalApplicationDataFolder) {
+    const SettingsLocation location = ResolveSettingsPath(
+        Environment(u"C:\\Program Files\\Hashwell\\hashwell.exe", {{u"LOCALAPPDATA", root_}}));
+    EXPECT_EQ(location.SettingsFilePath, root_ + u"\\Tarnvale\\Hashwell\\Hashwell.ini");
+    EXPECT_TRUE(fs::is_directory(folder_.path() / "Tarnvale/Hashwell"));
+}
+#else
+TEST_F(SettingsStore, InstalledProgramUsesTheConfigurationFolder) {
+    const auto program = u"/usr/bin/hashwell";
+    EXPECT_EQ(ResolveSettingsPath(Environment(program, {{u"XDG_CONFIG_HOME", root_ + u"/xdg/"},
+                                                        {u"HOME", u"/nowhere"}}))
+                  .SettingsFilePath,
+              root_ + u"/xdg/Tarnvale/Hashwell/Hashwell.ini");
+    // Without XDG_CONFIG_HOME it is ~/.config, made when the home folder lacks it.
+    EXPECT_EQ(ResolveSettingsPath(Environment(program, {{u"HOME", root_}})).SettingsFolder,
+              root_ + u"/.config/Tarnvale/Hashwell/");
+    EXPECT_TRUE(fs::is_directory(folder_.path() / ".config/Tarnvale/Hashwell"));
+}
+
+// On Windows the root of the system drive takes new folders, so there is no such test there.
+TEST_F(SettingsStore, UnsetBaseMeansTheRootWhereAnOrdinaryUserCannotCreateFolders) {
+    EXPECT_TRUE(test::RunWithoutPrivileges([] {
+        const SettingsLocation location =
+            ResolveSettingsPath(Environment(u"/opt/tool/hashwell", {}));
+        return location.SettingsFilePath == u"/Tarnvale/Hashwell/Hashwell.ini" &&
+               location.uncreatedFolder == UncreatedFolder{u"/Tarnvale/", true};
+    }));
+}
+
+#endif
+
+TEST_F(SettingsStore, FileNamedLikeTheProductFolderFailsCreationThenLoading) {
+    fs::create_directories(folder_.path() / "app/Tarnvale");
+    folder_.Write("app/Tarnvale/Hashwell", "not a folder");
+    const SettingsLocation location =
+        ResolveSettingsPath(Environment(root_ + Native(u"/app/hashwell"), {}));
+    EXPECT_EQ(location.uncreatedFolder,
+              (UncreatedFolder{root_ + Native(u"/app/Tarnvale/Hashwell"), false}));
+    AppSettings settings;
+    EXPECT_EQ(LoadSettings(location.SettingsFilePath, settings), LoadOutcome::CannotCreate);
+    EXPECT_EQ(settings, AppSettings{});
 }
 
 }  // namespace

@@ -16,10 +16,7 @@ void DenyAllAccess(const std::filesystem::path& path) {
 }
 
 void DenyCreatingFiles(const std::filesystem::path& folder) {
-    using std::filesystem::perms;
-    std::filesystem::permissions(folder, perms::owner_read | perms::owner_exec | perms::group_read |
-                                             perms::group_exec | perms::others_read |
-                                             perms::others_exec);
+    std::filesystem::permissions(folder, std::filesystem::perms{0555});  // r-x for everyone
 }
 
 void RestoreAccess(const std::filesystem::path& path) {

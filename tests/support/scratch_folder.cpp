@@ -11,23 +11,12 @@
 namespace hashwell::test {
 
 ScratchFolder::ScratchFolder() {
-#ifdef _WIN32
     // A new folder of a name not taken yet; create_directory says whether it was new.
     std::random_device random;
     do {
         path_ = std::filesystem::temp_directory_path() / ("hashwell-" + std::to_string(random()));
     } while (!std::filesystem::create_directory(path_));
-#else
-    std::string pattern = (std::filesystem::temp_directory_path() / "hashwell-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a scratch folder");
-    }
-    path_ = pattern;
-    std::filesystem::permissions(
-        path_, std::filesystem::perms::owner_all | std::filesystem::perms::group_read |
-                   std::filesystem::perms::group_exec | std::filesystem::perms::others_read |
-                   std::filesystem::perms::others_exec);
-#endif
+    std::filesystem::permissions(path_, std::filesystem::perms{0755});  // others may enter
 }
 
 ScratchFolder::~ScratchFolder() {
