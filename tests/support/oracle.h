@@ -4,6 +4,8 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "support/variants.h"
 
@@ -15,13 +17,17 @@ class OracleStream {
 public:
     explicit OracleStream(const Variant& variant);
     ~OracleStream();
-    OracleStream(const OracleStream&) = delete;
-    OracleStream& operator=(const OracleStream&) = delete;
 
     void Add(std::span<const std::uint8_t> bytes);
     std::string Finish();  // lowercase hex
 
-    class Library;  // one digest in progress in the cryptographic library
+    // One digest in progress in the cryptographic library.
+    class Library {
+    public:
+        virtual ~Library() = default;
+        virtual void Add(std::span<const std::uint8_t> bytes) = 0;
+        virtual std::vector<std::uint8_t> Finish() = 0;
+    };
 
 private:
     std::unique_ptr<Library> library_;  // empty for CRC-32
@@ -29,5 +35,9 @@ private:
 };
 
 std::string OracleDigest(const Variant& variant, std::span<const std::uint8_t> bytes);
+
+// The library's digest named as a BSD checksum line names it ("SHA3-256"), started; from
+// oracle_openssl.cpp or oracle_gcrypt.cpp, whichever is built.
+std::unique_ptr<OracleStream::Library> StartLibraryDigest(const std::string& tag);
 
 }  // namespace hashwell::test
