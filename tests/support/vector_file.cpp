@@ -14,6 +14,29 @@ std::string ReadTestData(const std::string& name) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::vector<std::vector<std::string>> ReadTable(const std::string& name) {
+    std::istringstream in(ReadTestData(name));
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.starts_with('#')) {
+            std::istringstream cells(line);
+            rows.emplace_back();
+            for (std::string cell; std::getline(cells, cell, '\t');) {
+                rows.back().push_back(cell);
+            }
+        }
+    }
+    return rows;
+}
+
+std::string HexToBytes(const std::string& hex) {
+    std::string bytes;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    }
+    return bytes;
+}
+
 std::vector<KnownAnswer> ReadVectorFile(const std::string& name) {
     std::istringstream in(ReadTestData(name));
     std::vector<KnownAnswer> answers;
@@ -25,10 +48,7 @@ std::vector<KnownAnswer> ReadVectorFile(const std::string& name) {
         if (key.starts_with('[')) {
             current.section = key.substr(1, key.find(']') - 1);
         } else if (key == "In") {
-            current.input.clear();
-            for (std::size_t i = 0; i + 1 < value.size(); i += 2) {
-                current.input += static_cast<char>(std::stoi(value.substr(i, 2), nullptr, 16));
-            }
+            current.input = HexToBytes(value);
         } else if (key == "Repeat") {
             std::string repeated;
             for (long n = std::stol(value); n > 0; --n) {
