@@ -7,6 +7,7 @@
 
 #include <filesystem>
 
+#include "platform/unicode.h"
 #include "support/scratch_folder.h"
 
 namespace hashwell::digest {
@@ -43,21 +44,21 @@ private:
     std::size_t at_ = 0;
 };
 
-// Everything the reader hands out, until the last piece; "FAILED" when that one failed.
+// Everything the reader hands out until the last piece; when that one failed, not its bytes but
+// " FAILED: " and the reason.
 std::string ReadAll(OverlappedReader& reader, ByteSource& source,
                     std::uint64_t expectedSize = OverlappedReader::kUnknownSize) {
     reader.Start(source, expectedSize);
     std::string bytes;
-    for (;;) {
-        const Piece piece = reader.Next();
+    std::u16string reason;
+    for (Piece piece; !piece.last;) {
+        piece = reader.Next(&reason);
         if (piece.failed) {
-            return "FAILED";
+            return bytes + " FAILED: " + platform::Utf16ToUtf8(reason);
         }
         bytes.append(piece.bytes.begin(), piece.bytes.end());
-        if (piece.last) {
-            return bytes;
-        }
     }
+    return bytes;
 }
 
 TEST(OverlappedReader, PiecesComeWholeAndInOrderWhateverTheSourceLength) {
@@ -83,30 +84,21 @@ TEST(OverlappedReader, ShortReadIsTheEndAndNothingPastItIsRead) {
     source.shortAtRead = 2;
     EXPECT_EQ(ReadAll(reader, source), std::string(19, 'x'));
     EXPECT_EQ(source.reads, 2);
-    // The same short read from a source that then reports a change: no bytes count.
+}
+
+TEST(OverlappedReader, ReadErrorOrChangeFailsTheLastPieceWithItsReasonAndReadingStops) {
+    OverlappedReader reader(16, 3);
+    ScriptedSource failing(std::string(1000, 'x'));
+    failing.failAtRead = 4;
+    EXPECT_EQ(ReadAll(reader, failing), std::string(48, 'x') + " FAILED: Input/output error");
+    EXPECT_EQ(failing.reads, 4);
+    EXPECT_TRUE(reader.Next().failed) << "nothing past the last piece";
+    // A short read from a source that then reports a change: none of its bytes count.
     ScriptedSource changed(std::string(100, 'x'));
     changed.shortAtRead = 2;
     changed.asOpened = false;
-    EXPECT_EQ(ReadAll(reader, changed), "FAILED");
-}
-
-TEST(OverlappedReader, ReadErrorInTheMiddleFailsWithItsReasonAndStopsReading) {
-    OverlappedReader reader(16, 3);
-    ScriptedSource source(std::string(1000, 'x'));
-    source.failAtRead = 4;
-    reader.Start(source);
-    std::u16string reason;
-    int pieces = 0;
-    Piece piece;
-    do {
-        piece = reader.Next(&reason);
-        ++pieces;
-    } while (!piece.last);
-    EXPECT_TRUE(piece.failed);
-    EXPECT_EQ(pieces, 4);
-    EXPECT_EQ(reason, u"Input/output error");
-    EXPECT_EQ(source.reads, 4);
-    EXPECT_TRUE(reader.Next().failed) << "nothing past the last piece";
+    EXPECT_EQ(ReadAll(reader, changed),
+              std::string(16, 'x') + " FAILED: " + platform::Utf16ToUtf8(kChangedWhileRead));
 }
 
 TEST(OverlappedReader, SourceLeftHalfReadIsDroppedForTheNext) {
