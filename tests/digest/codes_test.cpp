@@ -1,17 +1,25 @@
 // What every user of the engine reaches: the registry's table, method codes and sizes through
-// ComputeDigest, HashText and HashFile alike, and the bytes a typed text becomes.
+// ComputeDigest, HashText and HashFile alike, the bytes a typed text becomes, and files read for
+// their codes across the read buffer's boundaries or refused without blocking.
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "digest/digest.h"
 #include "digest/file_digest.h"
 #include "digest/registry.h"
 #include "digest/text_digest.h"
+#include "platform/unicode.h"
 #include "support/platform_testing.h"
 #include "support/scratch_folder.h"
+#include "support/variants.h"
 #include "support/vector_file.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace hashwell::digest {
 namespace {
@@ -70,6 +78,49 @@ TEST(TextBytes, EachFormatGivesItsOwnBytesUntrimmedAndThoseAreHashed) {
         EXPECT_EQ(HashText(text, HashMethod::Md5, 0, format),
                   ComputeDigest(HashMethod::Md5, 0, 1, AsBytes(bytes)))
             << row[4];
+    }
+}
+
+TEST(FileDigest, ReadBufferBoundariesGiveTheCodeOfTheSameBytesInMemory) {
+    RegisterDigestMethods();
+    test::ScratchFolder folder;
+    for (const std::size_t length :
+         {std::size_t{0}, std::size_t{1}, kFileReadBufferSize - 1, kFileReadBufferSize,
+          kFileReadBufferSize + 1, 2 * kFileReadBufferSize + 7, 9 * kFileReadBufferSize + 3}) {
+        std::string bytes(length, '\0');
+        for (std::size_t i = 0; i < length; ++i) {
+            bytes[i] = static_cast<char>((i * 131 + i / 4096) & 0xFF);
+        }
+        folder.Write("data.bin", bytes);
+        for (const test::Variant& v : test::kAllVariants) {
+            EXPECT_EQ(HashFile(folder.PathOf("data.bin"), v.method, v.bits),
+                      ComputeDigest(v.method, v.bits, 1, AsBytes(bytes)))
+                << v.tag << ", " << length << " bytes";
+        }
+    }
+}
+
+TEST(FileDigest, WhatCannotBeReadToItsEndGivesEmptyTextAtOnce) {
+    RegisterDigestMethods();
+    test::ScratchFolder folder;
+    std::filesystem::create_directory(folder.path() / "folder");
+    test::DenyAllAccess(folder.Write("secret.txt", "abc"));
+    // A device that never ends would hang the reader if it were read.
+    std::vector<std::u16string> paths = {folder.PathOf("missing"), folder.PathOf("folder"),
+                                         test::kEndlessDevice, folder.PathOf("secret.txt")};
+    // A read error taken for the end of the file would give the empty-input code.
+    const test::FileThatFailsToRead failing(folder.path());
+    if (!test::UnderWine()) {  // Wine lacks byte-range locks that fail other handles' reads
+        paths.push_back(failing.path());
+    }
+#ifndef _WIN32
+    // A FIFO without a writer would block if it were opened for reading.
+    ASSERT_EQ(::mkfifo(folder.Child("pipe").c_str(), 0644), 0);
+    paths.push_back(folder.PathOf("pipe"));
+#endif
+    for (const std::u16string& path : paths) {
+        EXPECT_TRUE(test::RunWithoutPrivileges([&] { return HashFile(path, 1, 0).empty(); }))
+            << platform::Utf16ToUtf8(path);
     }
 }
 
