@@ -10,6 +10,7 @@
 #include "digest/digest.h"
 #include "digest/file_digest.h"
 #include "digest/registry.h"
+#include "digest/sha3/sha3.h"
 #include "digest/text_digest.h"
 #include "platform/unicode.h"
 #include "support/platform_testing.h"
@@ -52,6 +53,14 @@ TEST(MethodSizes, EveryWayInGivesTheSameCodeAndNoneForAnUnknownMethodOrSize) {
                                HashFile(file, method, bits)}),
                   std::vector<std::string>(3, row[2] == "-" ? "" : row[2]))
             << "method " << method << " at " << bits << " bits";
+    }
+}
+
+TEST(Sha3Engine, FinishWritesTheCodeAndNothingPastIt) {
+    for (const int bits : {224, 256, 384, 512}) {
+        std::vector<std::uint8_t> out(bits / 8 + 1, 0xA5);
+        Sha3(bits).Finish(out.data());
+        EXPECT_EQ(out.back(), 0xA5) << bits;
     }
 }
 
