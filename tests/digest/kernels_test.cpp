@@ -1,10 +1,12 @@
-// Every kernel of every engine against the standards' vectors and against OpenSSL and zlib:
-// each length around the block boundaries, in random pieces from misaligned memory. A kernel
-// this processor cannot run is reported as skipped, never passed.
+// Every kernel of every engine, the stitched MD5+SHA-1+SHA-256 ones among them, against the
+// standards' vectors and against OpenSSL and zlib: each length around the block boundaries and
+// long inputs, fed whole, byte by byte and in random pieces from misaligned memory. A kernel this
+// processor cannot run is reported as skipped, never passed.
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
+#include <functional>
 #include <random>
 #include <string>
 
@@ -12,12 +14,44 @@
 #include "digest/digest.h"
 #include "digest/kernel/cpu_features.h"
 #include "digest/registry.h"
+#include "digest/stitched/md5_sha1_sha256.h"
 #include "support/oracle.h"
-#include "support/split_feeding.h"
+#include "support/platform_testing.h"
 #include "support/vector_file.h"
 
 namespace hashwell::test {
 namespace {
+
+using Bytes = std::span<const std::uint8_t>;
+using enum digest::AlgorithmId;
+
+// Ways of handing the same bytes to an engine; every one must give the same code.
+enum Split { kWhole, kByteByByte, kRandomPieces };
+constexpr const char* kSplitNames[] = {"whole", "byte by byte", "in random pieces"};
+
+// Hands `bytes` to `add` as the split says; the pieces come from a copy that starts 0 to 7 bytes
+// past an aligned address. Random pieces are mostly small, so that block boundaries are crossed
+// in every way, some empty, and now and then a large one.
+void Feed(Bytes bytes, Split split, std::mt19937_64& random,
+          const std::function<void(Bytes)>& add) {
+    if (split == kWhole) {
+        add(bytes);
+        return;
+    }
+    std::vector<std::uint64_t> aligned(bytes.size() / 8 + 2);
+    std::uint8_t* copy = reinterpret_cast<std::uint8_t*>(aligned.data()) + random() % 8;
+    std::ranges::copy(bytes, copy);
+    for (std::size_t at = 0, piece = 0; at < bytes.size(); at += piece) {
+        const std::uint64_t r = random();
+        piece = split == kByteByByte ? 1
+                : r % 10 == 0        ? 0
+                : r % 10 == 9        ? 1 + r / 10 % 70000
+                                     : 1 + r / 10 % 200;
+        piece = std::min(piece, bytes.size() - at);
+        add({copy + at, piece});
+    }
+    add({});
+}
 
 class EveryKernel : public ::testing::TestWithParam<digest::KernelInfo> {
 protected:
@@ -32,67 +66,88 @@ protected:
     }
     void TearDown() override { digest::SelectBestKernels(); }
 
-    static bool OfThisEngine(const Variant& variant) {
-        return digest::EngineOf(variant.method, variant.bits) == GetParam().engine;
+    static bool Stitched() { return GetParam().engine == digest::kStitchedEngine; }
+
+    static bool Computes(const Variant& variant) {
+        if (Stitched()) {
+            return variant.id == Md5 || variant.id == Sha1 || variant.id == Sha256;
+        }
+        return variant.engine == GetParam().engine;
+    }
+
+    // The variant's code of `bytes` from the kernel, fed as the split says.
+    static std::string Ours(const Variant& variant, Bytes bytes, Split split,
+                            std::mt19937_64& random) {
+        if (!Stitched()) {
+            digest::DigestStream stream(variant.method, variant.bits, 1);
+            Feed(bytes, split, random, [&](Bytes piece) { stream.Add(piece); });
+            return stream.Finish();
+        }
+        digest::Md5Sha1Sha256 all;
+        Feed(bytes, split, random, [&](Bytes piece) { all.Update(piece.data(), piece.size()); });
+        std::uint8_t md5[16], sha1[20], sha256[32];
+        all.Finish(md5, sha1, sha256);
+        return digest::BytesToHex(variant.id == Md5    ? Bytes(md5)
+                                  : variant.id == Sha1 ? Bytes(sha1)
+                                                       : Bytes(sha256));
     }
 };
 
-TEST_P(EveryKernel, GivesThePublishedCodesInEverySplit) {
+TEST_P(EveryKernel, GivesThePublishedCodesAndTheOraclesAtEveryLengthInEverySplit) {
     std::mt19937_64 random(1321);
     int checked = 0;
     for (const char* file : {"crc32.vec", "md5.vec", "sha1.vec", "sha2.vec", "sha3.vec"}) {
         for (const KnownAnswer& answer : ReadVectorFile(file)) {
-            for (const Variant& variant : kAllVariants) {
-                if (variant.tag != answer.section || !OfThisEngine(variant)) {
-                    continue;
-                }
-                for (const Split split : kAllSplits) {
-                    EXPECT_EQ(
-                        DigestWithSplit(variant, digest::AsBytes(answer.input), split, random),
-                        answer.expected)
-                        << file << ":" << answer.line << " fed " << SplitName(split);
-                }
-                ++checked;
+            const Variant* variant = digest::FindAlgorithmByTag(answer.section);
+            ASSERT_NE(variant, nullptr) << file << ": unknown section " << answer.section;
+            if (!Computes(*variant)) {
+                continue;
+            }
+            ++checked;
+            for (const Split split : {kWhole, kByteByByte, kRandomPieces}) {
+                EXPECT_EQ(Ours(*variant, digest::AsBytes(answer.input), split, random),
+                          answer.expected)
+                    << file << ":" << answer.line << " fed " << kSplitNames[split];
             }
         }
     }
     EXPECT_GT(checked, 0);
-}
 
-TEST_P(EveryKernel, MatchesTheOracleAroundEveryBlockBoundaryAndOnLongInputs) {
-    std::mt19937_64 random(202612);
-    std::vector<std::uint8_t> bytes(1024 * 1024 + 77);
-    for (auto& b : bytes) {
-        b = static_cast<std::uint8_t>(random());
-    }
+    std::vector<std::uint8_t> bytes(1024 * 1024 + 78);
+    std::ranges::generate(bytes, [&] { return static_cast<std::uint8_t>(random()); });
     for (const Variant& variant : kAllVariants) {
-        if (!OfThisEngine(variant)) {
+        if (!Computes(variant)) {
             continue;
         }
-        // Whole, so that the wide paths (256 bytes and more in one piece) meet every length,
-        // and in random misaligned pieces.
+        // From a misaligned address; whole, so that the wide paths (256 bytes and more in one
+        // piece) meet every length; byte by byte only now and then, for its time.
         for (std::size_t length = 0; length <= 1100; ++length) {
-            const std::span<const std::uint8_t> piece(bytes.data() + 1, length);
+            const Bytes piece(bytes.data() + 1, length);
             const std::string expected = OracleDigest(variant, piece);
-            ASSERT_EQ(DigestWithSplit(variant, piece, Split::Whole, random), expected)
-                << variant.tag << ", " << length << " bytes whole";
-            ASSERT_EQ(DigestWithSplit(variant, piece, Split::Misaligned, random), expected)
-                << variant.tag << ", " << length << " bytes";
+            for (const Split split : {kWhole, kRandomPieces, kByteByByte}) {
+                if (split != kByteByByte || length % 61 == 0) {
+                    ASSERT_EQ(Ours(variant, piece, split, random), expected)
+                        << variant.tag << ", " << length << " bytes " << kSplitNames[split];
+                }
+            }
         }
-        EXPECT_EQ(DigestWithSplit(variant, bytes, Split::Misaligned, random),
-                  OracleDigest(variant, bytes))
-            << variant.tag << ", " << bytes.size() << " bytes";
+        const Bytes all(bytes.data() + 1, bytes.size() - 1);
+        for (const Split split : {kWhole, kRandomPieces}) {
+            EXPECT_EQ(Ours(variant, all, split, random), OracleDigest(variant, all))
+                << variant.tag << ", " << all.size() << " bytes " << kSplitNames[split];
+        }
     }
 }
 
-// Sets a variable of this process's environment; an empty value unsets it.
-void SetVariable(const char* name, const char* value) {
-#ifdef _WIN32
-    ::_putenv_s(name, value);
-#else
-    *value == '\0' ? ::unsetenv(name) : ::setenv(name, value, 1);
-#endif
+// The kernels' names as test names: "SHA256_shani", "MD5SHA1SHA256_separate".
+std::string KernelName(const ::testing::TestParamInfo<digest::KernelInfo>& info) {
+    std::string name = std::string(info.param.engine) + "_" + std::string(info.param.name);
+    std::erase_if(name, [](char c) { return c == '-' || c == '+'; });
+    return name;
 }
+
+INSTANTIATE_TEST_SUITE_P(Kernels, EveryKernel, ::testing::ValuesIn(digest::AllKernels()),
+                         KernelName);
 
 TEST(KernelChoice, TheEnvironmentVariableForcesThePortableKernels) {
     SetVariable(digest::kPortableKernelsVariable, "1");
@@ -103,29 +158,51 @@ TEST(KernelChoice, TheEnvironmentVariableForcesThePortableKernels) {
     }
     SetVariable(digest::kPortableKernelsVariable, "0");
     digest::SelectBestKernels();
-    for (const digest::KernelInfo& kernel : digest::AllKernels()) {
-        if (kernel.engine == "CRC32" && kernel.supported) {  // the best one this CPU runs
-            EXPECT_EQ(digest::ActiveKernelName(2, 0), kernel.name);
-            break;
-        }
+    const std::vector<digest::KernelInfo> kernels = digest::AllKernels();  // the best first
+    for (const Variant& variant : kAllVariants) {
+        EXPECT_EQ(digest::ActiveKernelName(variant.method, variant.bits),
+                  std::ranges::find_if(kernels, [&](const digest::KernelInfo& kernel) {
+                      return kernel.engine == variant.engine && kernel.supported;
+                  })->name);
     }
-    SetVariable(digest::kPortableKernelsVariable, "");
+    SetVariable(digest::kPortableKernelsVariable, std::nullopt);
 }
 
-std::string KernelName(const ::testing::TestParamInfo<digest::KernelInfo>& info) {
-    std::string name = std::string(info.param.engine) + "_" + std::string(info.param.name);
-    std::erase(name, '-');
-    return name;
+#if defined(__x86_64__) || defined(__i386__)
+// A kernel is offered only where it can run: the features as the compiler's run-time library
+// reads them, AVX ones only where the system saves their registers.
+TEST(KernelChoice, ProcessorFeaturesAreTheOnesTheCompilersRuntimeFinds) {
+    const digest::CpuFeatures& cpu = digest::Cpu();
+    EXPECT_EQ(cpu.ssse3, __builtin_cpu_supports("ssse3") != 0);
+    EXPECT_EQ(cpu.sse41, __builtin_cpu_supports("sse4.1") != 0);
+    EXPECT_EQ(cpu.pclmul, __builtin_cpu_supports("pclmul") != 0);
+    EXPECT_EQ(cpu.sha, __builtin_cpu_supports("sha") != 0);
+    EXPECT_EQ(cpu.bmi1, __builtin_cpu_supports("bmi") != 0);
+    EXPECT_EQ(cpu.bmi2, __builtin_cpu_supports("bmi2") != 0);
+    EXPECT_EQ(cpu.avx2, __builtin_cpu_supports("avx2") != 0);
+    EXPECT_EQ(cpu.vpclmul, cpu.avx2 && __builtin_cpu_supports("vpclmulqdq") != 0);
+    EXPECT_EQ(cpu.avx512,
+              __builtin_cpu_supports("avx512f") != 0 && __builtin_cpu_supports("avx512vl") != 0);
 }
+#endif
 
-// The kernels of the engines behind the methods; the stitched one has a test of its own.
-std::vector<digest::KernelInfo> MethodKernels() {
-    std::vector<digest::KernelInfo> kernels = digest::AllKernels();
-    std::erase_if(kernels, [](const auto& k) { return k.engine == digest::kStitchedEngine; });
-    return kernels;
+// More than 4 GiB, really hashed: minutes, so run only as digest_large_input_tests.
+TEST(LargeInput, DISABLED_MoreThanFourGiBGivesThePrecomputedCodes) {
+    digest::RegisterDigestMethods();
+    std::vector<std::uint8_t> piece(1024 * 1024);
+    for (std::size_t i = 0; i < piece.size(); ++i) {
+        piece[i] = static_cast<std::uint8_t>(i * 7 + i / 251);
+    }
+    for (const std::vector<std::string>& row : ReadTable("digest/large_input.tsv")) {
+        const Variant* variant = digest::FindAlgorithmByTag(row[0]);
+        digest::DigestStream ours(variant->method, variant->bits, 0);
+        for (int k = 0; k < 4 * 1024 + 1; ++k) {  // 4 GiB + 1 MiB
+            ours.Add(piece);
+        }
+        ours.Add(Bytes(piece.data(), 13));
+        EXPECT_EQ(ours.Finish(), row[1]) << row[0];
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Kernels, EveryKernel, ::testing::ValuesIn(MethodKernels()), KernelName);
 
 }  // namespace
 }  // namespace hashwell::test

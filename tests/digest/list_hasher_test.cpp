@@ -1,11 +1,12 @@
 // The list run's one-pass hashing on two workers: large files shared chunk by chunk, small
-// ones whole, every code equal to the oracle's and in the order of the list.
+// ones whole, every code equal to the oracle's and in the order of the list, and the fallbacks
+// when threads or memory are refused.
 
 #include "digest/list_hasher.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <random>
 
 #include "digest/digest.h"
@@ -17,6 +18,8 @@
 namespace hashwell::digest {
 namespace {
 
+constexpr std::size_t kMiB = 1024 * 1024;
+
 Codes OracleCodes(const std::string& bytes) {
     Codes codes;
     for (const AlgorithmId id : kListRunAlgorithms) {
@@ -25,64 +28,53 @@ Codes OracleCodes(const std::string& bytes) {
     return codes;
 }
 
-std::vector<Codes> HashAll(const std::vector<platform::Path>& paths) {
-    ListHasher hasher(paths);
-    while (!hasher.WaitFor(std::chrono::milliseconds(10))) {
+class ListHasherRun : public ::testing::Test {
+protected:
+    void SetUp() override { RegisterDigestMethods(); }
+    platform::Path Write(const std::string& bytes) {
+        return test::ToUtf16(folder_.Write("file" + std::to_string(++files_), bytes));
     }
-    EXPECT_EQ(hasher.PercentDone(), 100);
-    return hasher.Results();
-}
+    test::ScratchFolder folder_;
+    int files_ = 0;
+};
 
-TEST(ListHasher, LargeAndSmallFilesGetTheOraclesCodesInListOrder) {
-    RegisterDigestMethods();
-    test::ScratchFolder folder;
+TEST_F(ListHasherRun, LargeAndSmallFilesGetTheOraclesCodesInListOrder) {
     std::mt19937_64 random(2026);
-    // Around the size from which both workers share a file, and across the ring of buffers.
-    const std::size_t sizes[] = {0,
-                                 1,
-                                 4 * 1024 * 1024 - 1,
-                                 9 * 1024 * 1024 + 13,
-                                 65536,
-                                 4 * 1024 * 1024,
-                                 3 * 1024 * 1024,
-                                 5 * 1024 * 1024};
     std::vector<platform::Path> paths;
     std::vector<Codes> expected;
-    for (std::size_t i = 0; i < std::size(sizes); ++i) {
-        std::string bytes(sizes[i], '\0');
-        for (char& b : bytes) {
-            b = static_cast<char>(random());
-        }
-        paths.push_back(test::ToUtf16(folder.Write("file" + std::to_string(i), bytes)));
+    // Around the size from which both workers share a file, and across the ring of buffers.
+    for (const std::size_t size : std::vector<std::size_t>{0, 1, 4 * kMiB - 1, 9 * kMiB + 13, 65536,
+                                                           4 * kMiB, 3 * kMiB, 5 * kMiB}) {
+        std::string bytes(size, '\0');
+        std::ranges::generate(bytes, [&] { return static_cast<char>(random()); });
+        paths.push_back(Write(bytes));
         expected.push_back(OracleCodes(bytes));
     }
-    EXPECT_EQ(HashAll(paths), expected);
-    EXPECT_TRUE(HashAll({}).empty());
+    for (const bool empty : {false, true}) {
+        ListHasher hasher(empty ? std::vector<platform::Path>() : paths);
+        while (!hasher.WaitFor(std::chrono::milliseconds(10))) {
+        }
+        EXPECT_EQ(hasher.PercentDone(), 100);
+        EXPECT_EQ(hasher.Results(), empty ? std::vector<Codes>() : expected);
+    }
 }
 
-TEST(ListHasher, FilesThatCannotBeReadGetNoCodesAndTheOthersStillDo) {
-    RegisterDigestMethods();
-    test::ScratchFolder folder;
-    const std::string big(6 * 1024 * 1024, 'x');
-    const auto locked = folder.Write("locked", big);
+TEST_F(ListHasherRun, FilesThatCannotBeReadGetNoCodesAndTheirReasonsAndTheOthersStillDo) {
+    const std::string big(6 * kMiB, 'x');
+    const std::filesystem::path locked = folder_.Write("locked", big);
     test::DenyAllAccess(locked);
-    std::vector<platform::Path> paths = {test::ToUtf16(locked),
-                                         test::ToUtf16(folder.Write("open", big))};
-    const test::FileThatFailsToRead failing(folder.path());
+    std::vector<platform::Path> paths = {test::ToUtf16(locked), Write(big)};
+    const test::FileThatFailsToRead failing(folder_.path());
     if (!test::UnderWine()) {  // Wine reads past the lock that fails the reads on Windows
         paths.push_back(failing.path());
     }
     EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        const std::vector<Codes> codes = HashAll(paths);
-        return codes[0] == Codes(5) && codes[1] == OracleCodes(big) &&
-               (paths.size() == 2 || codes[2] == Codes(5));
-    }));
-    // Each failure keeps the system's reason.
-    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
         ListHasher hasher(paths);
         hasher.WaitFor(std::chrono::minutes(5));
-        return hasher.FailureOf(0) == test::AccessDeniedReason() && hasher.FailureOf(1).empty() &&
-               (paths.size() == 2 || !hasher.FailureOf(2).empty());
+        return hasher.CodesOf(0) == Codes(5) && hasher.FailureOf(0) == test::AccessDeniedReason() &&
+               hasher.CodesOf(1) == OracleCodes(big) && hasher.FailureOf(1).empty() &&
+               (paths.size() == 2 ||
+                (hasher.CodesOf(2) == Codes(5) && !hasher.FailureOf(2).empty()));
     }));
 }
 
@@ -99,16 +91,11 @@ RunResources Rationed(int threads, bool memory = true) {
         }};
 }
 
-TEST(ListHasher, WithoutThreadsOrMemoryTheFallbacksStillGiveRightCodesOrSayWhy) {
-    RegisterDigestMethods();
-    test::ScratchFolder folder;
-    const std::string big(6 * 1024 * 1024 + 7, 'b');  // shared by two workers when they can be
-    const std::string small = "small";
-    std::vector<HashJob> jobs;
-    for (const std::string* bytes : {&big, &small, &big}) {
-        jobs.push_back({test::ToUtf16(folder.Write("f" + std::to_string(jobs.size()), *bytes)),
-                        {std::begin(kListRunAlgorithms), std::end(kListRunAlgorithms)}});
-    }
+TEST_F(ListHasherRun, WithoutThreadsOrMemoryTheFallbacksStillGiveRightCodesOrSayWhy) {
+    const std::string big(6 * kMiB + 7, 'b');  // shared by two workers when they can be
+    const std::vector<AlgorithmId> all(std::begin(kListRunAlgorithms),
+                                       std::end(kListRunAlgorithms));
+    const std::vector<HashJob> jobs = {{Write(big), all}, {Write("small"), all}, {Write(big), all}};
     // Threads are asked for in this order: each worker's reading ahead, the workers, the
     // shared files' reading. So: none at all; no worker; one worker; no reading of shared files.
     for (const int threads : {0, 2, 3, 4}) {
@@ -116,7 +103,7 @@ TEST(ListHasher, WithoutThreadsOrMemoryTheFallbacksStillGiveRightCodesOrSayWhy) 
         ListHasher hasher(jobs, 2, resources);
         hasher.WaitFor(std::chrono::minutes(5));
         EXPECT_EQ(hasher.Results(),
-                  (std::vector<Codes>{OracleCodes(big), OracleCodes(small), OracleCodes(big)}))
+                  (std::vector<Codes>{OracleCodes(big), OracleCodes("small"), OracleCodes(big)}))
             << threads << " threads";
     }
     const RunResources noMemory = Rationed(8, false);

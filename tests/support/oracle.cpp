@@ -4,44 +4,20 @@
 
 #include <cstdio>
 
-#include "support/oracle_library.h"
-
 namespace hashwell::test {
 
-OracleStream::OracleStream(const Variant& variant) : library_(StartLibraryDigest(variant)) {
-    if (!library_) {
-        crc_ = crc32_z(0, Z_NULL, 0);
-    }
-}
-
-OracleStream::~OracleStream() = default;
-
-void OracleStream::Add(std::span<const std::uint8_t> bytes) {
-    if (library_) {
-        library_->Add(bytes);
-    } else {
-        crc_ = crc32_z(crc_, bytes.data(), bytes.size());
-    }
-}
-
-std::string OracleStream::Finish() {
+std::string OracleDigest(const Variant& variant, std::span<const std::uint8_t> bytes) {
     char pair[9];
-    if (!library_) {
-        std::snprintf(pair, sizeof pair, "%08lx", crc_);
+    if (variant.id == digest::AlgorithmId::Crc32) {
+        std::snprintf(pair, sizeof pair, "%08lx", crc32_z(0, bytes.data(), bytes.size()));
         return pair;
     }
     std::string hex;
-    for (const std::uint8_t byte : library_->Finish()) {
+    for (const std::uint8_t byte : LibraryDigest(std::string(variant.tag), bytes)) {
         std::snprintf(pair, sizeof pair, "%02x", byte);
         hex += pair;
     }
     return hex;
-}
-
-std::string OracleDigest(const Variant& variant, std::span<const std::uint8_t> bytes) {
-    OracleStream stream(variant);
-    stream.Add(bytes);
-    return stream.Finish();
 }
 
 }  // namespace hashwell::test

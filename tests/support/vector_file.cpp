@@ -1,62 +1,53 @@
 #include "support/vector_file.h"
 
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace hashwell::test {
-namespace {
-
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-}  // namespace
-
-std::string TestDataPath(const std::string& name) {
-    return std::string(HASHWELL_TEST_DATA_DIR) + "/" + name;
-}
 
 std::string ReadTestData(const std::string& name) {
-    std::ifstream in(TestDataPath(name), std::ios::binary);
+    std::ifstream in(std::string(HASHWELL_TEST_DATA_DIR) + "/" + name, std::ios::binary);
     if (!in) {
         throw std::runtime_error("cannot read test data " + name);
     }
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::vector<std::vector<std::string>> ReadTable(const std::string& name) {
+    std::istringstream in(ReadTestData(name));
+    std::vector<std::vector<std::string>> rows;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.starts_with('#')) {
+            std::istringstream cells(line);
+            rows.emplace_back();
+            for (std::string cell; std::getline(cells, cell, '\t');) {
+                rows.back().push_back(cell);
+            }
+        }
+    }
+    return rows;
+}
+
 std::string HexToBytes(const std::string& hex) {
     std::string bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
     }
     return bytes;
 }
 
 std::vector<KnownAnswer> ReadVectorFile(const std::string& name) {
-    std::ifstream in(TestDataPath(name));
-    if (!in) {
-        throw std::runtime_error("cannot read vector file " + name);
-    }
+    std::istringstream in(ReadTestData(name));
     std::vector<KnownAnswer> answers;
     KnownAnswer current;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
-        line = Trim(line);
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        if (line[0] == '[') {
-            current.section = line.substr(1, line.find(']') - 1);
-            continue;
-        }
-        const auto equals = line.find('=');
-        const std::string key = Trim(line.substr(0, equals));
-        const std::string value = Trim(line.substr(equals + 1));
-        if (key == "In") {
+        std::string key, equals, value;  // a comment's words fall through
+        std::istringstream(line) >> key >> equals >> value;
+        if (key.starts_with('[')) {
+            current.section = key.substr(1, key.find(']') - 1);
+        } else if (key == "In") {
             current.input = HexToBytes(value);
         } else if (key == "Repeat") {
             std::string repeated;
