@@ -15,6 +15,7 @@
 #include "platform/unicode.h"
 #include "support/platform_testing.h"
 #include "support/scratch_folder.h"
+#include "support/table_file.h"
 #include "support/variants.h"
 #include "support/vector_file.h"
 

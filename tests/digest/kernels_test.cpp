@@ -17,6 +17,7 @@
 #include "digest/stitched/md5_sha1_sha256.h"
 #include "support/oracle.h"
 #include "support/platform_testing.h"
+#include "support/table_file.h"
 #include "support/vector_file.h"
 
 namespace hashwell::test {

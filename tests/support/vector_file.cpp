@@ -14,21 +14,6 @@ std::string ReadTestData(const std::string& name) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<std::vector<std::string>> ReadTable(const std::string& name) {
-    std::istringstream in(ReadTestData(name));
-    std::vector<std::vector<std::string>> rows;
-    for (std::string line; std::getline(in, line);) {
-        if (!line.starts_with('#')) {
-            std::istringstream cells(line);
-            rows.emplace_back();
-            for (std::string cell; std::getline(cells, cell, '\t');) {
-                rows.back().push_back(cell);
-            }
-        }
-    }
-    return rows;
-}
-
 std::string HexToBytes(const std::string& hex) {
     std::string bytes;
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {

@@ -21,9 +21,6 @@ std::vector<KnownAnswer> ReadVectorFile(const std::string& name);
 // The bytes of a file in tests/data.
 std::string ReadTestData(const std::string& name);
 
-// The rows of a tab-separated table in tests/data, each as its fields; "#" starts a comment line.
-std::vector<std::vector<std::string>> ReadTable(const std::string& name);
-
 std::string HexToBytes(const std::string& hex);
 
 }  // namespace hashwell::test
