@@ -22,7 +22,6 @@ public:
     struct Column {
         std::u16string title;
         int width = 0;
-        bool operator==(const Column&) const = default;
     };
 
     // The panel and the progress bar in their places on a main window of the start-up size.
@@ -60,8 +59,12 @@ public:
     }
     int GridRowCount(core::ControlRef) override { return static_cast<int>(gridRows.size()); }
     int GridColumnCount(core::ControlRef) override { return static_cast<int>(gridColumns.size()); }
-    std::u16string GridColumnTitle(core::ControlRef, int column) override;
-    std::u16string GridCellText(core::ControlRef, int row, int column) override;
+    std::u16string GridColumnTitle(core::ControlRef, int column) override {
+        return gridColumns.at(static_cast<std::size_t>(column)).title;
+    }
+    std::u16string GridCellText(core::ControlRef, int row, int column) override {
+        return gridRows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    }
     int GridSelectedRow(core::ControlRef) override { return selectedRow; }
     void SetProgress(core::ControlRef, int value) override;
     void SetMenuItemEnabled(core::MenuItem id, bool enabled) override { menuEnabled[id] = enabled; }
