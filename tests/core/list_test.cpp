@@ -14,7 +14,6 @@
 #include "support/platform_testing.h"
 
 #ifndef _WIN32
-#include <sys/resource.h>
 #include <unistd.h>
 #endif
 
@@ -59,31 +58,6 @@ TEST_F(FileListRunTest, BarOnlyMovesForwardEndsFullAndTheWindowsRepaintMeanwhile
     EXPECT_GE(desktop_.repaints, static_cast<int>(desktop_.progress.size()) - 1);
 }
 
-TEST_F(FileListRunTest, FileCutShortWhileItIsReadGetsNoCodeOfItsFirstPart) {
-    const fs::path file = folder_.Write("shrinking.bin", "");
-    fs::resize_file(file, 256 * 1024 * 1024);  // sparse: quick to make, slow enough to hash
-    bool tried = false;
-    bool cut = false;
-    desktop_.onProgress = [&](int percent) {
-        if (!tried && percent < 100) {
-            tried = true;
-            std::error_code refused;
-            fs::resize_file(file, 1024 * 1024, refused);
-            cut = !refused;
-        }
-    };
-    Run({test::ToUtf16(file)});
-    ASSERT_TRUE(tried);
-#ifdef _WIN32
-    // Writers are kept out while the file is read: it stays whole and gets its row.
-    EXPECT_FALSE(cut);
-    EXPECT_EQ(desktop_.gridRows.size(), 1u);
-#else
-    ASSERT_TRUE(cut);
-    EXPECT_TRUE(desktop_.gridRows.empty()) << "a code of bytes no version of the file held";
-#endif
-}
-
 TEST_F(FileListRunTest, OneFileGivesOneRowUnderSixColumns) {
     folder_.Write("empty.txt", "");
     EXPECT_EQ(Run({folder_.PathOf("empty.txt")}), 1);
@@ -126,14 +100,21 @@ TEST_F(FileListRunTest, OnlyReadableRegularFilesGetRowsInListOrder) {
     EXPECT_EQ(RowPaths(), expected);
 }
 
-TEST_F(FileListRunTest, MoreThanTenEntriesWarnFirstCountingEmptyOnes) {
+TEST_F(FileListRunTest,
+       MoreThanTenEntriesWarnCountingEmptyOnesAndAWindowAtItsStartWidthAsksToGrow) {
     Run(std::vector<std::u16string>(10, u"/missing"));
     EXPECT_TRUE(desktop_.boxes.empty());
+    desktop_.clientSize.width = kStartWidth;
     Run({u"/missing", u"", u"", u"", u"", u"", u"", u"", u"", u"", u""});
-    EXPECT_EQ(desktop_.boxes, std::vector{Box(u"Time Warning",
-                                              u"You selected 11 files. Please be aware that this "
-                                              u"might take a long time to process!",
-                                              MessageIcon::Warning)});
+    EXPECT_EQ(desktop_.boxes,
+              (std::vector{Box(u"Time Warning",
+                               u"You selected 11 files. Please be aware that this might take a "
+                               u"long time to process!",
+                               MessageIcon::Warning),
+                           Box(u"Window Size",
+                               u"Please maximize or resize this window so that all hash codes can "
+                               u"be displayed!",
+                               MessageIcon::Information)}));
     EXPECT_TRUE(desktop_.gridRows.empty());
 }
 
@@ -168,16 +149,6 @@ TEST_F(FileListRunTest, ListOrTitlesOfOnlySpacesChangeNothing) {
     EXPECT_EQ(desktop_.gridColumns.size(), 1u);
     EXPECT_TRUE(desktop_.progress.empty());
     EXPECT_TRUE(desktop_.boxes.empty());
-}
-
-TEST_F(FileListRunTest, WindowStillAtItsStartWidthIsAskedToBeWidened) {
-    desktop_.clientSize.width = kStartWidth;
-    Run({u"/missing"});
-    EXPECT_EQ(desktop_.boxes,
-              std::vector{Box(u"Window Size",
-                              u"Please maximize or resize this window so that all hash codes can "
-                              u"be displayed!",
-                              MessageIcon::Information)});
 }
 
 class ExportTest : public ::testing::Test {
@@ -275,24 +246,6 @@ TEST_F(ExportTest, FolderOrUnwritableTargetIsReportedAndNeverFollowedBySuccess) 
     EXPECT_EQ(folder_.Read("locked.csv"), "kept");
 }
 
-#ifndef _WIN32  // a file-size limit for one process is POSIX's
-TEST_F(ExportTest, FileSizeLimitIsAnErrorThatLeavesTheOldFileAsItWas) {
-    folder_.Write("limited.csv", "old");
-    EXPECT_TRUE(test::RunInChildProcess([&] {
-        platform::PrepareProcess();  // as the program does: the write fails, nothing is killed
-        const rlimit limit{50, 50};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        desktop_.answers = {MessageAnswer::Yes};
-        Export(exporting::TableFormat::Csv, "limited.csv");
-        return desktop_.boxes.size() == 2 && desktop_.boxes[1].title == u"Error" &&
-               desktop_.boxes[1].text.ends_with(u"File too large");
-    }));
-    EXPECT_EQ(folder_.Read("limited.csv"), "old");
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder_.path()), fs::directory_iterator()), 1)
-        << "no partial file is left behind";
-}
-#endif
-
 TEST_F(ExportTest, LeftoverOfAnInterruptedExportGoesWithTheNextExportThereAndNoNewOneStays) {
     folder_.Write(".hashwell-save-a1B2c3", "half an export");
     folder_.Write(".hashwell-save-notmine", "kept");
@@ -310,21 +263,6 @@ TEST_F(ExportTest, LeftoverOfAnInterruptedExportGoesWithTheNextExportThereAndNoN
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, kept);
-}
-
-TEST_F(ExportTest, ReadOnlyFolderTakesNoNewFileButItsWritableFileIsWrittenInPlace) {
-    test::ScratchCache cache;  // where a rewrite in place keeps the old content
-    fs::permissions(folder_.Write("in-place.csv", "old"), fs::perms::all);
-    test::DenyCreatingFiles(folder_.path());
-    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
-        Export(exporting::TableFormat::Csv, "new.csv");
-        const bool refused = desktop_.boxes.size() == 1 && desktop_.boxes[0].title == u"Error";
-        desktop_.answers = {MessageAnswer::Yes};
-        const std::string written = Export(exporting::TableFormat::Csv, "in-place.csv");
-        return refused && written.starts_with("\"File Name\"") &&
-               desktop_.boxes.back().title == u"Success";
-    }));
-    test::RestoreAccess(folder_.path());
 }
 
 }  // namespace
