@@ -31,11 +31,4 @@ void FakeControls::InsertGridColumn(core::ControlRef, int index, std::u16string_
                        {std::u16string(title), width});
 }
 
-void FakeControls::SetProgress(core::ControlRef, int value) {
-    progress.push_back(value);
-    if (onProgress) {
-        onProgress(value);
-    }
-}
-
 }  // namespace hashwell::test

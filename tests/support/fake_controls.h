@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <map>
 #include <vector>
 
@@ -66,7 +65,7 @@ public:
         return gridRows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
     }
     int GridSelectedRow(core::ControlRef) override { return selectedRow; }
-    void SetProgress(core::ControlRef, int value) override;
+    void SetProgress(core::ControlRef, int value) override { progress.push_back(value); }
     void SetMenuItemEnabled(core::MenuItem id, bool enabled) override { menuEnabled[id] = enabled; }
 
     std::map<core::ControlRef, Control> controls;
@@ -77,7 +76,6 @@ public:
     int selectedRow = -1;
     std::map<core::ControlRef, int> selected;  // the length last selected in each text box
     std::vector<int> progress;                 // every value the bar was set to, in order
-    std::function<void(int)> onProgress;       // lets a test act in the middle of a run
     std::vector<bool> progressShown;           // every change of the bar's visibility, in order
     std::map<core::MenuItem, bool> menuEnabled;
 };
