@@ -1,38 +1,44 @@
-// Copying and pasting through the clipboard: the Copy Hash commands, Copy Codes, and the text
-// boxes' menu items that act at the next mouse movement.
+// Copying, pasting and dropping: the Copy Hash commands, Copy Codes, the text boxes' menu items
+// that act at the next mouse movement, dragging text out, dropping text and files onto the
+// panel and its boxes, and reading a dropped file as text.
 
 #include "core/clipboard/clipboard_commands.h"
+#include "core/clipboard/dropped_text.h"
+#include "core/clipboard/drops.h"
 #include "started_program.h"
+#include "support/platform_testing.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace hashwell::core {
 namespace {
 
 using enum MainControl;
-using enum AboutControl;
-using enum PreferencesControl;
 using enum MenuItem;
 using enum PopupMenu;
+namespace fs = std::filesystem;
 
-const MessageBoxRequest kCopied{u"Copied", u"Hash copied to clipboard!", MessageIcon::Information,
-                                MessageButtons::Ok};
+const MessageBoxRequest kCopied =
+    Box(u"Copied", u"Hash copied to clipboard!", MessageIcon::Information);
 
 class ClipboardTest : public StartedProgram {
 protected:
-    // A right click on the box, the user choosing `item` in the menu that opens.
-    void Choose(ControlRef boxId, MenuItem item) {
-        desktop_.onPopupMenu = [this, item](PopupMenu) {
-            desktop_.queue.push_back(MenuEvent(item));
-        };
-        Queue(ControlEvent(boxId, EventType::RightClick));
-        desktop_.onPopupMenu = nullptr;
+    std::vector<platform::Path> Files(int count) {
+        std::vector<platform::Path> paths;
+        for (int i = 0; i < count; ++i) {
+            const std::string name = "f" + std::to_string(i) + ".txt";
+            paths.push_back(test::ToUtf16(folder_.Write(name, "file " + std::to_string(i))));
+        }
+        return paths;
     }
-    void MoveMouse() { Queue({EventKind::MouseMove, 0, WindowId::MainWindow}); }
 };
 
 TEST_F(ClipboardTest, EachBoxOpensItsMenuAndOnlyTheGridAndExportMenusAreNotDrained) {
     Start();
     for (const ControlRef box : {TextInput, TextHashBox, FileNameBox, FileHashBox, FileGrid}) {
-        Queue(ControlEvent(box, EventType::RightClick));
+        Click(box, EventType::RightClick);
     }
     Click(ButtonExportList);
     EXPECT_EQ(desktop_.popupMenus, (std::vector{PopupTextInput, PopupHashCode, PopupFileName,
@@ -42,8 +48,8 @@ TEST_F(ClipboardTest, EachBoxOpensItsMenuAndOnlyTheGridAndExportMenusAreNotDrain
 
 TEST_F(ClipboardTest, CopyTextActsOnceAtTheFirstMouseMovementAfterTheChoice) {
     Start();
-    desktop_.controls[TextInput].text = u"some text";
-    Choose(TextInput, ItemCopyText);
+    Text(TextInput) = u"some text";
+    ChooseInMenu(TextInput, ItemCopyText);
     EXPECT_TRUE(desktop_.clipboard.empty()) << "nothing before the mouse moves";
     MoveMouse();
     EXPECT_EQ(desktop_.clipboard, u"some text");
@@ -60,42 +66,42 @@ TEST_F(ClipboardTest, CopyTextActsOnceAtTheFirstMouseMovementAfterTheChoice) {
 
 TEST_F(ClipboardTest, CodeAndFileNameItemsCopyTheirBoxesAndQuitMenuDoesNothing) {
     Start();
-    desktop_.controls[FileHashBox].text = u"ABCDEF01";
-    desktop_.controls[FileNameBox].text = u"Filename: /data/x";
+    Text(FileHashBox) = u"ABCDEF01";
+    Text(FileNameBox) = u"Filename: /data/x";
     desktop_.focused = FileHashBox;
-    Choose(FileHashBox, ItemCopyCode);
+    ChooseInMenu(FileHashBox, ItemCopyCode);
     MoveMouse();
     EXPECT_EQ(desktop_.clipboard, u"ABCDEF01");
-    Choose(FileNameBox, ItemCopyFileName);
+    ChooseInMenu(FileNameBox, ItemCopyFileName);
     MoveMouse();
     EXPECT_EQ(desktop_.clipboard, u"Filename: /data/x");
-    Choose(TextInput, ItemQuitTextMenu);
+    ChooseInMenu(TextInput, ItemQuitTextMenu);
     MoveMouse();
     EXPECT_EQ(desktop_.clipboard, u"Filename: /data/x");
     // The code item copies only from a code box that has the focus.
     desktop_.focused = TextInput;
-    Choose(TextHashBox, ItemCopyCode);
+    ChooseInMenu(TextHashBox, ItemCopyCode);
     MoveMouse();
     EXPECT_EQ(desktop_.clipboard, u"Filename: /data/x");
 }
 
 TEST_F(ClipboardTest, PasteReplacesABlankBoxAtOnceAndAFullOneOnlyAfterYes) {
     Start();
-    Choose(TextInput, ItemPasteText);
+    ChooseInMenu(TextInput, ItemPasteText);
     MoveMouse();  // an empty clipboard: nothing
     EXPECT_TRUE(desktop_.boxes.empty());
     desktop_.clipboard = u"pasted";
-    desktop_.controls[TextInput].text = u"  ";
-    Choose(TextInput, ItemPasteText);
+    Text(TextInput) = u"  ";
+    ChooseInMenu(TextInput, ItemPasteText);
     MoveMouse();
-    EXPECT_EQ(desktop_.controls[TextInput].text, u"pasted");
+    EXPECT_EQ(Text(TextInput), u"pasted");
     desktop_.clipboard = u"second";
     for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
         desktop_.answers = {answer};
-        Choose(TextInput, ItemPasteText);
+        ChooseInMenu(TextInput, ItemPasteText);
         MoveMouse();
     }
-    EXPECT_EQ(desktop_.controls[TextInput].text, u"second");
+    EXPECT_EQ(Text(TextInput), u"second");
     EXPECT_EQ(desktop_.boxes.back(),
               (MessageBoxRequest{u"Overwrite", u"Do you want to overwrite the content of this box?",
                                  MessageIcon::Warning, MessageButtons::YesNo}));
@@ -104,7 +110,6 @@ TEST_F(ClipboardTest, PasteReplacesABlankBoxAtOnceAndAFullOneOnlyAfterYes) {
 TEST_F(ClipboardTest, CopyHashButtonEmptiesTheClipboardForAnEmptyBoxAndTheMenuLeavesIt) {
     Start();
     for (const int tab : {TabIndex::Text, TabIndex::File}) {
-        const MainControl box = tab == TabIndex::Text ? TextHashBox : FileHashBox;
         desktop_.shownTab = tab;
         desktop_.clipboard = u"kept";
         ChooseMenu(MenuCopyHash);
@@ -113,7 +118,7 @@ TEST_F(ClipboardTest, CopyHashButtonEmptiesTheClipboardForAnEmptyBoxAndTheMenuLe
         EXPECT_EQ(desktop_.clipboard, u"") << tab;
         EXPECT_TRUE(desktop_.boxes.empty());
 
-        desktop_.controls[box].text = u"0a1b2c3d";
+        Text(tab == TabIndex::Text ? TextHashBox : FileHashBox) = u"0a1b2c3d";
         Click(ButtonCopyHash);
         EXPECT_EQ(desktop_.clipboard, u"0a1b2c3d");
         desktop_.clipboard.clear();
@@ -148,18 +153,150 @@ TEST_F(ClipboardTest, CopyCodesCopiesTheSelectedRowAsPaddedLines) {
     desktop_.gridColumns = {{u"Only", 100}};
     GridRowToText(desktop_, FileGrid, u"\r\n");
     EXPECT_EQ(desktop_.clipboard, u"Only: /a");
-    EXPECT_EQ(Spaces(0), u"");
-    EXPECT_EQ(Spaces(-2), u"");
 }
 
 TEST_F(ClipboardTest, DragFromATextTabBoxDragsItsWholeText) {
     Start();
-    desktop_.controls[TextInput].text = u"drag me";
-    Queue(ControlEvent(TextInput, EventType::DragStart));
-    desktop_.controls[TextHashBox].text = u"c0de";
-    Queue(ControlEvent(TextHashBox, EventType::DragStart));
-    Queue(ControlEvent(FileHashBox, EventType::DragStart));
+    Text(TextInput) = u"drag me";
+    Click(TextInput, EventType::DragStart);
+    Text(TextHashBox) = u"c0de";
+    Click(TextHashBox, EventType::DragStart);
+    Click(FileHashBox, EventType::DragStart);
     EXPECT_EQ(desktop_.drags, (std::vector<std::u16string>{u"drag me", u"c0de"}));
+}
+
+TEST(ChooseDropTab, TextGoesToTheTextTabSeveralFilesToTheListAndOneFileStays) {
+    for (const int shown : {0, 1, 2, -1}) {
+        EXPECT_EQ(ChooseDropTab(shown, DropPayload::Text), 0);
+        EXPECT_EQ(ChooseDropTab(shown, DropPayload::SeveralFiles), 2);
+        EXPECT_EQ(ChooseDropTab(shown, DropPayload::OneFile), shown < 0 ? 1 : shown);  // or File
+    }
+}
+
+TEST_F(ClipboardTest, TextOntoThePanelOfAnotherTabGoesThroughTheClipboardIntoTheTextBox) {
+    Start();
+    desktop_.shownTab = TabIndex::File;
+    Drop(TabPanel, u"dropped words");
+    EXPECT_EQ(desktop_.shownTab, TabIndex::Text);
+    EXPECT_EQ(desktop_.clipboard, u"dropped words");
+    EXPECT_EQ(Text(TextInput), u"dropped words");
+    EXPECT_TRUE(desktop_.controls[ButtonCalculate].enabled);
+
+    // On the Text tab it stays there, and a box with text asks first.
+    desktop_.clipboard.clear();
+    desktop_.answers = {MessageAnswer::No};
+    Drop(TabPanel, u"other");
+    EXPECT_EQ(Text(TextInput), u"dropped words");
+    EXPECT_TRUE(desktop_.clipboard.empty());
+    EXPECT_EQ(desktop_.boxes.back(),
+              (MessageBoxRequest{u"Overwrite",
+                                 u"Do you want to drop the new text and overwrite this box?",
+                                 MessageIcon::Warning, MessageButtons::YesNo}));
+    desktop_.answers = {MessageAnswer::Yes};
+    Drop(TextInput, u"other");
+    EXPECT_EQ(Text(TextInput), u"other");
+}
+
+TEST_F(ClipboardTest, OneFileOntoThePanelFollowsTheShownTab) {
+    Start();
+    const std::vector<platform::Path> one = Files(1);
+    desktop_.shownTab = TabIndex::Text;
+    Drop(TabPanel, u"", one);  // the file's text into the text box
+    EXPECT_EQ(Text(TextInput), u"file 0");
+
+    desktop_.shownTab = -1;  // no tab shown: the File tab
+    Drop(TabPanel, u"", one);
+    EXPECT_EQ(desktop_.shownTab, TabIndex::File);
+    EXPECT_EQ(Text(FileNameBox), one[0]);  // the bare path
+    EXPECT_EQ(state_.fileToHash, one[0]);
+    Click(ButtonCalculate);
+    EXPECT_EQ(Text(FileHashBox).size(), 8u);
+
+    desktop_.shownTab = TabIndex::ListOfFiles;
+    Drop(TabPanel, u"", one);
+    EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
+    EXPECT_EQ(desktop_.gridRows.size(), 1u);
+    EXPECT_TRUE(desktop_.controls[ButtonCopyHash].enabled);
+}
+
+TEST_F(ClipboardTest, SeveralFilesAreHashedIntoTheListWhereverTheyAreDropped) {
+    Start();
+    const std::vector<platform::Path> three = Files(3);
+    Drop(TextInput, u"", three);
+    EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
+    EXPECT_EQ(desktop_.gridRows.size(), 3u);
+    EXPECT_EQ(state_.fileToHash,
+              three[0] + platform::kListSeparator + three[1] + platform::kListSeparator + three[2]);
+    EXPECT_TRUE(desktop_.controls[ButtonCalculate].enabled) << "the Text tab's enabling stays";
+
+    desktop_.gridRows.clear();
+    desktop_.shownTab = TabIndex::Text;
+    Drop(TabPanel, u"", three);
+    EXPECT_EQ(desktop_.gridRows.size(), 3u);
+    EXPECT_FALSE(desktop_.controls[ButtonCalculate].enabled);
+
+    desktop_.gridRows.clear();
+    Drop(FileGrid, u"", {three[2]});
+    EXPECT_EQ(desktop_.gridRows.size(), 1u);
+}
+
+TEST_F(ClipboardTest, NameBoxTakesOneFileAndTheCodeBoxShowsNothingOfADrop) {
+    Start();
+    const std::vector<platform::Path> files = Files(2);
+    Drop(FileNameBox, u"", files);
+    EXPECT_TRUE(Text(FileNameBox).empty());
+    EXPECT_EQ(state_.fileToHash, files[0] + platform::kListSeparator + files[1]);
+    Drop(FileNameBox, u"", {files[1]});
+    EXPECT_EQ(Text(FileNameBox), files[1]);
+    EXPECT_EQ(state_.fileToHash, files[1]);
+
+    Drop(TextHashBox, u"words");
+    EXPECT_TRUE(Text(TextHashBox).empty());
+    EXPECT_TRUE(Text(TextInput).empty());
+    EXPECT_TRUE(desktop_.boxes.empty());
+}
+
+TEST_F(ClipboardTest, DroppedFileThatIsTooLargeOrNoTextFileChangesNothingButTheLargeOneIsNamed) {
+    Start();
+    Text(TextInput) = u"kept";
+    const fs::path large = folder_.Write("large.txt", "");
+    fs::resize_file(large, kMaxDroppedTextSize + 1);
+    Drop(TextInput, u"", {test::ToUtf16(large)});
+    EXPECT_EQ(desktop_.boxes,
+              std::vector{Box(u"File Too Large", u"File '" + test::ToUtf16(large) +
+                                                     u"' is too large to show as text!")});
+    std::vector<std::u16string> others = {test::kEndlessDevice, folder_.PathOf("missing"),
+                                          test::ToUtf16(folder_.path())};
+#ifndef _WIN32
+    const fs::path fifo = folder_.path() / "pipe";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    others.push_back(test::ToUtf16(fifo));
+#endif
+    for (const std::u16string& path : others) {
+        Drop(TextInput, u"", {path});  // returns at once, says nothing
+    }
+    EXPECT_EQ(Text(TextInput), u"kept");
+    EXPECT_EQ(desktop_.boxes.size(), 1u);
+}
+
+TEST(DroppedText, TheByteOrderMarkDecidesAndWithoutOneValidUtf8WinsOverWindows1252) {
+#ifdef _WIN32
+    const std::string system = "windows-1252";
+#else
+    const std::string system = "posix";
+#endif
+    for (const std::vector<std::string>& row : DataRows("core/dropped_text.tsv")) {
+        if (row[0] == "any" ||
+            (test::AnsiCodePage() == 1252 && (row[0] == "1252" || row[0] == system))) {
+            EXPECT_EQ(DecodeTextFile(test::HexToBytes(row[1])), Unescape(row[2])) << row[1];
+        }
+    }
+    test::ScratchFolder folder;
+    const auto secret = folder.Write("secret.txt", "abc");
+    test::DenyAllAccess(secret);
+    EXPECT_TRUE(test::RunWithoutPrivileges([&] {
+        return ReadDroppedText(test::ToUtf16(secret)).status == DroppedText::Status::Unreadable;
+    }));
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 // The commands of the main window against the fake desktop: help pages, the enabling that
-// follows the tab, the method and size choices, and Calculate on the Text and File tabs.
+// follows the tab, the method and size choices, Calculate on the Text and File tabs, the Open
+// dialogs and the Open and Open List commands.
 
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
+#include "core/main_window/file_opening.h"
+#include "core/shared/joined_texts.h"
 #include "platform/unicode.h"
 #include "started_program.h"
 #include "support/oracle.h"
@@ -14,27 +13,22 @@ namespace hashwell::core {
 namespace {
 
 using enum MainControl;
-using enum AboutControl;
-using enum PreferencesControl;
-namespace fs = std::filesystem;
-using namespace std::string_view_literals;
+using platform::kListSeparator;
 
-std::string CodeOf(std::string_view variantName, std::string_view bytes) {
-    for (const test::Variant& variant : test::kAllVariants) {
-        if (variant.tag == variantName) {
-            return test::OracleDigest(
-                variant, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+class CommandTest : public StartedProgram {
+protected:
+    static std::string CodeOf(std::string_view variantName, std::string_view bytes) {
+        for (const test::Variant& variant : test::kAllVariants) {
+            if (variant.tag == variantName) {
+                return test::OracleDigest(
+                    variant, {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+            }
         }
+        ADD_FAILURE() << "no variant " << variantName;
+        return {};
     }
-    ADD_FAILURE() << "no variant " << variantName;
-    return {};
-}
-
-std::string Shown(test::FakeDesktop& desktop, ControlRef boxId) {
-    return platform::Utf16ToUtf8(desktop.ControlText(boxId));
-}
-
-using CommandTest = StartedProgram;
+    std::string Shown(ControlRef box) { return platform::Utf16ToUtf8(Text(box)); }
+};
 
 TEST_F(CommandTest, CommandsSetTheirHelpPageAndCopyHashTheNameBoxAndDropsLeaveIt) {
     Start();
@@ -74,7 +68,7 @@ TEST_F(CommandTest, ListTabAllowsOnlyExportAndTheOtherTabsOnlyCalculating) {
     EXPECT_TRUE(desktop_.menuEnabled[MenuItem::MenuExportCsv]);
     EXPECT_TRUE(desktop_.menuEnabled[MenuItem::MenuExportTsv]);
 
-    desktop_.controls[TextHashBox].text = u"1234abcd";
+    Text(TextHashBox) = u"1234abcd";
     desktop_.shownTab = TabIndex::Text;
     Click(TabPanel);
     for (const ControlRef enabled : {ButtonCalculate, OptionCrc32, CheckBits512, ButtonCopyHash}) {
@@ -89,94 +83,104 @@ TEST_F(CommandTest, ListTabAllowsOnlyExportAndTheOtherTabsOnlyCalculating) {
     EXPECT_FALSE(desktop_.controls[CheckBits512].enabled);
 }
 
-TEST_F(CommandTest, Sha2WithoutAnySizeTicksTheDefaultAndComputesSha256) {
-    Start();
-    desktop_.controls[TextInput].text = u"abc";
-    Click(OptionSha2);
-    Click(CheckBits256);  // unticks the only ticked box
-    ASSERT_EQ(state_.bitSize, 0);
-    Click(ButtonCalculate);
-    EXPECT_EQ(Shown(desktop_, TextHashBox), CodeOf("SHA256", "abc"));
-    EXPECT_TRUE(desktop_.controls[CheckBits256].checked);
+TEST_F(CommandTest, TextTabShowsTheCodeOfTheTypedTextInTheStoredFormatCaseMethodAndSize) {
+    for (const std::vector<std::string>& row : DataRows("core/typed_text_codes.tsv")) {
+        SCOPED_TRACE(row[0] + " " + row[2] + " " + row[3] + " " + row[4]);
+        WriteSettings("[Conversion Case]\r\nCase = " + row[1] +
+                      "\r\n[Data Format]\r\nFormat = " + row[0] + "\r\n");
+        desktop_ = {};
+        state_ = {};
+        Start();
+        Text(TextInput) = Unescape(row[4]);
+        Click(MainControlNamed(row[2]));
+        if (row[3] != "-") {
+            Click(MainControlNamed(row[3]));
+        }
+        Click(ButtonCalculate);
+        EXPECT_EQ(Shown(TextHashBox), row[5]);
+        EXPECT_TRUE(desktop_.controls[ButtonCopyHash].enabled) << "a code to copy";
+        for (const ControlRef box : {CheckBits224, CheckBits256, CheckBits384, CheckBits512}) {
+            EXPECT_EQ(desktop_.controls[box].checked, box == MainControlNamed(row[6])) << box.Id();
+        }
+    }
 }
 
-TEST_F(CommandTest, ChoosingAMethodWithoutSizesForgetsTheSizeChosenBefore) {
+TEST_F(CommandTest, SizeStaysFromSha3ToSha2AndGoesWithAMethodWithoutSizes) {
     Start();
-    desktop_.controls[TextInput].text = u"abc";
+    Text(TextInput) = u"abc";
     Click(OptionSha3);
     Click(CheckBits512);
-    EXPECT_EQ(state_.bitSize, 512);
     EXPECT_FALSE(desktop_.controls[CheckBits256].checked);
+    Click(OptionSha2);
+    Click(ButtonCalculate);
+    EXPECT_EQ(Shown(TextHashBox), CodeOf("SHA512", "abc"));
     Click(OptionCrc32);
     EXPECT_FALSE(desktop_.controls[CheckBits512].enabled);
     EXPECT_TRUE(desktop_.controls[CheckBits512].checked);  // greyed, but still ticked
     Click(OptionSha3);
     Click(ButtonCalculate);
-    EXPECT_EQ(Shown(desktop_, TextHashBox), CodeOf("SHA3-256", "abc"));
+    EXPECT_EQ(Shown(TextHashBox), CodeOf("SHA3-256", "abc"));
     for (const ControlRef box : {CheckBits224, CheckBits256, CheckBits384, CheckBits512}) {
         EXPECT_EQ(desktop_.controls[box].checked, box == CheckBits256) << box.Id();
     }
 }
 
-TEST_F(CommandTest, OnlyCalculateComputesAndItKeepsTheFocusWhereItWas) {
+TEST_F(CommandTest, OnlyCalculateComputesNotForAnEmptyTextAndItKeepsTheFocusWhereItWas) {
     Start();
-    desktop_.controls[TextInput].text = u"  ";  // spaces are hashed like any text
+    Text(TextInput) = u"abc";
     desktop_.focused = TextInput;
     Click(ButtonCalculate);
-    const std::string code = CodeOf("CRC32", "  ");
-    EXPECT_EQ(Shown(desktop_, TextHashBox), code);
+    const std::string code = CodeOf("CRC32", "abc");
+    EXPECT_EQ(Shown(TextHashBox), code);
     EXPECT_EQ(desktop_.focused, TextInput);
 
-    desktop_.controls[TextInput].text = u"changed";
+    Text(TextInput) = u"changed";
     Click(TextInput);
     Click(OptionMd5);
-    EXPECT_EQ(Shown(desktop_, TextHashBox), code);
-
-    desktop_.controls[TextInput].text.clear();
+    EXPECT_EQ(Shown(TextHashBox), code);
+    Text(TextInput).clear();
     Click(ButtonCalculate);
-    EXPECT_EQ(Shown(desktop_, TextHashBox), code);
+    EXPECT_EQ(Shown(TextHashBox), code);
 }
 
-TEST_F(CommandTest, TypicalRequestShowsSha512InUpperCase) {
-    Start();
-    state_.settings.Case = u"UPPER";
-    desktop_.controls[TextInput].text = u"Hashwell";
-    Click(OptionSha2);
-    Click(CheckBits512);
-    Click(ButtonCalculate);
-    std::string expected = CodeOf("SHA512", "Hashwell");
-    for (char& digit : expected) {
-        digit = static_cast<char>(std::toupper(static_cast<unsigned char>(digit)));
-    }
-    EXPECT_EQ(expected.size(), 128u);
-    EXPECT_EQ(Shown(desktop_, TextHashBox), expected);
-    EXPECT_TRUE(desktop_.controls[ButtonCopyHash].enabled) << "a code to copy";
-    EXPECT_EQ(state_.textHash.size(), 128u);
-}
-
-TEST_F(CommandTest, FileTabHashesTheOpenedFileOrForAListTheNameBoxPath) {
+TEST_F(CommandTest, FileTabHashesTheOpenedFileKeptWhenCancelledOrForAListTheNameBoxPath) {
     Start();
     const auto opened = test::ToUtf16(folder_.Write("opened.bin", "opened"));
     const auto named = test::ToUtf16(folder_.Write("named.bin", "named"));
+    desktop_.shownTab = TabIndex::File;
+    state_.fileToHash = named;
+    Click(ButtonCalculate);  // an empty name box computes nothing, even with a file to hash
+    EXPECT_TRUE(Text(FileHashBox).empty());
+
+    desktop_.shownTab = TabIndex::Text;
     desktop_.dialogAnswers.push_back({opened});
     ChooseMenu(MenuItem::MenuOpen);
     EXPECT_EQ(desktop_.shownTab, TabIndex::File);
-    EXPECT_EQ(desktop_.ControlText(FileNameBox), u"Filename: " + opened);
-    EXPECT_TRUE(desktop_.ControlText(FileHashBox).empty());  // nothing until Calculate
+    EXPECT_EQ(Text(FileNameBox), u"Filename: " + opened);
+    EXPECT_TRUE(Text(FileHashBox).empty());  // nothing until Calculate
+    desktop_.focused = TextInput;
+    Click(ButtonOpen);  // cancelled
+    EXPECT_EQ(desktop_.focused, TabPanel);
+    EXPECT_EQ(Text(FileNameBox), u"Filename: " + opened);
+    EXPECT_EQ(state_.fileToHash, opened);
+    Click(OptionSha2);
+    Click(CheckBits256);  // no size ticked: computed as 256
     Click(ButtonCalculate);
-    EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("CRC32", "opened"));
+    EXPECT_EQ(Shown(FileHashBox), CodeOf("SHA256", "opened"));
+    EXPECT_TRUE(desktop_.controls[CheckBits256].checked);
+    EXPECT_TRUE(desktop_.boxes.empty());
 
-    state_.fileToHash = opened + platform::kListSeparator + named;
-    desktop_.controls[FileNameBox].text = u"Filename: " + named;
+    state_.fileToHash = opened + kListSeparator + named;
+    Text(FileNameBox) = u"Filename: " + named;
     Click(OptionSha1);
     Click(ButtonCalculate);
-    EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("SHA1", "named"));
+    EXPECT_EQ(Shown(FileHashBox), CodeOf("SHA1", "named"));
     EXPECT_EQ(state_.fileToHash, named);
 
     // A file that is gone takes the code shown with it, and the user learns why.
     state_.fileToHash = folder_.PathOf("gone.bin");
     Click(ButtonCalculate);
-    EXPECT_TRUE(desktop_.ControlText(FileHashBox).empty());
+    EXPECT_TRUE(Text(FileHashBox).empty());
     ASSERT_EQ(desktop_.boxes.size(), 1u);
     EXPECT_EQ(desktop_.boxes[0].title, u"Error");
     EXPECT_EQ(desktop_.boxes[0].icon, MessageIcon::Error);
@@ -185,77 +189,76 @@ TEST_F(CommandTest, FileTabHashesTheOpenedFileOrForAListTheNameBoxPath) {
     EXPECT_GT(desktop_.boxes[0].text.size(), said.size());  // and the system's reason
 }
 
-TEST_F(CommandTest, StoredTextFormatDecidesTheBytesOfTheTypedText) {
-    // "é€" is E9 80 in Windows-1252, C3 A9 E2 82 AC in UTF-8 and E9 00 AC 20 in UTF-16LE.
-    const std::pair<std::int64_t, std::string_view> formats[] = {
-        {24, "\xE9\x80"sv},
-        {2, "\xC3\xA9\xE2\x82\xAC"sv},
-        {25, "\xE9\x00\xAC\x20"sv},
-        {7, "\xE9\x00\xAC\x20"sv}};  // any other code is taken as UTF-16
-    for (const auto& [format, bytes] : formats) {
-        fs::create_directories(folder_.path() / "Tarnvale/Hashwell");
-        folder_.Write("Tarnvale/Hashwell/Hashwell.ini",
-                      "[Data Format]\r\nFormat = " + std::to_string(format) + "\r\n");
-        desktop_ = {};
-        state_ = {};
-        Start();
-        desktop_.controls[TextInput].text = u"\u00E9\u20AC";
-        Click(OptionMd5);
-        Click(ButtonCalculate);
-        EXPECT_EQ(Shown(desktop_, TextHashBox), CodeOf("MD5", bytes)) << "format " << format;
-    }
-}
-
-TEST_F(CommandTest, FileTabWithoutAChosenSizeOrAnyNameBehavesAsOnTheTextTab) {
-    Start();
-    const auto file = test::ToUtf16(folder_.Write("f.bin", "file"));
-    desktop_.shownTab = TabIndex::File;
-    state_.fileToHash = file;
-    Click(ButtonCalculate);  // an empty name box computes nothing, even with a file to hash
-    EXPECT_TRUE(desktop_.ControlText(FileHashBox).empty());
-
-    desktop_.dialogAnswers.push_back({file});
-    Click(ButtonOpen);
-    for (const auto& [option, variant] :
-         {std::pair{OptionSha2, "SHA256"}, {OptionSha3, "SHA3-256"}}) {
-        Click(option);
-        if (desktop_.controls[CheckBits256].checked) {
-            Click(CheckBits256);  // no size ticked
-        }
-        ASSERT_EQ(state_.bitSize, 0);
-        Click(ButtonCalculate);
-        EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf(variant, "file")) << variant;
-        EXPECT_TRUE(desktop_.controls[CheckBits256].checked);
-    }
-}
-
 #ifndef _WIN32  // a name of any bytes is POSIX's; Windows names are UTF-16
 TEST_F(CommandTest, FileWhoseNameIsNotUtf8IsShownReadablyAndHashedByItsRealName) {
     Start();
     const auto path = platform::DecodeNativeBytes(folder_.Write("bad\xFFname", "bytes").string());
     desktop_.dialogAnswers.push_back({path});
     Click(ButtonOpen);
-    EXPECT_EQ(desktop_.ControlText(FileNameBox),
-              u"Filename: " + test::ToUtf16(folder_.path()) + u"/bad\uFFFDname");
+    EXPECT_EQ(Text(FileNameBox), u"Filename: " + test::ToUtf16(folder_.path()) + u"/bad\uFFFDname");
     // After a list, Calculate takes the path behind the name box's readable text.
-    state_.fileToHash = path + platform::kListSeparator + path;
+    state_.fileToHash = path + kListSeparator + path;
     Click(ButtonCalculate);
-    EXPECT_EQ(Shown(desktop_, FileHashBox), CodeOf("CRC32", "bytes"));
+    EXPECT_EQ(Shown(FileHashBox), CodeOf("CRC32", "bytes"));
     EXPECT_EQ(state_.fileToHash, path);
 }
 #endif
+
+TEST_F(CommandTest, OpenListRunsTheListAtOnceAndShowsItsTabEvenWhenCancelled) {
+    Start();
+    Click(ButtonOpenList);  // cancelled
+    EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
+    EXPECT_FALSE(desktop_.controls[ButtonCalculate].enabled);
+    EXPECT_TRUE(desktop_.gridRows.empty());
+
+    const auto one = test::ToUtf16(folder_.Write("one", "1"));
+    const auto two = test::ToUtf16(folder_.Write("two", "2"));
+    desktop_.dialogAnswers.push_back({one, two});
+    ChooseMenu(MenuItem::MenuOpenList);
+    ASSERT_EQ(desktop_.gridRows.size(), 2u);
+    EXPECT_EQ(desktop_.gridRows[1][0], two);
+    EXPECT_EQ(state_.fileToHash, one + kListSeparator + two);
+}
+
+TEST(OpenDialogs, AskWithTheirTitleAndFilterAndJoinSeveralFilesBySeparators) {
+    test::FakeDesktop desktop;
+    desktop.dialogAnswers = {{u"/data/a.exe"}, {u"/d/1", u"/d/2", u"/d/3"}};
+    EXPECT_EQ(ChooseFile(desktop, u""), u"/data/a.exe");
+    EXPECT_EQ(JoinPaths(ChooseFiles(desktop, u"")),
+              u"/d/1" + std::u16string(1, kListSeparator) + u"/d/2" + kListSeparator + u"/d/3");
+    EXPECT_TRUE(ChooseFiles(desktop, u"").empty());  // cancelled
+
+    const std::vector<FileFilterEntry> filter{{u"Windows Executable File (*.exe)", u"*.exe"},
+                                              {u"Dynamic Link Library (*.dll)", u"*.dll"},
+                                              {u"All files (*.*)", u"*.*"}};
+    // Programs outside Windows have no extension: there the dialogs open on every file.
+#ifdef _WIN32
+    const std::size_t preselected = 0;
+#else
+    const std::size_t preselected = 2;
+#endif
+    EXPECT_EQ(desktop.dialogs[0],
+              (OpenDialogRequest{u"Open File", filter, false, u"", preselected}));
+    EXPECT_EQ(desktop.dialogs[1],
+              (OpenDialogRequest{u"Open File(s)", filter, true, u"", preselected}));
+
+    // The name box loses only an exact "Filename: ".
+    for (const std::u16string_view kept : {u"Filename:/a", u"filename: /a", u"/a"}) {
+        EXPECT_EQ(PathInNameBox(kept), kept);
+    }
+    EXPECT_EQ(PathInNameBox(u"Filename: /a b"), u"/a b");
+}
 
 TEST_F(CommandTest, ExportButtonShowsItsMenuAndEveryExportOfAnEmptyGridSaysNoData) {
     Start();
     Click(ButtonExportList);
     EXPECT_EQ(desktop_.popupMenus, std::vector{PopupMenu::PopupExport});
-    const MessageBoxRequest noData{u"No Data", u"There is nothing to export!", MessageIcon::Error,
-                                   MessageButtons::Ok};
     for (const MenuItem item : {MenuItem::MenuExportCsv, MenuItem::MenuExportTsv,
                                 MenuItem::ItemExportCsv, MenuItem::ItemExportTsv}) {
         desktop_.boxes.clear();
         ChooseMenu(item);
-        EXPECT_EQ(desktop_.boxes, std::vector{noData}) << static_cast<int>(item);
+        EXPECT_EQ(desktop_.boxes, std::vector{Box(u"No Data", u"There is nothing to export!")})
+            << static_cast<int>(item);
     }
     EXPECT_TRUE(desktop_.saveDialogs.empty());
 
@@ -276,8 +279,8 @@ TEST_F(CommandTest, MouseMovementsStandForTheLastEventTakenEvenOneThrownAway) {
     EXPECT_TRUE(desktop_.queue.empty());
     EXPECT_EQ(state_.events.lastObjectId, static_cast<int>(MenuItem::ItemCopyText));
     EXPECT_EQ(state_.events.mouseMoveCount, 0);  // drained movements are not counted
-    Queue({EventKind::MouseMove, 0, WindowId::MainWindow});
-    Queue({EventKind::MouseMove, 0, WindowId::MainWindow});
+    MoveMouse();
+    MoveMouse();
     EXPECT_EQ(state_.events.mouseMoveCount, 2);
     EXPECT_EQ(state_.events.lastObjectId, static_cast<int>(MenuItem::ItemCopyText));
     Click(TabPanel);
@@ -287,8 +290,7 @@ TEST_F(CommandTest, MouseMovementsStandForTheLastEventTakenEvenOneThrownAway) {
 
 TEST_F(CommandTest, ClosingTheMainWindowOrExitEndsTheLoopAtOnce) {
     Start();
-    desktop_.queue = {{EventKind::CloseWindow, 0, WindowId::MainWindow, EventType::LeftClick},
-                      ControlEvent(OptionMd5, EventType::LeftClick)};
+    desktop_.queue = {{EventKind::CloseWindow, 0, WindowId::MainWindow}, ControlEvent(OptionMd5)};
     RunEventLoop(desktop_, state_);
     EXPECT_TRUE(state_.quitRequested);
     EXPECT_EQ(desktop_.queue.size(), 1u);  // not handled any more

@@ -31,27 +31,4 @@ void FakeControls::InsertGridColumn(core::ControlRef, int index, std::u16string_
                        {std::u16string(title), width});
 }
 
-std::u16string FakeControls::GridColumnTitle(core::ControlRef, int column) {
-    return column >= 0 && column < static_cast<int>(gridColumns.size())
-               ? gridColumns[static_cast<std::size_t>(column)].title
-               : std::u16string();
-}
-
-std::u16string FakeControls::GridCellText(core::ControlRef, int row, int column) {
-    if (row < 0 || row >= static_cast<int>(gridRows.size())) {
-        return {};
-    }
-    const std::vector<std::u16string>& cells = gridRows[static_cast<std::size_t>(row)];
-    return column >= 0 && column < static_cast<int>(cells.size())
-               ? cells[static_cast<std::size_t>(column)]
-               : std::u16string();
-}
-
-void FakeControls::SetProgress(core::ControlRef, int value) {
-    progress.push_back(value);
-    if (onProgress) {
-        onProgress(value);
-    }
-}
-
 }  // namespace hashwell::test

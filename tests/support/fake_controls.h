@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <map>
 #include <vector>
 
@@ -22,7 +21,6 @@ public:
     struct Column {
         std::u16string title;
         int width = 0;
-        bool operator==(const Column&) const = default;
     };
 
     // The panel and the progress bar in their places on a main window of the start-up size.
@@ -60,10 +58,14 @@ public:
     }
     int GridRowCount(core::ControlRef) override { return static_cast<int>(gridRows.size()); }
     int GridColumnCount(core::ControlRef) override { return static_cast<int>(gridColumns.size()); }
-    std::u16string GridColumnTitle(core::ControlRef, int column) override;
-    std::u16string GridCellText(core::ControlRef, int row, int column) override;
+    std::u16string GridColumnTitle(core::ControlRef, int column) override {
+        return gridColumns.at(static_cast<std::size_t>(column)).title;
+    }
+    std::u16string GridCellText(core::ControlRef, int row, int column) override {
+        return gridRows.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    }
     int GridSelectedRow(core::ControlRef) override { return selectedRow; }
-    void SetProgress(core::ControlRef, int value) override;
+    void SetProgress(core::ControlRef, int value) override { progress.push_back(value); }
     void SetMenuItemEnabled(core::MenuItem id, bool enabled) override { menuEnabled[id] = enabled; }
 
     std::map<core::ControlRef, Control> controls;
@@ -74,7 +76,6 @@ public:
     int selectedRow = -1;
     std::map<core::ControlRef, int> selected;  // the length last selected in each text box
     std::vector<int> progress;                 // every value the bar was set to, in order
-    std::function<void(int)> onProgress;       // lets a test act in the middle of a run
     std::vector<bool> progressShown;           // every change of the bar's visibility, in order
     std::map<core::MenuItem, bool> menuEnabled;
 };

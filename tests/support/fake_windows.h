@@ -35,8 +35,8 @@ public:
     }
     core::Size ClientSize(core::WindowId) override { return clientSize; }
     bool IsForegroundWindow(core::WindowId) override { return foreground; }
-    void SetWindowBackground(core::WindowId, const core::WindowColour& colour) override {
-        background = colour;
+    void SetWindowBackground(core::WindowId windowId, const core::WindowColour& colour) override {
+        backgrounds[windowId] = colour;
     }
     void SetWindowTopMost(core::WindowId windowId, bool topMost) override {
         topMostWindows[windowId] = topMost;
@@ -45,7 +45,7 @@ public:
     bool buildSucceeds = true;
     bool foreground = true;
     core::Size clientSize{598, 479};
-    std::optional<core::WindowColour> background;
+    std::map<core::WindowId, core::WindowColour> backgrounds;
     std::function<void(core::WindowId)> resizeHandler;
     std::map<core::WindowId, bool> topMostWindows;
     std::vector<core::WindowId> builtWindows;  // besides the main window

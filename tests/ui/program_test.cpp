@@ -48,35 +48,30 @@ private:
         core::RunEventLoop(*desktop_, state_);
         core::ShutDown(*desktop_, state_);
     }
-    // Calls `use` with the context menu once it is up.
-    static void WhenMenuOpens(std::function<void(QMenu*)> use, int triesLeft = 200) {
+    // Calls `use` with the context menu (W = QMenu) or the modal dialog once it is up.
+    template <class W>
+    static void WhenUp(std::function<void(W*)> use, int triesLeft = 200) {
         QTimer::singleShot(10, [use = std::move(use), triesLeft] {
-            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
-                use(menu);
+            QWidget* up = std::is_same_v<W, QMenu> ? QApplication::activePopupWidget()
+                                                   : QApplication::activeModalWidget();
+            if (auto* widget = qobject_cast<W*>(up)) {
+                use(widget);
             } else if (triesLeft > 0) {
-                WhenMenuOpens(use, triesLeft - 1);
-            }
-        });
-    }
-    // Calls `use` with the Open dialog once it is up.
-    static void WhenDialogOpens(std::function<void(QFileDialog*)> use, int triesLeft = 200) {
-        QTimer::singleShot(10, [use = std::move(use), triesLeft] {
-            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-                use(dialog);
-            } else if (triesLeft > 0) {
-                WhenDialogOpens(use, triesLeft - 1);
+                WhenUp<W>(use, triesLeft - 1);
             }
         });
     }
     QString Text(core::ControlRef id) const {
         return static_cast<QPlainTextEdit*>(desktop_->Control(id))->toPlainText();
     }
-    void WriteSettings(const QByteArray& text) {
-        QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("Tarnvale/Hashwell")));
-        QFile settings(
-            QDir(folder_.path()).filePath(QStringLiteral("Tarnvale/Hashwell/Hashwell.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write(text);
+    // Writes `bytes` to `name` in the scratch folder; its path.
+    QString Write(const QString& name, const QByteArray& bytes = {}) {
+        const QString path = QDir(folder_.path()).filePath(name);
+        QDir().mkpath(QFileInfo(path).path());
+        QFile file(path);
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return path;
     }
 
     QTemporaryDir folder_;
@@ -132,7 +127,7 @@ private slots:
         QString selectedType;
         bool refused = false;
         RunProgram([&] {
-            WhenDialogOpens([&](QFileDialog* dialog) {
+            WhenUp<QFileDialog>([&](QFileDialog* dialog) {
                 title = dialog->windowTitle();
                 const auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
                 selectedType = types != nullptr ? types->currentText() : QString();
@@ -159,7 +154,8 @@ private slots:
     }
 
     void keptOnTopTheWindowStillTakesItsSkin() {
-        WriteSettings("[Skins]\r\nSkin = 3\r\n[Drag and Drop]\r\nMainOnTop = Yes\r\n");
+        Write(QStringLiteral("Tarnvale/Hashwell/Hashwell.ini"),
+              "[Skins]\r\nSkin = 3\r\n[Drag and Drop]\r\nMainOnTop = Yes\r\n");
         RunProgram([&] {
             QVERIFY(desktop_->MainWindow()->windowHandle()->flags() & Qt::WindowStaysOnTopHint);
             QCOMPARE(desktop_->MainWindow()->centralWidget()->palette().color(QPalette::Window),
@@ -167,21 +163,25 @@ private slots:
         });
     }
 
-    void exportButtonShowsItsMenuAndTheChoiceWritesTheFileNamedInTheSaveDialog() {
-        const QString hashed = QDir(folder_.path()).filePath(QStringLiteral("hashed.bin"));
-        QFile file(hashed);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
+    void exportMenuAndTheFileTypeChosenInTheSaveDialogDecideTheFileWritten() {
+        const QString hashed = Write(QStringLiteral("hashed.bin"));
         const QString exported = QDir(folder_.path()).filePath(QStringLiteral("codes"));
         QStringList items;
         QString dialogTitle;
+        const struct {
+            int type;
+            const char* typed;
+            const char* written;
+        } choices[] = {{0, "list.tsv", "list.tsv.txt"},
+                       {1, "list.txt", "list.txt.tsv"},
+                       {2, "plain", "plain"}};
         RunProgram(
             [&] {
-                WhenMenuOpens([&](QMenu* menu) {
+                WhenUp<QMenu>([&](QMenu* menu) {
                     for (const QAction* action : menu->actions()) {
                         items << action->text();
                     }
-                    WhenDialogOpens([&](QFileDialog* dialog) {
+                    WhenUp<QFileDialog>([&](QFileDialog* dialog) {
                         dialogTitle = dialog->windowTitle();
                         // As the user types it into the name box.
                         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
@@ -193,6 +193,21 @@ private slots:
                 });
                 QTest::mouseClick(desktop_->Control(ButtonExportList), Qt::LeftButton);
                 QCoreApplication::processEvents();
+                for (const auto& choice : choices) {
+                    WhenUp<QFileDialog>([&](QFileDialog* dialog) {
+                        // As the user picks the type in its list and types the name.
+                        auto* types =
+                            dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+                        types->setCurrentIndex(choice.type);
+                        emit types->activated(choice.type);
+                        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                            ->setText(
+                                QDir(folder_.path()).filePath(QString::fromUtf8(choice.typed)));
+                        QMetaObject::invokeMethod(dialog, "accept");
+                    });
+                    desktop_->MenuItem(core::MenuItem::MenuExportTsv)->trigger();
+                    QCoreApplication::processEvents();
+                }
             },
             {hashed.toStdU16String()});
         QCOMPARE(items,
@@ -211,39 +226,6 @@ private slots:
                            "3255bfef95601890afd80709\",\"e3b0c44298fc1c149afbf4c8996fb92427ae41e4"
                            "649b934ca495991b7852b855\",\"a7ffc6f8bf1ed76651c14756a061d662f580ff4de4"
                            "3b49fa82d80a4b80f8434a\"\r\n"));
-    }
-
-    void fileTypeChosenInTheSaveDialogDecidesTheExtension() {
-        const QString hashed = QDir(folder_.path()).filePath(QStringLiteral("hashed.bin"));
-        QFile file(hashed);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.close();
-        const struct {
-            int type;
-            const char* typed;
-            const char* written;
-        } choices[] = {{0, "list.tsv", "list.tsv.txt"},
-                       {1, "list.txt", "list.txt.tsv"},
-                       {2, "plain", "plain"}};
-        RunProgram(
-            [&] {
-                for (const auto& choice : choices) {
-                    WhenDialogOpens([&](QFileDialog* dialog) {
-                        // As the user picks the type in its list and types the name.
-                        auto* types =
-                            dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-                        types->setCurrentIndex(choice.type);
-                        emit types->activated(choice.type);
-                        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
-                            ->setText(
-                                QDir(folder_.path()).filePath(QString::fromUtf8(choice.typed)));
-                        QMetaObject::invokeMethod(dialog, "accept");
-                    });
-                    desktop_->MenuItem(core::MenuItem::MenuExportTsv)->trigger();
-                    QCoreApplication::processEvents();
-                }
-            },
-            {hashed.toStdU16String()});
         for (const auto& choice : choices) {
             QVERIFY2(
                 QFile::exists(QDir(folder_.path()).filePath(QString::fromUtf8(choice.written))),
@@ -252,13 +234,9 @@ private slots:
     }
 
     void droppedFileAndTextReachTheBoxesAndTheCopiedCodeReachesTheClipboard() {
-        const QString file = QDir(folder_.path()).filePath(QStringLiteral("dropped.txt"));
-        QFile dropped(file);
-        QVERIFY(dropped.open(QIODevice::WriteOnly));
-        dropped.write(
-            "\xEF\xBB\xBF"
-            "from the file");
-        dropped.close();
+        const QString file = Write(QStringLiteral("dropped.txt"),
+                                   "\xEF\xBB\xBF"
+                                   "from the file");
         QString afterFileDrop, afterTextDrop, clipboard;
         std::vector<core::MessageBoxRequest> boxes;
         RunProgram([&] {
@@ -308,7 +286,7 @@ private slots:
             input->setPlainText(QStringLiteral("menu text"));
             input->setFocus();
             QGuiApplication::clipboard()->clear();
-            WhenMenuOpens([&](QMenu* menu) {
+            WhenUp<QMenu>([&](QMenu* menu) {
                 menu->setActiveAction(menu->actions().front());  // "Copy Text to Clipboard"
                 QTest::keyClick(menu, Qt::Key_Return);
             });
@@ -339,7 +317,8 @@ private slots:
                 pasted.replace(m.capturedStart(), m.capturedLength(),
                                QChar(m.captured(1).toUShort(nullptr, 16)));
             }
-            WriteSettings("[Data Format]\r\nFormat = " + fields[0].toLatin1() + "\r\n");
+            Write(QStringLiteral("Tarnvale/Hashwell/Hashwell.ini"),
+                  "[Data Format]\r\nFormat = " + fields[0].toLatin1() + "\r\n");
             init();
             QString shown;
             RunProgram([&] {

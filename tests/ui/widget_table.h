@@ -3,10 +3,12 @@
 // The real widgets of a window against its table, and a widget's text.
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
 #include <QtTest>
+#include <map>
 
 #include "core/windows/control_spec.h"
 #include "ui/qt_desktop.h"
@@ -28,10 +30,19 @@ inline QString TextOf(QWidget* control) {
 }
 
 // Each control of the window's table as a widget: its name, id, page, place, tool tip, the
-// font of a button and, unless the program fills it, its text.
+// font of a button and, unless the program fills it, its text; and those of its controls that
+// tests/data/ui/described_controls.tsv gives as the description has them.
 inline void CheckWidgetsAgainstTable(const QtDesktop& desktop, const core::WindowSpec& spec) {
     const WindowWidgets* window = desktop.Registry().Find(spec.window);
     QVERIFY(window != nullptr);
+    QFile file(QStringLiteral(HASHWELL_TEST_DATA_DIR "/ui/described_controls.tsv"));
+    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    std::map<QString, QStringList> described;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (!line.startsWith(u'#') && !line.isEmpty()) {
+            described[line.section(u'\t', 0, 0)] = line.split(u'\t');
+        }
+    }
     for (const core::ControlSpec& row : spec.controls) {
         QWidget* control = desktop.Control(row.control);
         QVERIFY2(control != nullptr, row.name);
@@ -46,6 +57,15 @@ inline void CheckWidgetsAgainstTable(const QtDesktop& desktop, const core::Windo
             QCOMPARE(TextOf(control), QString::fromUtf8(row.text));
         }
         QCOMPARE(control->toolTip(), QString::fromUtf8(row.toolTip ? row.toolTip : ""));
+        if (const auto given = described.find(QString::fromUtf8(row.name));
+            given != described.end()) {
+            const QStringList& field = given->second;
+            QVERIFY(field[1] == u"-" ||
+                    control->geometry() == QRect(field[1].toInt(), field[2].toInt(),
+                                                 field[3].toInt(), field[4].toInt()));
+            QVERIFY(field[5] == u"-" || TextOf(control) == field[5]);
+            QVERIFY(field[6] == u"-" || control->toolTip() == field[6]);
+        }
         if (row.style == core::TextStyle::Button) {
             QCOMPARE(control->font().family(), QStringLiteral("Arial Narrow"));
             QVERIFY(control->font().bold());
