@@ -10,7 +10,8 @@
       Applies each mutation in turn, rebuilds only what changed (in build-mutate/), runs the
       tests of the mutated library and of the floors above it, and restores the file. Prints,
       per library, how many mutants the tests caught, the ones they missed, and the mutants whose
-      anchor no longer exists (those are not counted). Outcomes are kept in
+      anchor no longer exists and those in files this build does not compile (the Windows
+      side: neither is counted). Outcomes are kept in
       build-mutate/mutation-outcomes.tsv as they come; --resume goes on where a run stopped.
 """
 
@@ -18,6 +19,7 @@ import argparse
 import os
 import random
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -263,10 +265,34 @@ def build_and_test(tests, limit):
     return "survived" if result == 0 else "killed"
 
 
+def compiled_here(path):
+    """Whether this build compiles the file (the Windows side, say, is not compiled here)."""
+    target = os.path.basename(path) + ".o"
+    return any(target in names for _, _, names in os.walk(BUILD))
+
+
+def stop_on_signal(number, frame):
+    # A run that is asked to end restores the mutated file on the way out (see run()).
+    raise SystemExit(f"stopped by signal {number}")
+
+
+def remove_left_at_root(before):
+    """A mutant that keeps a test from giving up its privileges lets it write to the root of
+    the file system, where the next mutants' tests would find it: what is new there goes."""
+    for name in set(os.listdir("/")) - before:
+        shutil.rmtree(os.path.join("/", name), ignore_errors=True)
+
+
 def run(arguments):
     mutants = read_list(arguments.list)
     if arguments.only:
         mutants = [m for m in mutants if m.library == arguments.only]
+    if subprocess.run(["git", "diff", "--quiet", "HEAD", "--", "src"], cwd=ROOT).returncode != 0:
+        sys.exit("src/ holds changes (a mutant left by a run that was killed?): "
+                 "git checkout -- src, then run again")
+    for number in (signal.SIGTERM, signal.SIGHUP, signal.SIGINT):
+        signal.signal(number, stop_on_signal)
+    at_root = set(os.listdir("/"))
     configure()
     if run_command(["cmake", "--build", BUILD]) != 0:
         sys.exit("the unmutated build fails")
@@ -293,6 +319,8 @@ def run(arguments):
             outcome = earlier[record][0]
         elif where is None:
             outcome = "gone"
+        elif not compiled_here(where[0]):
+            outcome = "unbuilt"
         else:
             path, index = where
             with open(path, encoding="utf-8") as source:
@@ -303,14 +331,15 @@ def run(arguments):
                 outcome = "gone"
             else:
                 lines[index] = new
-                with open(path, "w", encoding="utf-8") as source:
-                    source.write("\n".join(lines))
                 try:
+                    with open(path, "w", encoding="utf-8") as source:
+                        source.write("\n".join(lines))
                     tests = [t for t in TESTS_ABOVE[mutant.library] if t in present]
                     outcome = build_and_test(tests, arguments.limit)
                 finally:
                     with open(path, "w", encoding="utf-8") as source:
                         source.write(original)
+                    remove_left_at_root(at_root)
         results.setdefault(mutant.library, []).append((mutant, outcome))
         if record not in earlier:
             with open(journal, "a", encoding="utf-8") as kept:
@@ -331,7 +360,8 @@ def report(results, seconds):
         total_counted += counted
         rate = f"{100 * killed / counted:.0f} %" if counted else "-"
         lines.append(f"{library:10} caught {killed:3} of {counted:3} ({rate}); "
-                     f"stillborn {outcomes.count('stillborn')}, anchor gone {outcomes.count('gone')}")
+                     f"stillborn {outcomes.count('stillborn')}, anchor gone {outcomes.count('gone')}, "
+                     f"not compiled here {outcomes.count('unbuilt')}")
     if total_counted:
         lines.append(f"{'all':10} caught {total_killed:3} of {total_counted:3} "
                      f"({100 * total_killed / total_counted:.0f} %)")
