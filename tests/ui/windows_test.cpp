@@ -104,14 +104,27 @@ private slots:
                                : std::string(HASHWELL_TEST_DATA_DIR "/helpfile/") + damaged);
     }
 
-    void helpWindowShowsTheAskedForPageFollowsALinkAndGoesBack() {
-        desktop_->ShowHelp(platform::DecodeNativeBytes(HASHWELL_HELP_FILE), u"hashguide_004.html");
+    void helpWindowOpensCentredOnThePageFollowsLinksAndItsContentsFollowThePage() {
+        QWidget* main = desktop_->MainWindow();
+        main->move(30, 40);
+        desktop_->ShowWindow(core::WindowId::MainWindow);
+        QCOMPARE(desktop_->ShowHelp(HelpFile(), u"hashguide_004.html"), core::HelpOutcome::Shown);
         QWidget* help = desktop_->Help();
-        QVERIFY(help != nullptr && help->isVisible());
-        auto* page = help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
-        QCOMPARE(page->documentTitle(), QStringLiteral("The three tabs"));
-        QCOMPARE(help->findChild<QListWidget*>(QStringLiteral("HelpContents"))->count(), 18);
+        QVERIFY(help->isVisible());
+        QCOMPARE(help->geometry().center(), main->geometry().center());
+        QCOMPARE(help->frameGeometry().center(), main->frameGeometry().center());
+        QVERIFY(help->windowHandle() != nullptr);
+        QCOMPARE(help->windowHandle()->transientParent(), main->windowHandle());
 
+        auto* page = help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
+        auto* contents = help->findChild<QListWidget*>(QStringLiteral("HelpContents"));
+        QCOMPARE(page->documentTitle(), QStringLiteral("The three tabs"));
+        QCOMPARE(contents->count(), 18);
+        const auto selected = [contents] {
+            const QList<QListWidgetItem*> items = contents->selectedItems();
+            return items.size() == 1 ? items[0]->data(Qt::UserRole).toString() : QString();
+        };
+        QCOMPARE(selected(), QStringLiteral("hashguide_004.html"));
         // The first link of the page, "Contents", by the keyboard as a user may follow it.
         page->setFocus();
         QTest::keyClick(page, Qt::Key_Tab);
@@ -120,42 +133,20 @@ private slots:
         QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("HelpBack")),
                           Qt::LeftButton);
         QCOMPARE(page->documentTitle(), QStringLiteral("The three tabs"));
-
-        // Asked again while it is open, the same window shows the new page.
-        desktop_->ShowHelp(platform::DecodeNativeBytes(HASHWELL_HELP_FILE), u"hashguide_999.html");
-        QVERIFY(desktop_->Help() == help);
-        QVERIFY(page->toPlainText().contains(QStringLiteral("Page not found")));
-    }
-
-    void helpWindowOpensCentredAboveTheMainWindowAndItsContentsFollowThePage() {
-        QWidget* main = desktop_->MainWindow();
-        main->move(30, 40);
-        desktop_->ShowWindow(core::WindowId::MainWindow);
-        QCOMPARE(desktop_->ShowHelp(HelpFile(), u"hashguide_004.html"), core::HelpOutcome::Shown);
-        QWidget* help = desktop_->Help();
-        QCOMPARE(help->geometry().center(), main->geometry().center());
-        QCOMPARE(help->frameGeometry().center(), main->frameGeometry().center());
-        QVERIFY(help->windowHandle() != nullptr);
-        QCOMPARE(help->windowHandle()->transientParent(), main->windowHandle());
-
-        auto* page = help->findChild<QTextBrowser*>(QStringLiteral("HelpPage"));
-        auto* contents = help->findChild<QListWidget*>(QStringLiteral("HelpContents"));
-        const auto selected = [contents] {
-            const QList<QListWidgetItem*> items = contents->selectedItems();
-            return items.size() == 1 ? items[0]->data(Qt::UserRole).toString() : QString();
-        };
-        QCOMPARE(selected(), QStringLiteral("hashguide_004.html"));
         page->setSource(QUrl(QStringLiteral("hashguide_016.html")));  // as a link does
         QCOMPARE(selected(), QStringLiteral("hashguide_016.html"));
         page->backward();
         QCOMPARE(selected(), QStringLiteral("hashguide_004.html"));
 
-        // Asked again, it shows the topic where the user left it.
+        // Asked again, the same window shows the topic where the user left it.
         help->move(help->pos() + QPoint(25, 15));
         const QPoint moved = help->pos();
         QCOMPARE(desktop_->ShowHelp(HelpFile(), u"hashguide_024.html"), core::HelpOutcome::Shown);
+        QVERIFY(desktop_->Help() == help);
         QCOMPARE(selected(), QStringLiteral("hashguide_024.html"));
         QCOMPARE(help->pos(), moved);
+        desktop_->ShowHelp(HelpFile(), u"hashguide_999.html");
+        QVERIFY(page->toPlainText().contains(QStringLiteral("Page not found")));
     }
 
     void damagedHelpFileIsSaidAndItsWindowClosedUntilAskedAgain() {
