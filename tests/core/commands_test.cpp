@@ -30,29 +30,6 @@ protected:
     std::string Shown(ControlRef box) { return platform::Utf16ToUtf8(Text(box)); }
 };
 
-TEST_F(CommandTest, CommandsSetTheirHelpPageAndCopyHashTheNameBoxAndDropsLeaveIt) {
-    Start();
-    // A few pages written out from the description, in this order, each window's own.
-    const std::pair<Event, const char*> steps[] = {
-        {MenuEvent(MenuItem::MenuExit), "hashguide_014.html"},
-        {ControlEvent(ButtonCopyHash), "hashguide_014.html"},
-        {ControlEvent(CheckBits384), "hashguide_005.html"},
-        {ControlEvent(FileNameBox), "hashguide_005.html"},
-        {ControlEvent(PreferencesControl::OptionUnicode), "hashguide_015.html"},
-        {ControlEvent(PreferencesControl::CheckOnTop), "hashguide_015.html"},
-        {ControlEvent(AboutControl::AboutOk, EventType::RightClick), "hashguide_027.html"},
-        {Event{EventKind::Drop, ControlRef(FileGrid).Id(), WindowId::MainWindow},
-         "hashguide_027.html"},
-        {MenuEvent(MenuItem::ItemCopyCodes), "hashguide_027.html"},
-        {ControlEvent(ButtonHelp, EventType::RightClick), "index.html"},
-        {ControlEvent(FileGrid), "hashguide_018.html"},
-    };
-    for (const auto& [event, page] : steps) {
-        HandleEvent(desktop_, state_, event);
-        EXPECT_EQ(platform::Utf16ToUtf8(state_.helpTopic), page) << "event " << event.objectId;
-    }
-}
-
 // The scenarios of tests/data/core/scenarios.tsv, each a test of its own name.
 class MainWindowScenario : public StartedProgram,
                            public ::testing::WithParamInterface<std::string> {};
@@ -201,19 +178,9 @@ TEST(OpenDialogs, AskWithTheirTitleAndFilterAndJoinSeveralFilesBySeparators) {
     EXPECT_EQ(PathInNameBox(u"Filename: /a b"), u"/a b");
 }
 
-TEST_F(CommandTest, ExportButtonShowsItsMenuAndEveryExportOfAnEmptyGridSaysNoData) {
+TEST_F(CommandTest, ExportListAsksForAFileNameOfItsKindOnlyWithRows) {
     Start();
-    Click(ButtonExportList);
-    EXPECT_EQ(desktop_.popupMenus, std::vector{PopupMenu::PopupExport});
-    for (const MenuItem item : {MenuItem::MenuExportCsv, MenuItem::MenuExportTsv,
-                                MenuItem::ItemExportCsv, MenuItem::ItemExportTsv}) {
-        desktop_.boxes.clear();
-        ChooseMenu(item);
-        EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("no-data")}) << static_cast<int>(item);
-    }
-    EXPECT_TRUE(desktop_.saveDialogs.empty());
-
-    // With rows, the choice asks for a file name of its kind.
+    ChooseMenu(MenuItem::ItemExportTsv);  // an empty grid: no dialog
     desktop_.gridRows = {{u"/f"}};
     ChooseMenu(MenuItem::ItemExportTsv);
     ASSERT_EQ(desktop_.saveDialogs.size(), 1u);

@@ -101,7 +101,8 @@ inline MenuItem MenuNamed(const std::string& name) {
         {"ItemCopyCodes", ItemCopyCodes}, {"ItemCopyText", ItemCopyText},
         {"ItemPasteText", ItemPasteText}, {"ItemQuitTextMenu", ItemQuitTextMenu},
         {"ItemCopyCode", ItemCopyCode},   {"ItemCopyFileName", ItemCopyFileName},
-        {"ItemExportCsv", ItemExportCsv}, {"ItemExportTsv", ItemExportTsv}};
+        {"ItemExportCsv", ItemExportCsv}, {"MenuExit", MenuExit},
+        {"ItemExportTsv", ItemExportTsv}};
     return kItems.at(name);
 }
 
@@ -191,8 +192,8 @@ protected:
             desktop_.clipboard = value;
         } else if (step == "answer") {
             desktop_.answers.push_back(of == "Yes" ? MessageAnswer::Yes : MessageAnswer::No);
-        } else if (step == "click") {
-            Click(ControlNamed(of));
+        } else if (step == "click" || step == "right") {
+            Click(ControlNamed(of), step == "click" ? EventType::LeftClick : EventType::RightClick);
         } else if (step == "menu") {
             ChooseMenu(MenuNamed(of));
         } else if (step == "choose") {
