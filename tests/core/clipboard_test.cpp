@@ -20,9 +20,6 @@ using enum MenuItem;
 using enum PopupMenu;
 namespace fs = std::filesystem;
 
-const MessageBoxRequest kCopied =
-    Box(u"Copied", u"Hash copied to clipboard!", MessageIcon::Information);
-
 class ClipboardTest : public StartedProgram {
 protected:
     std::vector<platform::Path> Files(int count) {
@@ -46,92 +43,6 @@ TEST_F(ClipboardTest, EachBoxOpensItsMenuAndOnlyTheGridAndExportMenusAreNotDrain
     EXPECT_EQ(desktop_.drains, 4);
 }
 
-TEST_F(ClipboardTest, CopyTextActsOnceAtTheFirstMouseMovementAfterTheChoice) {
-    Start();
-    Text(TextInput) = u"some text";
-    ChooseInMenu(TextInput, ItemCopyText);
-    EXPECT_TRUE(desktop_.clipboard.empty()) << "nothing before the mouse moves";
-    MoveMouse();
-    EXPECT_EQ(desktop_.clipboard, u"some text");
-    EXPECT_EQ(desktop_.selected[TextInput], 9);
-    EXPECT_EQ(desktop_.boxes, std::vector{kCopied});
-    desktop_.clipboard.clear();
-    MoveMouse();
-    EXPECT_TRUE(desktop_.clipboard.empty()) << "not again at the second movement";
-    Click(TabPanel);
-    MoveMouse();
-    EXPECT_TRUE(desktop_.clipboard.empty()) << "another event ends the choice";
-    EXPECT_EQ(desktop_.boxes.size(), 1u);
-}
-
-TEST_F(ClipboardTest, CodeAndFileNameItemsCopyTheirBoxesAndQuitMenuDoesNothing) {
-    Start();
-    Text(FileHashBox) = u"ABCDEF01";
-    Text(FileNameBox) = u"Filename: /data/x";
-    desktop_.focused = FileHashBox;
-    ChooseInMenu(FileHashBox, ItemCopyCode);
-    MoveMouse();
-    EXPECT_EQ(desktop_.clipboard, u"ABCDEF01");
-    ChooseInMenu(FileNameBox, ItemCopyFileName);
-    MoveMouse();
-    EXPECT_EQ(desktop_.clipboard, u"Filename: /data/x");
-    ChooseInMenu(TextInput, ItemQuitTextMenu);
-    MoveMouse();
-    EXPECT_EQ(desktop_.clipboard, u"Filename: /data/x");
-    // The code item copies only from a code box that has the focus.
-    desktop_.focused = TextInput;
-    ChooseInMenu(TextHashBox, ItemCopyCode);
-    MoveMouse();
-    EXPECT_EQ(desktop_.clipboard, u"Filename: /data/x");
-}
-
-TEST_F(ClipboardTest, PasteReplacesABlankBoxAtOnceAndAFullOneOnlyAfterYes) {
-    Start();
-    ChooseInMenu(TextInput, ItemPasteText);
-    MoveMouse();  // an empty clipboard: nothing
-    EXPECT_TRUE(desktop_.boxes.empty());
-    desktop_.clipboard = u"pasted";
-    Text(TextInput) = u"  ";
-    ChooseInMenu(TextInput, ItemPasteText);
-    MoveMouse();
-    EXPECT_EQ(Text(TextInput), u"pasted");
-    desktop_.clipboard = u"second";
-    for (const MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Yes}) {
-        desktop_.answers = {answer};
-        ChooseInMenu(TextInput, ItemPasteText);
-        MoveMouse();
-    }
-    EXPECT_EQ(Text(TextInput), u"second");
-    EXPECT_EQ(desktop_.boxes.back(),
-              (MessageBoxRequest{u"Overwrite", u"Do you want to overwrite the content of this box?",
-                                 MessageIcon::Warning, MessageButtons::YesNo}));
-}
-
-TEST_F(ClipboardTest, CopyHashButtonEmptiesTheClipboardForAnEmptyBoxAndTheMenuLeavesIt) {
-    Start();
-    for (const int tab : {TabIndex::Text, TabIndex::File}) {
-        desktop_.shownTab = tab;
-        desktop_.clipboard = u"kept";
-        ChooseMenu(MenuCopyHash);
-        EXPECT_EQ(desktop_.clipboard, u"kept") << tab;
-        Click(ButtonCopyHash);
-        EXPECT_EQ(desktop_.clipboard, u"") << tab;
-        EXPECT_TRUE(desktop_.boxes.empty());
-
-        Text(tab == TabIndex::Text ? TextHashBox : FileHashBox) = u"0a1b2c3d";
-        Click(ButtonCopyHash);
-        EXPECT_EQ(desktop_.clipboard, u"0a1b2c3d");
-        desktop_.clipboard.clear();
-        desktop_.focused = OptionMd5;
-        ChooseMenu(MenuCopyHash);
-        EXPECT_EQ(desktop_.clipboard, u"0a1b2c3d");
-        EXPECT_EQ(desktop_.focused, OptionMd5);  // the menu's focus comes back
-        EXPECT_EQ(desktop_.boxes, (std::vector{kCopied, kCopied}));
-        desktop_.boxes.clear();
-    }
-    EXPECT_EQ(state_.helpTopic, u"hashguide_010.html");
-}
-
 TEST_F(ClipboardTest, CopyCodesCopiesTheSelectedRowAsPaddedLines) {
     Start();
     desktop_.gridColumns = {{u"File Name", 360}, {u"CRC-32B", 180}, {u"MD5", 180},
@@ -148,7 +59,7 @@ TEST_F(ClipboardTest, CopyCodesCopiesTheSelectedRowAsPaddedLines) {
     EXPECT_EQ(desktop_.clipboard,
               u"File Name: /a\r\nCRC-32B  : 1\r\nMD5      : 2\r\nSHA-1    : 3\r\n"
               u"SHA-256  : 4\r\nSHA-3-256: 5");
-    EXPECT_EQ(desktop_.boxes, std::vector{kCopied});
+    EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("copied")});
 
     desktop_.gridColumns = {{u"Only", 100}};
     GridRowToText(desktop_, FileGrid, u"\r\n");
@@ -171,30 +82,6 @@ TEST(ChooseDropTab, TextGoesToTheTextTabSeveralFilesToTheListAndOneFileStays) {
         EXPECT_EQ(ChooseDropTab(shown, DropPayload::SeveralFiles), 2);
         EXPECT_EQ(ChooseDropTab(shown, DropPayload::OneFile), shown < 0 ? 1 : shown);  // or File
     }
-}
-
-TEST_F(ClipboardTest, TextOntoThePanelOfAnotherTabGoesThroughTheClipboardIntoTheTextBox) {
-    Start();
-    desktop_.shownTab = TabIndex::File;
-    Drop(TabPanel, u"dropped words");
-    EXPECT_EQ(desktop_.shownTab, TabIndex::Text);
-    EXPECT_EQ(desktop_.clipboard, u"dropped words");
-    EXPECT_EQ(Text(TextInput), u"dropped words");
-    EXPECT_TRUE(desktop_.controls[ButtonCalculate].enabled);
-
-    // On the Text tab it stays there, and a box with text asks first.
-    desktop_.clipboard.clear();
-    desktop_.answers = {MessageAnswer::No};
-    Drop(TabPanel, u"other");
-    EXPECT_EQ(Text(TextInput), u"dropped words");
-    EXPECT_TRUE(desktop_.clipboard.empty());
-    EXPECT_EQ(desktop_.boxes.back(),
-              (MessageBoxRequest{u"Overwrite",
-                                 u"Do you want to drop the new text and overwrite this box?",
-                                 MessageIcon::Warning, MessageButtons::YesNo}));
-    desktop_.answers = {MessageAnswer::Yes};
-    Drop(TextInput, u"other");
-    EXPECT_EQ(Text(TextInput), u"other");
 }
 
 TEST_F(ClipboardTest, OneFileOntoThePanelFollowsTheShownTab) {
@@ -262,9 +149,7 @@ TEST_F(ClipboardTest, DroppedFileThatIsTooLargeOrNoTextFileChangesNothingButTheL
     const fs::path large = folder_.Write("large.txt", "");
     fs::resize_file(large, kMaxDroppedTextSize + 1);
     Drop(TextInput, u"", {test::ToUtf16(large)});
-    EXPECT_EQ(desktop_.boxes,
-              std::vector{Box(u"File Too Large", u"File '" + test::ToUtf16(large) +
-                                                     u"' is too large to show as text!")});
+    EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("file-too-large", test::ToUtf16(large))});
     std::vector<std::u16string> others = {test::kEndlessDevice, folder_.PathOf("missing"),
                                           test::ToUtf16(folder_.path())};
 #ifndef _WIN32

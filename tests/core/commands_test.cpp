@@ -30,58 +30,25 @@ protected:
     std::string Shown(ControlRef box) { return platform::Utf16ToUtf8(Text(box)); }
 };
 
-TEST_F(CommandTest, CommandsSetTheirHelpPageAndCopyHashTheNameBoxAndDropsLeaveIt) {
-    Start();
-    // A few pages written out from the description, in this order, each window's own.
-    const std::pair<Event, const char*> steps[] = {
-        {MenuEvent(MenuItem::MenuExit), "hashguide_014.html"},
-        {ControlEvent(ButtonCopyHash), "hashguide_014.html"},
-        {ControlEvent(CheckBits384), "hashguide_005.html"},
-        {ControlEvent(FileNameBox), "hashguide_005.html"},
-        {ControlEvent(PreferencesControl::OptionUnicode), "hashguide_015.html"},
-        {ControlEvent(PreferencesControl::CheckOnTop), "hashguide_015.html"},
-        {ControlEvent(AboutControl::AboutOk, EventType::RightClick), "hashguide_027.html"},
-        {Event{EventKind::Drop, ControlRef(FileGrid).Id(), WindowId::MainWindow},
-         "hashguide_027.html"},
-        {MenuEvent(MenuItem::ItemCopyCodes), "hashguide_027.html"},
-        {ControlEvent(ButtonHelp, EventType::RightClick), "index.html"},
-        {ControlEvent(FileGrid), "hashguide_018.html"},
-    };
-    for (const auto& [event, page] : steps) {
-        HandleEvent(desktop_, state_, event);
-        EXPECT_EQ(platform::Utf16ToUtf8(state_.helpTopic), page) << "event " << event.objectId;
-    }
+// The scenarios of tests/data/core/scenarios.tsv, each a test of its own name.
+class MainWindowScenario : public StartedProgram,
+                           public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(MainWindowScenario, ShowsWhatItsChecksExpect) {
+    Play(GetParam());
 }
 
-TEST_F(CommandTest, ListTabAllowsOnlyExportAndTheOtherTabsOnlyCalculating) {
-    Start();
-    Click(OptionSha3);
-    desktop_.shownTab = TabIndex::ListOfFiles;
-    Click(TabPanel);
-    EXPECT_EQ(state_.currentTab, TabIndex::ListOfFiles);
-    for (const ControlRef disabled : {ButtonCalculate, OptionCrc32, OptionSha3, CheckBits256}) {
-        EXPECT_FALSE(desktop_.controls[disabled].enabled) << disabled.Id();
+std::vector<std::string> ScenarioNames() {
+    std::vector<std::string> names;
+    for (const std::vector<std::string>& row : DataRows("core/scenarios.tsv")) {
+        if (names.empty() || names.back() != row[0]) {
+            names.push_back(row[0]);
+        }
     }
-    EXPECT_TRUE(desktop_.controls[ButtonExportList].enabled);
-    EXPECT_FALSE(desktop_.menuEnabled[MenuItem::MenuCopyHash]);  // the grid is empty
-    EXPECT_FALSE(desktop_.controls[ButtonCopyHash].enabled);
-    EXPECT_TRUE(desktop_.menuEnabled[MenuItem::MenuExportCsv]);
-    EXPECT_TRUE(desktop_.menuEnabled[MenuItem::MenuExportTsv]);
-
-    Text(TextHashBox) = u"1234abcd";
-    desktop_.shownTab = TabIndex::Text;
-    Click(TabPanel);
-    for (const ControlRef enabled : {ButtonCalculate, OptionCrc32, CheckBits512, ButtonCopyHash}) {
-        EXPECT_TRUE(desktop_.controls[enabled].enabled) << enabled.Id();
-    }
-    EXPECT_FALSE(desktop_.controls[ButtonExportList].enabled);
-    EXPECT_FALSE(desktop_.menuEnabled[MenuItem::MenuExportCsv]);
-
-    // Without SHA2 or SHA3 the sizes stay disabled on every tab.
-    Click(OptionMd5);
-    Click(TabPanel);
-    EXPECT_FALSE(desktop_.controls[CheckBits512].enabled);
+    return names;
 }
+INSTANTIATE_TEST_SUITE_P(Data, MainWindowScenario, ::testing::ValuesIn(ScenarioNames()),
+                         [](const auto& info) { return info.param; });
 
 TEST_F(CommandTest, TextTabShowsTheCodeOfTheTypedTextInTheStoredFormatCaseMethodAndSize) {
     for (const std::vector<std::string>& row : DataRows("core/typed_text_codes.tsv")) {
@@ -92,55 +59,17 @@ TEST_F(CommandTest, TextTabShowsTheCodeOfTheTypedTextInTheStoredFormatCaseMethod
         state_ = {};
         Start();
         Text(TextInput) = Unescape(row[4]);
-        Click(MainControlNamed(row[2]));
+        Click(ControlNamed(row[2]));
         if (row[3] != "-") {
-            Click(MainControlNamed(row[3]));
+            Click(ControlNamed(row[3]));
         }
         Click(ButtonCalculate);
         EXPECT_EQ(Shown(TextHashBox), row[5]);
         EXPECT_TRUE(desktop_.controls[ButtonCopyHash].enabled) << "a code to copy";
         for (const ControlRef box : {CheckBits224, CheckBits256, CheckBits384, CheckBits512}) {
-            EXPECT_EQ(desktop_.controls[box].checked, box == MainControlNamed(row[6])) << box.Id();
+            EXPECT_EQ(desktop_.controls[box].checked, box == ControlNamed(row[6])) << box.Id();
         }
     }
-}
-
-TEST_F(CommandTest, SizeStaysFromSha3ToSha2AndGoesWithAMethodWithoutSizes) {
-    Start();
-    Text(TextInput) = u"abc";
-    Click(OptionSha3);
-    Click(CheckBits512);
-    EXPECT_FALSE(desktop_.controls[CheckBits256].checked);
-    Click(OptionSha2);
-    Click(ButtonCalculate);
-    EXPECT_EQ(Shown(TextHashBox), CodeOf("SHA512", "abc"));
-    Click(OptionCrc32);
-    EXPECT_FALSE(desktop_.controls[CheckBits512].enabled);
-    EXPECT_TRUE(desktop_.controls[CheckBits512].checked);  // greyed, but still ticked
-    Click(OptionSha3);
-    Click(ButtonCalculate);
-    EXPECT_EQ(Shown(TextHashBox), CodeOf("SHA3-256", "abc"));
-    for (const ControlRef box : {CheckBits224, CheckBits256, CheckBits384, CheckBits512}) {
-        EXPECT_EQ(desktop_.controls[box].checked, box == CheckBits256) << box.Id();
-    }
-}
-
-TEST_F(CommandTest, OnlyCalculateComputesNotForAnEmptyTextAndItKeepsTheFocusWhereItWas) {
-    Start();
-    Text(TextInput) = u"abc";
-    desktop_.focused = TextInput;
-    Click(ButtonCalculate);
-    const std::string code = CodeOf("CRC32", "abc");
-    EXPECT_EQ(Shown(TextHashBox), code);
-    EXPECT_EQ(desktop_.focused, TextInput);
-
-    Text(TextInput) = u"changed";
-    Click(TextInput);
-    Click(OptionMd5);
-    EXPECT_EQ(Shown(TextHashBox), code);
-    Text(TextInput).clear();
-    Click(ButtonCalculate);
-    EXPECT_EQ(Shown(TextHashBox), code);
 }
 
 TEST_F(CommandTest, FileTabHashesTheOpenedFileKeptWhenCancelledOrForAListTheNameBoxPath) {
@@ -249,20 +178,9 @@ TEST(OpenDialogs, AskWithTheirTitleAndFilterAndJoinSeveralFilesBySeparators) {
     EXPECT_EQ(PathInNameBox(u"Filename: /a b"), u"/a b");
 }
 
-TEST_F(CommandTest, ExportButtonShowsItsMenuAndEveryExportOfAnEmptyGridSaysNoData) {
+TEST_F(CommandTest, ExportListAsksForAFileNameOfItsKindOnlyWithRows) {
     Start();
-    Click(ButtonExportList);
-    EXPECT_EQ(desktop_.popupMenus, std::vector{PopupMenu::PopupExport});
-    for (const MenuItem item : {MenuItem::MenuExportCsv, MenuItem::MenuExportTsv,
-                                MenuItem::ItemExportCsv, MenuItem::ItemExportTsv}) {
-        desktop_.boxes.clear();
-        ChooseMenu(item);
-        EXPECT_EQ(desktop_.boxes, std::vector{Box(u"No Data", u"There is nothing to export!")})
-            << static_cast<int>(item);
-    }
-    EXPECT_TRUE(desktop_.saveDialogs.empty());
-
-    // With rows, the choice asks for a file name of its kind.
+    ChooseMenu(MenuItem::ItemExportTsv);  // an empty grid: no dialog
     desktop_.gridRows = {{u"/f"}};
     ChooseMenu(MenuItem::ItemExportTsv);
     ASSERT_EQ(desktop_.saveDialogs.size(), 1u);

@@ -106,15 +106,7 @@ TEST_F(FileListRunTest,
     EXPECT_TRUE(desktop_.boxes.empty());
     desktop_.clientSize.width = kStartWidth;
     Run({u"/missing", u"", u"", u"", u"", u"", u"", u"", u"", u"", u""});
-    EXPECT_EQ(desktop_.boxes,
-              (std::vector{Box(u"Time Warning",
-                               u"You selected 11 files. Please be aware that this might take a "
-                               u"long time to process!",
-                               MessageIcon::Warning),
-                           Box(u"Window Size",
-                               u"Please maximize or resize this window so that all hash codes can "
-                               u"be displayed!",
-                               MessageIcon::Information)}));
+    EXPECT_EQ(desktop_.boxes, (std::vector{BoxOf("time-warning"), BoxOf("window-size")}));
     EXPECT_TRUE(desktop_.gridRows.empty());
 }
 
@@ -183,8 +175,7 @@ TEST_F(ExportTest, ChosenFileTypeAddsItsExtensionUnlessTheNameHasItInAnyCase) {
                                  u"MyFile.csv",
                                  {{u"CSV (*.csv)", u"*.csv"}, {u"All files (*.*)", u"*.*"}}}));
     EXPECT_EQ(desktop_.saveDialogs.back().filter.size(), 3u);
-    EXPECT_EQ(desktop_.boxes.back(),
-              Box(u"Success", u"Tab-Separated Values file created!", MessageIcon::Information));
+    EXPECT_EQ(desktop_.boxes.back(), BoxOf("tsv-created"));
 }
 
 TEST_F(ExportTest, FileHoldsTheTitlesAndEveryRowInTheTextFormatWithoutAMark) {
@@ -216,11 +207,7 @@ TEST_F(ExportTest, ExistingFileIsReplacedWholeOnlyAfterYes) {
     folder_.Write("old.csv", std::string(10000, 'o'));
     desktop_.answers = {MessageAnswer::No};
     EXPECT_EQ(Export(exporting::TableFormat::Csv, "old.csv"), std::string(10000, 'o'));
-    EXPECT_EQ(desktop_.boxes.back(),
-              (MessageBoxRequest{u"Overwrite File",
-                                 u"File " + folder_.PathOf("old.csv") +
-                                     u" already exists! Do you want to overwrite it?",
-                                 MessageIcon::Warning, MessageButtons::YesNo}));
+    EXPECT_EQ(desktop_.boxes.back(), BoxOf("overwrite-file", folder_.PathOf("old.csv")));
     desktop_.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(Export(exporting::TableFormat::Csv, "old.csv").starts_with("\"File Name\""));
     EXPECT_EQ(folder_.Read("old.csv").size(), 99u);  // nothing of the old bytes is left
@@ -229,8 +216,7 @@ TEST_F(ExportTest, ExistingFileIsReplacedWholeOnlyAfterYes) {
 TEST_F(ExportTest, FolderOrUnwritableTargetIsReportedAndNeverFollowedBySuccess) {
     fs::create_directory(folder_.path() / "folder.csv");
     Export(exporting::TableFormat::Csv, "folder.csv");
-    EXPECT_EQ(desktop_.boxes, std::vector{Box(u"Error", u"File '" + folder_.PathOf("folder.csv") +
-                                                            u"' is a directory!")});
+    EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("is-a-folder", folder_.PathOf("folder.csv"))});
 
     // A read-only file, after Yes: it stays as it is and the user is told.
     const fs::path locked = folder_.Write("locked.csv", "kept");

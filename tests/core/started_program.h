@@ -7,12 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <sstream>
 
 #include "core/app/dispatch.h"
 #include "core/app/startup.h"
 #include "core/desktop/ids.h"
 #include "core/windows/window_specs.h"
+#include "platform/unicode.h"
 #include "support/events.h"
 #include "support/fake_desktop.h"
 #include "support/scratch_folder.h"
@@ -21,13 +23,8 @@
 namespace hashwell::core {
 
 using test::ControlEvent;
+using test::FakeDesktop;
 using test::MenuEvent;
-
-// A message box with an OK button, by default an error.
-inline MessageBoxRequest Box(std::u16string title, std::u16string text,
-                             MessageIcon icon = MessageIcon::Error) {
-    return {std::move(title), std::move(text), icon, MessageButtons::Ok};
-}
 
 // The tab-separated rows of a file under tests/data, without its "#" comment lines.
 inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
@@ -62,15 +59,51 @@ inline std::u16string Unescape(std::string_view text) {
     return result;
 }
 
-// The main window's control whose objectName is `name`.
-inline ControlRef MainControlNamed(std::string_view name) {
-    for (const ControlSpec& spec : SpecOf(WindowId::MainWindow).controls) {
-        if (spec.name == name) {
-            return spec.control;
+// The message box named `name` in tests/data/core/boxes.tsv, `about` in place of its {}.
+inline MessageBoxRequest BoxOf(std::string_view name, const std::u16string& about = u"") {
+    for (const std::vector<std::string>& row : DataRows("core/boxes.tsv")) {
+        if (row[0] == name) {
+            std::u16string text = Unescape(row[4]);
+            if (const std::size_t at = text.find(u"{}"); at != std::u16string::npos) {
+                text.replace(at, 2, about);
+            }
+            const MessageIcon icon = row[1] == "Error"     ? MessageIcon::Error
+                                     : row[1] == "Warning" ? MessageIcon::Warning
+                                                           : MessageIcon::Information;
+            return {Unescape(row[3]), text, icon,
+                    row[2] == "Ok" ? MessageButtons::Ok : MessageButtons::YesNo};
+        }
+    }
+    ADD_FAILURE() << "no box " << name;
+    return {};
+}
+
+// The control of any window whose objectName is `name`.
+inline ControlRef ControlNamed(std::string_view name) {
+    for (const WindowId window :
+         {WindowId::MainWindow, WindowId::AboutWindow, WindowId::PreferencesWindow}) {
+        for (const ControlSpec& spec : SpecOf(window).controls) {
+            if (spec.name == name) {
+                return spec.control;
+            }
         }
     }
     ADD_FAILURE() << "no control " << name;
     return MainControl::TabPanel;
+}
+
+// The menu items the scenarios choose, by their names.
+inline MenuItem MenuNamed(const std::string& name) {
+    using enum MenuItem;
+    static const std::map<std::string, MenuItem> kItems{
+        {"MenuCopyHash", MenuCopyHash},   {"MenuPreferences", MenuPreferences},
+        {"MenuExportCsv", MenuExportCsv}, {"MenuExportTsv", MenuExportTsv},
+        {"ItemCopyCodes", ItemCopyCodes}, {"ItemCopyText", ItemCopyText},
+        {"ItemPasteText", ItemPasteText}, {"ItemQuitTextMenu", ItemQuitTextMenu},
+        {"ItemCopyCode", ItemCopyCode},   {"ItemCopyFileName", ItemCopyFileName},
+        {"ItemExportCsv", ItemExportCsv}, {"MenuExit", MenuExit},
+        {"ItemExportTsv", ItemExportTsv}};
+    return kItems.at(name);
 }
 
 class StartedProgram : public ::testing::Test {
@@ -125,6 +158,78 @@ protected:
         RunEventLoop(desktop_, state_);
     }
     std::u16string& Text(ControlRef control) { return desktop_.controls[control].text; }
+
+    // Plays the rows of `scenario` in tests/data/core/scenarios.tsv on a started program (its
+    // header says what each step does): the user's actions, and checks of what is shown.
+    void Play(const std::string& scenario) {
+        Start();
+        for (const std::vector<std::string>& row : DataRows("core/scenarios.tsv")) {
+            if (row[0] != scenario) {
+                continue;
+            }
+            const std::string& step = row[1];
+            const std::string& of = row.size() > 2 ? row[2] : "";
+            const std::u16string value = row.size() > 3 ? Unescape(row[3]) : u"";
+            SCOPED_TRACE(step + " " + of);
+            if (step == "=box") {
+                EXPECT_EQ(desktop_.boxes.back(), BoxOf(of));
+            } else if (step[0] == '=') {
+                EXPECT_EQ(platform::Utf16ToUtf8(Shown(step.substr(1), of)),
+                          platform::Utf16ToUtf8(value));
+            } else {
+                Act(step, of, value);
+            }
+        }
+    }
+    void Act(const std::string& step, const std::string& of, const std::u16string& value) {
+        if (step == "type") {
+            Text(ControlNamed(of)) = value;
+        } else if (step == "focus") {
+            desktop_.focused = ControlNamed(of);
+        } else if (step == "tab") {
+            desktop_.shownTab = std::stoi(of);
+        } else if (step == "clipboard") {
+            desktop_.clipboard = value;
+        } else if (step == "answer") {
+            desktop_.answers.push_back(of == "Yes" ? MessageAnswer::Yes : MessageAnswer::No);
+        } else if (step == "click" || step == "right") {
+            Click(ControlNamed(of), step == "click" ? EventType::LeftClick : EventType::RightClick);
+        } else if (step == "menu") {
+            ChooseMenu(MenuNamed(of));
+        } else if (step == "choose") {
+            ChooseInMenu(ControlNamed(of), MenuNamed(platform::Utf16ToUtf8(value)));
+        } else if (step == "move") {
+            MoveMouse();
+        } else if (step == "drop") {
+            Drop(ControlNamed(of), value);
+        } else {
+            ADD_FAILURE() << "no step " << step;
+        }
+    }
+    // What a check step looks at.
+    std::u16string Shown(const std::string& what, const std::string& of) {
+        const auto flag = [](bool on) { return std::u16string(on ? u"1" : u"0"); };
+        if (what == "text") {
+            return Text(ControlNamed(of));
+        } else if (what == "enabled" || what == "checked") {
+            const FakeDesktop::Control& control = desktop_.controls[ControlNamed(of)];
+            return flag(what == "enabled" ? control.enabled : control.checked);
+        } else if (what == "menu-enabled") {
+            return flag(desktop_.menuEnabled[MenuNamed(of)]);
+        } else if (what == "clipboard") {
+            return desktop_.clipboard;
+        } else if (what == "help") {
+            return state_.helpTopic;
+        }
+        std::string number = what == "tab"           ? std::to_string(desktop_.shownTab)
+                             : what == "current-tab" ? std::to_string(state_.currentTab)
+                             : what == "boxes"       ? std::to_string(desktop_.boxes.size())
+                             : what == "selected"
+                                 ? std::to_string(desktop_.selected[ControlNamed(of)])
+                             : what == "focus" ? SpecOf(*desktop_.focused).name
+                                               : "no check " + what;
+        return Unescape(number);
+    }
 
     test::ScratchFolder folder_;
     test::FakeDesktop desktop_;

@@ -28,12 +28,7 @@ TEST_F(StartUpTest, LoadsTheSettingsBesideTheProgramAndGivesTheControlsTheirFirs
     EXPECT_FALSE(desktop_.controls[CheckBits256].enabled);
     EXPECT_FALSE(desktop_.controls[ProgressBar].visible);
     EXPECT_EQ(desktop_.backgrounds[WindowId::MainWindow], SkinColor(1));
-    EXPECT_EQ(desktop_.boxes,
-              std::vector{Box(u"Notice",
-                              u"Please remember that the CRC32 hash used in this application is "
-                              u"actually CRC-32b. Also, to get an SHA-256 hash, select SHA2 and "
-                              u"then choose 256 Bits.",
-                              MessageIcon::Information)});
+    EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("notice")});
     EXPECT_TRUE(desktop_.topMostWindows.empty());
 }
 
@@ -41,10 +36,8 @@ TEST_F(StartUpTest, SettingsProblemsAreSaidInOrderAndStartUpGoesOn) {
     fs::create_directory(folder_.path() / "Tarnvale");
     folder_.Write("Tarnvale/Hashwell", "a file where the folder belongs");
     ASSERT_TRUE(StartUp(desktop_, state_, Environment(), {}));
-    EXPECT_EQ(desktop_.boxes,
-              (std::vector{Box(u"Path Error",
-                               u"Unable to create folder: " + folder_.PathOf("Tarnvale/Hashwell")),
-                           Box(u"Error", u"Could not create Preferences file!")}));
+    EXPECT_EQ(desktop_.boxes, (std::vector{BoxOf("no-folder", folder_.PathOf("Tarnvale/Hashwell")),
+                                           BoxOf("not-created")}));
     EXPECT_EQ(state_.settings, settings::AppSettings{});
 
     // A file that cannot be read: "Could not open", and the values stay empty.
@@ -53,7 +46,7 @@ TEST_F(StartUpTest, SettingsProblemsAreSaidInOrderAndStartUpGoesOn) {
     desktop_.boxes.clear();
     state_ = {};
     ASSERT_TRUE(StartUp(desktop_, state_, Environment(), {}));
-    EXPECT_EQ(desktop_.boxes, std::vector{Box(u"Error", u"Could not open Preferences file!")});
+    EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("not-opened")});
 }
 
 TEST_F(StartUpTest, FileParameterIsHashedIntoTheGridAndFurtherOnesIgnored) {
@@ -73,7 +66,7 @@ TEST_F(StartUpTest, ParameterThatNamesNothingIsSaidInABox) {
     const std::u16string path = folder_.PathOf("say \"hi\".txt");
     ASSERT_TRUE(StartUp(desktop_, state_, Environment(), {path}));
     EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
-    EXPECT_EQ(desktop_.boxes.back(), Box(u"Error", u"File '" + path + u"' does not exist!"));
+    EXPECT_EQ(desktop_.boxes.back(), BoxOf("no-such-file", path));
     EXPECT_TRUE(desktop_.gridRows.empty());
 }
 

@@ -34,13 +34,6 @@ protected:
     }
     std::string SettingsFile() const { return folder_.Read("Tarnvale/Hashwell/Hashwell.ini"); }
     bool Ticked(ControlRef box) { return desktop_.controls[box].checked; }
-    std::vector<std::u16string> Titles() const {
-        std::vector<std::u16string> titles;
-        for (const MessageBoxRequest& box : desktop_.boxes) {
-            titles.push_back(box.title);
-        }
-        return titles;
-    }
 };
 
 TEST_F(PreferencesTest, BuiltOnceWithTheBoxesOfThePreferencesInForce) {
@@ -74,7 +67,7 @@ TEST_F(PreferencesTest, GroupsKeepOneBoxAtMostAndAnEmptyGroupSavesItsDefault) {
     Click(ButtonSave);
     EXPECT_TRUE(Ticked(OptionLowerCase));
     EXPECT_TRUE(Ticked(OptionUtf8));
-    EXPECT_EQ(Titles(), std::vector<std::u16string>{u"Nothing to Save"});
+    EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("nothing-to-save")});
     EXPECT_EQ(SettingsFile(), test::ReadTestData("settings/first_run.ini")) << "nothing written";
 }
 
@@ -83,17 +76,13 @@ TEST_F(PreferencesTest, SkinAloneIsStoredAndNeedsARestartButTheReopenedWindowTak
     Tick(OptionSkin3);
     Click(ButtonSave);
     EXPECT_EQ(SettingsFile(), test::ReadTestData("settings/saved_skin3.ini"));
-    EXPECT_EQ(desktop_.boxes,
-              std::vector{Box(u"Restart required",
-                              u"Changes to window skin will take affect when application is "
-                              u"restarted.",
-                              MessageIcon::Information)});
+    EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("restart")});
     EXPECT_EQ(state_.savedSettings.Skin, 3);
     EXPECT_EQ(desktop_.backgrounds[WindowId::MainWindow], SkinColor(1));
     ChooseMenu(MenuItem::MenuPreferences);
     EXPECT_EQ(desktop_.backgrounds[WindowId::PreferencesWindow], SkinColor(3));
     Click(ButtonSave);
-    EXPECT_EQ(Titles().back(), u"Nothing to Save");
+    EXPECT_EQ(desktop_.boxes.back(), BoxOf("nothing-to-save"));
 }
 
 TEST_F(PreferencesTest, KeepOnTopTakesEffectAtSaveWithoutAMessageAndCaseAtTheNextCalculate) {
@@ -121,8 +110,8 @@ TEST_F(PreferencesTest, FailedSaveKeepsTheChoicesInForceAndTriesAgainNextTime) {
         const rlimit limit{100, 100};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         Click(ButtonSave);
-        return desktop_.boxes == std::vector{Box(u"Error", u"Could not save Preferences file!")} &&
-               state_.settings.Skin == 2 && state_.savedSettings.Skin == 1;
+        return desktop_.boxes == std::vector{BoxOf("not-saved")} && state_.settings.Skin == 2 &&
+               state_.savedSettings.Skin == 1;
     }));
 #endif
     // A settings folder removed meanwhile: the save fails, and Save is tried again.
@@ -130,8 +119,7 @@ TEST_F(PreferencesTest, FailedSaveKeepsTheChoicesInForceAndTriesAgainNextTime) {
     Click(ButtonSave);
     ChooseMenu(MenuItem::MenuPreferences);
     Click(ButtonSave);
-    EXPECT_EQ(Titles(), (std::vector<std::u16string>{u"Error", u"Error"}));
-    EXPECT_EQ(desktop_.boxes[1].text, u"Could not open Preferences file!");
+    EXPECT_EQ(desktop_.boxes, (std::vector{BoxOf("not-opened"), BoxOf("not-opened")}));
     EXPECT_EQ(state_.settings.Skin, 2);
     EXPECT_EQ(state_.savedSettings.Skin, 1);
 }
@@ -166,8 +154,7 @@ TEST_F(AboutTest, LinkOpensTheAddressTakenTrimmedAtTheFirstClick) {
     Click(AboutLink);
     EXPECT_EQ(desktop_.openedAddresses, (std::vector<std::u16string>{u"https://tarnvale.example",
                                                                      u"https://tarnvale.example"}));
-    EXPECT_EQ(desktop_.boxes,
-              std::vector{Box(u"Error", u"Unable to load web page 'https://tarnvale.example'!")});
+    EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("no-web-page", u"https://tarnvale.example")});
     EXPECT_EQ(state_.helpTopic, u"hashguide_027.html");
 }
 
@@ -269,10 +256,8 @@ TEST_F(HelpTest, F1OpensThePageOfTheLastCommandInEveryWindowAndEveryProblemIsSai
     ChooseMenu(MenuItem::ShortcutHelp);
     fs::current_path(wasCurrent);
     EXPECT_EQ(desktop_.boxes,
-              (std::vector{Box(u"Help Error", u"The help file '" + file + u"' is damaged!"),
-                           Box(u"Help Error", u"Unable to read Help file '" + file + u"'!"),
-                           Box(u"Help Error", u"Unable to locate Help file!"),
-                           Box(u"Help Error", u"Cannot display help. Help topic missing!")}));
+              (std::vector{BoxOf("help-damaged", file), BoxOf("help-unreadable", file),
+                           BoxOf("help-missing"), BoxOf("help-no-topic")}));
     EXPECT_EQ(desktop_.shownHelp.size(), shown + 2);
 }
 
