@@ -32,17 +32,6 @@ protected:
     }
 };
 
-TEST_F(ClipboardTest, EachBoxOpensItsMenuAndOnlyTheGridAndExportMenusAreNotDrained) {
-    Start();
-    for (const ControlRef box : {TextInput, TextHashBox, FileNameBox, FileHashBox, FileGrid}) {
-        Click(box, EventType::RightClick);
-    }
-    Click(ButtonExportList);
-    EXPECT_EQ(desktop_.popupMenus, (std::vector{PopupTextInput, PopupHashCode, PopupFileName,
-                                                PopupHashCode, PopupGrid, PopupExport}));
-    EXPECT_EQ(desktop_.drains, 4);
-}
-
 TEST_F(ClipboardTest, CopyCodesCopiesTheSelectedRowAsPaddedLines) {
     Start();
     desktop_.gridColumns = {{u"File Name", 360}, {u"CRC-32B", 180}, {u"MD5", 180},
@@ -64,16 +53,6 @@ TEST_F(ClipboardTest, CopyCodesCopiesTheSelectedRowAsPaddedLines) {
     desktop_.gridColumns = {{u"Only", 100}};
     GridRowToText(desktop_, FileGrid, u"\r\n");
     EXPECT_EQ(desktop_.clipboard, u"Only: /a");
-}
-
-TEST_F(ClipboardTest, DragFromATextTabBoxDragsItsWholeText) {
-    Start();
-    Text(TextInput) = u"drag me";
-    Click(TextInput, EventType::DragStart);
-    Text(TextHashBox) = u"c0de";
-    Click(TextHashBox, EventType::DragStart);
-    Click(FileHashBox, EventType::DragStart);
-    EXPECT_EQ(desktop_.drags, (std::vector<std::u16string>{u"drag me", u"c0de"}));
 }
 
 TEST(ChooseDropTab, TextGoesToTheTextTabSeveralFilesToTheListAndOneFileStays) {

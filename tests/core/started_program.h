@@ -13,6 +13,7 @@
 #include "core/app/dispatch.h"
 #include "core/app/startup.h"
 #include "core/desktop/ids.h"
+#include "core/windows/skin.h"
 #include "core/windows/window_specs.h"
 #include "platform/unicode.h"
 #include "support/events.h"
@@ -102,7 +103,7 @@ inline MenuItem MenuNamed(const std::string& name) {
         {"ItemPasteText", ItemPasteText}, {"ItemQuitTextMenu", ItemQuitTextMenu},
         {"ItemCopyCode", ItemCopyCode},   {"ItemCopyFileName", ItemCopyFileName},
         {"ItemExportCsv", ItemExportCsv}, {"MenuExit", MenuExit},
-        {"ItemExportTsv", ItemExportTsv}};
+        {"ItemExportTsv", ItemExportTsv}, {"MenuAbout", MenuAbout}};
     return kItems.at(name);
 }
 
@@ -172,7 +173,7 @@ protected:
             const std::u16string value = row.size() > 3 ? Unescape(row[3]) : u"";
             SCOPED_TRACE(step + " " + of);
             if (step == "=box") {
-                EXPECT_EQ(desktop_.boxes.back(), BoxOf(of));
+                EXPECT_EQ(desktop_.boxes.back(), BoxOf(of, value));
             } else if (step[0] == '=') {
                 EXPECT_EQ(platform::Utf16ToUtf8(Shown(step.substr(1), of)),
                           platform::Utf16ToUtf8(value));
@@ -198,6 +199,14 @@ protected:
             ChooseMenu(MenuNamed(of));
         } else if (step == "choose") {
             ChooseInMenu(ControlNamed(of), MenuNamed(platform::Utf16ToUtf8(value)));
+        } else if (step == "tick") {  // a box of another window: it toggles, then the event
+            desktop_.controls[ControlNamed(of)].checked =
+                !desktop_.controls[ControlNamed(of)].checked;
+            Click(ControlNamed(of));
+        } else if (step == "drag") {
+            Click(ControlNamed(of), EventType::DragStart);
+        } else if (step == "no-web") {
+            desktop_.addressesOpen = false;
         } else if (step == "move") {
             MoveMouse();
         } else if (step == "drop") {
@@ -211,6 +220,8 @@ protected:
         const auto flag = [](bool on) { return std::u16string(on ? u"1" : u"0"); };
         if (what == "text") {
             return Text(ControlNamed(of));
+        } else if (what == "filled") {
+            return flag(!Text(ControlNamed(of)).empty());
         } else if (what == "enabled" || what == "checked") {
             const FakeDesktop::Control& control = desktop_.controls[ControlNamed(of)];
             return flag(what == "enabled" ? control.enabled : control.checked);
@@ -220,14 +231,57 @@ protected:
             return desktop_.clipboard;
         } else if (what == "help") {
             return state_.helpTopic;
+        } else if (what == "settings") {  // the settings file is the one named in tests/data
+            return flag(folder_.Read("Tarnvale/Hashwell/Hashwell.ini") == test::ReadTestData(of));
+        } else if (what == "opened" || what == "drags") {
+            std::u16string texts;
+            for (const std::u16string& text :
+                 what == "opened" ? desktop_.openedAddresses : desktop_.drags) {
+                texts += text + u"|";
+            }
+            return texts;
+        }
+        std::string windows;  // windows by their numbers: 1 main, 2 About, 3 Preferences
+        const auto id = [](WindowId window) { return std::to_string(static_cast<int>(window)); };
+        if (what == "built" || what == "hidden") {
+            for (const WindowId window :
+                 what == "built" ? desktop_.builtWindows : desktop_.hiddenWindows) {
+                windows += id(window) + ";";
+            }
+            return Unescape(windows);
+        } else if (what == "centred") {
+            for (const auto& [window, over] : desktop_.centredWindows) {
+                windows += id(window) + ">" + id(over) + ";";
+            }
+            return Unescape(windows);
+        } else if (what == "on-top") {
+            for (const auto& [window, onTop] : desktop_.topMostWindows) {
+                windows += id(window) + (onTop ? "=1;" : "=0;");
+            }
+            return Unescape(windows);
+        } else if (what == "background") {  // the skin whose colour the window has
+            const WindowColour colour = desktop_.backgrounds[static_cast<WindowId>(std::stoi(of))];
+            for (int skin = 1; skin <= 3; ++skin) {
+                windows += colour == SkinColor(skin) ? std::to_string(skin) : "";
+            }
+            return Unescape(windows);
+        } else if (what == "popups") {
+            for (const PopupMenu menu : desktop_.popupMenus) {
+                windows += std::to_string(static_cast<int>(menu)) + ";";
+            }
+            return Unescape(windows);
         }
         std::string number = what == "tab"           ? std::to_string(desktop_.shownTab)
                              : what == "current-tab" ? std::to_string(state_.currentTab)
                              : what == "boxes"       ? std::to_string(desktop_.boxes.size())
                              : what == "selected"
                                  ? std::to_string(desktop_.selected[ControlNamed(of)])
-                             : what == "focus" ? SpecOf(*desktop_.focused).name
-                                               : "no check " + what;
+                             : what == "drains"      ? std::to_string(desktop_.drains)
+                             : what == "skin"        ? std::to_string(state_.settings.Skin)
+                             : what == "saved-skin"  ? std::to_string(state_.savedSettings.Skin)
+                             : what == "keep-on-top" ? std::to_string(state_.settings.MainOnTop)
+                             : what == "focus"       ? SpecOf(*desktop_.focused).name
+                                                     : "no check " + what;
         return Unescape(number);
     }
 
