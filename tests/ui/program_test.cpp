@@ -4,7 +4,6 @@
 
 #include <QClipboard>
 #include <QComboBox>
-#include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
@@ -12,14 +11,9 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
-#include <QTemporaryDir>
-#include <QtTest>
 
-#include "core/app/dispatch.h"
-#include "core/app/startup.h"
-#include "core/desktop/ids.h"
 #include "digest/text_digest.h"
-#include "ui/qt_desktop.h"
+#include "running_program.h"
 
 namespace hashwell::ui {
 
@@ -27,31 +21,10 @@ using enum core::MainControl;
 using enum core::AboutControl;
 using enum core::PreferencesControl;
 
-class ProgramTest : public QObject {
+class ProgramTest : public RunningProgram {
     Q_OBJECT
 
 private:
-    // Starts the program and runs its loop with `act` inside it; the close box then ends the
-    // loop (the loop hides the window, not Qt), also when a check in `act` failed.
-    void RunProgram(const std::function<void()>& act,
-                    const std::vector<std::u16string>& parameters = {}) {
-        desktop_->SetMessageBoxAnswerer(
-            [](const core::MessageBoxRequest&) { return core::MessageAnswer::Ok; });
-        const settings::SettingsEnvironment environment{
-            QDir(folder_.path()).filePath(QStringLiteral("hashwell")).toStdU16String(),
-            [](std::u16string_view) { return std::nullopt; }};
-        QVERIFY(core::StartUp(*desktop_, state_, environment, parameters));
-        bool shownAfterClose = false;
-        QTimer::singleShot(0, [&] {
-            act();
-            desktop_->MainWindow()->close();
-            shownAfterClose = desktop_->MainWindow()->isVisible();
-        });
-        core::RunEventLoop(*desktop_, state_);
-        core::ShutDown(*desktop_, state_);
-        QVERIFY(state_.quitRequested && shownAfterClose);
-        QVERIFY(!desktop_->MainWindow()->isVisible());
-    }
     // Calls `use` with the context menu (W = QMenu) or the modal dialog once it is up.
     template <class W>
     static void WhenUp(std::function<void(W*)> use, int triesLeft = 200) {
@@ -68,25 +41,9 @@ private:
     QString Text(core::ControlRef id) const {
         return static_cast<QPlainTextEdit*>(desktop_->Control(id))->toPlainText();
     }
-    // Writes `bytes` to `name` in the scratch folder; its path.
-    QString Write(const QString& name, const QByteArray& bytes = {}) {
-        const QString path = QDir(folder_.path()).filePath(name);
-        QDir().mkpath(QFileInfo(path).path());
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
-    }
-
-    QTemporaryDir folder_;
-    std::unique_ptr<QtDesktop> desktop_;
-    core::AppState state_;
 
 private slots:
-    void init() {
-        desktop_ = std::make_unique<QtDesktop>();
-        state_ = {};
-    }
+    void init() { NewProgram(); }
     void cleanup() { desktop_.reset(); }
 
     void typedTextChosenMethodAndCalculateShowTheCodeAndAWindowKeptOnTopKeepsItsSkin() {

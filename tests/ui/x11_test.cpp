@@ -3,18 +3,12 @@
 // the main window owns carries it in WM_TRANSIENT_FOR, so it stays above a main window kept on
 // top.
 
-#include <QDir>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QTemporaryDir>
-#include <QtTest>
 
-#include "core/app/dispatch.h"
-#include "core/app/startup.h"
-#include "core/desktop/ids.h"
 #include "platform/unicode.h"
+#include "running_program.h"
 #include "ui/help_window.h"
-#include "ui/qt_desktop.h"
 
 namespace hashwell::ui {
 
@@ -46,22 +40,10 @@ QPoint EndOfSelection(QPlainTextEdit* box) {
 
 }  // namespace
 
-class X11Test : public QObject {
+class X11Test : public RunningProgram {
     Q_OBJECT
 
 private:
-    void RunProgram(const std::function<void()>& act) {
-        const settings::SettingsEnvironment environment{
-            QDir(folder_.path()).filePath(QStringLiteral("hashwell")).toStdU16String(),
-            [](std::u16string_view) { return std::nullopt; }};
-        QVERIFY(core::StartUp(*desktop_, state_, environment, {}));
-        QTimer::singleShot(0, [&] {
-            act();
-            desktop_->MainWindow()->close();
-        });
-        core::RunEventLoop(*desktop_, state_);
-        core::ShutDown(*desktop_, state_);
-    }
     QPlainTextEdit* Box(core::ControlRef id) const {
         return static_cast<QPlainTextEdit*>(desktop_->Control(id));
     }
@@ -101,10 +83,6 @@ private:
         return said;
     }
 
-    QTemporaryDir folder_;
-    std::unique_ptr<QtDesktop> desktop_;
-    core::AppState state_;
-
 private slots:
     void initTestCase() {
         if (QGuiApplication::platformName() != QStringLiteral("xcb")) {
@@ -113,12 +91,7 @@ private slots:
         QVERIFY2(!QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty(),
                  "xdotool (Debian package xdotool) is needed");
     }
-    void init() {
-        desktop_ = std::make_unique<QtDesktop>();
-        desktop_->SetMessageBoxAnswerer(
-            [](const core::MessageBoxRequest&) { return core::MessageAnswer::Ok; });
-        state_ = {};
-    }
+    void init() { NewProgram(); }
     void cleanup() { desktop_.reset(); }
 
     void draggedTextArrivesWholeAsACopyWhereverInTheSelectionTheDragStarts() {
@@ -144,12 +117,8 @@ private slots:
     }
 
     void ownedWindowsAndBoxesAreTransientForTheMainWindow() {
-        QVERIFY(QDir(folder_.path()).mkpath(QStringLiteral("Tarnvale/Hashwell")));
-        QFile settings(
-            QDir(folder_.path()).filePath(QStringLiteral("Tarnvale/Hashwell/Hashwell.ini")));
-        QVERIFY(settings.open(QIODevice::WriteOnly));
-        settings.write("[Drag and Drop]\r\nMainOnTop = Yes\r\n");
-        settings.close();
+        Write(QStringLiteral("Tarnvale/Hashwell/Hashwell.ini"),
+              "[Drag and Drop]\r\nMainOnTop = Yes\r\n");
         desktop_->SetMessageBoxAnswerer({});  // real boxes
         std::map<QString, WId> owners;
         WId main = 0;
