@@ -187,33 +187,5 @@ TEST_F(CommandTest, ExportListAsksForAFileNameOfItsKindOnlyWithRows) {
     EXPECT_EQ(desktop_.saveDialogs[0].defaultName, u"MyFile.txt");
 }
 
-TEST_F(CommandTest, MouseMovementsStandForTheLastEventTakenEvenOneThrownAway) {
-    Start();
-    Click(OptionMd5);
-    EXPECT_EQ(state_.events.lastObjectId, ControlRef(OptionMd5).Id());
-    desktop_.queue = {MenuEvent(MenuItem::ItemCopyText),
-                      {EventKind::MouseMove, 0, WindowId::MainWindow}};
-    DrainEvents(desktop_, state_.events);
-    EXPECT_TRUE(desktop_.queue.empty());
-    EXPECT_EQ(state_.events.lastObjectId, static_cast<int>(MenuItem::ItemCopyText));
-    EXPECT_EQ(state_.events.mouseMoveCount, 0);  // drained movements are not counted
-    MoveMouse();
-    MoveMouse();
-    EXPECT_EQ(state_.events.mouseMoveCount, 2);
-    EXPECT_EQ(state_.events.lastObjectId, static_cast<int>(MenuItem::ItemCopyText));
-    Click(TabPanel);
-    EXPECT_EQ(state_.events.mouseMoveCount, 0);
-    EXPECT_EQ(state_.events.lastObjectId, ControlRef(TabPanel).Id());
-}
-
-TEST_F(CommandTest, ClosingTheMainWindowOrExitEndsTheLoopAtOnce) {
-    Start();
-    desktop_.queue = {{EventKind::CloseWindow, 0, WindowId::MainWindow}, ControlEvent(OptionMd5)};
-    RunEventLoop(desktop_, state_);
-    EXPECT_TRUE(state_.quitRequested);
-    EXPECT_EQ(desktop_.queue.size(), 1u);  // not handled any more
-    EXPECT_EQ(state_.method, digest::HashMethod::Crc32);
-}
-
 }  // namespace
 }  // namespace hashwell::core

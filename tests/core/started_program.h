@@ -205,6 +205,14 @@ protected:
             Click(ControlNamed(of));
         } else if (step == "drag") {
             Click(ControlNamed(of), EventType::DragStart);
+        } else if (step == "drain") {  // the item chosen, then a movement: both thrown away
+            desktop_.queue = {MenuEvent(MenuNamed(of)),
+                              {EventKind::MouseMove, 0, WindowId::MainWindow}};
+            DrainEvents(desktop_, state_.events);
+        } else if (step == "close") {  // the close box, then a click on the control
+            desktop_.queue = {{EventKind::CloseWindow, 0, WindowId::MainWindow},
+                              ControlEvent(ControlNamed(of))};
+            RunEventLoop(desktop_, state_);
         } else if (step == "no-web") {
             desktop_.addressesOpen = false;
         } else if (step == "move") {
@@ -276,8 +284,13 @@ protected:
                              : what == "boxes"       ? std::to_string(desktop_.boxes.size())
                              : what == "selected"
                                  ? std::to_string(desktop_.selected[ControlNamed(of)])
-                             : what == "drains"      ? std::to_string(desktop_.drains)
-                             : what == "skin"        ? std::to_string(state_.settings.Skin)
+                             : what == "last"   ? std::to_string(state_.events.lastObjectId)
+                             : what == "moves"  ? std::to_string(state_.events.mouseMoveCount)
+                             : what == "queued" ? std::to_string(desktop_.queue.size())
+                             : what == "quit"   ? std::to_string(state_.quitRequested)
+                             : what == "method" ? std::to_string(static_cast<int>(state_.method))
+                             : what == "drains" ? std::to_string(desktop_.drains)
+                             : what == "skin"   ? std::to_string(state_.settings.Skin)
                              : what == "saved-skin"  ? std::to_string(state_.savedSettings.Skin)
                              : what == "keep-on-top" ? std::to_string(state_.settings.MainOnTop)
                              : what == "focus"       ? SpecOf(*desktop_.focused).name

@@ -122,12 +122,6 @@ TEST_F(StartUpTest, ExitEndsWithCodeZeroClosesTheWindowAndSavesNothing) {
     EXPECT_EQ(folder_.Read("Tarnvale/Hashwell/Hashwell.ini"), before);
 }
 
-TEST_F(StartUpTest, KeepOnTopPreferenceKeepsTheMainWindowOnTop) {
-    WriteSettings("[Drag and Drop]\r\nMainOnTop = Yes\r\n");
-    Start();
-    EXPECT_TRUE(desktop_.topMostWindows[WindowId::MainWindow]);
-}
-
 TEST_F(StartUpTest, WindowResizedAsItAppearsHasItsControlsFollow) {
     desktop_.onShowWindow = [this](WindowId windowId) {
         desktop_.clientSize = {1000, 700};  // as a window manager may maximise it
