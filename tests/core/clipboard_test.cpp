@@ -149,7 +149,7 @@ TEST(DroppedText, TheByteOrderMarkDecidesAndWithoutOneValidUtf8WinsOverWindows12
 #else
     const std::string system = "posix";
 #endif
-    for (const std::vector<std::string>& row : DataRows("core/dropped_text.tsv")) {
+    for (const std::vector<std::string>& row : ReadTable("core/dropped_text.tsv")) {
         if (row[0] == "any" ||
             (test::AnsiCodePage() == 1252 && (row[0] == "1252" || row[0] == system))) {
             EXPECT_EQ(DecodeTextFile(test::HexToBytes(row[1])), Unescape(row[2])) << row[1];

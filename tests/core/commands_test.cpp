@@ -40,7 +40,7 @@ TEST_P(MainWindowScenario, ShowsWhatItsChecksExpect) {
 
 std::vector<std::string> ScenarioNames() {
     std::vector<std::string> names;
-    for (const std::vector<std::string>& row : DataRows("core/scenarios.tsv")) {
+    for (const std::vector<std::string>& row : ReadTable("core/scenarios.tsv")) {
         if (names.empty() || names.back() != row[0]) {
             names.push_back(row[0]);
         }
@@ -51,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(Data, MainWindowScenario, ::testing::ValuesIn(ScenarioN
                          [](const auto& info) { return info.param; });
 
 TEST_F(CommandTest, TextTabShowsTheCodeOfTheTypedTextInTheStoredFormatCaseMethodAndSize) {
-    for (const std::vector<std::string>& row : DataRows("core/typed_text_codes.tsv")) {
+    for (const std::vector<std::string>& row : ReadTable("core/typed_text_codes.tsv")) {
         SCOPED_TRACE(row[0] + " " + row[2] + " " + row[3] + " " + row[4]);
         WriteSettings("[Conversion Case]\r\nCase = " + row[1] +
                       "\r\n[Data Format]\r\nFormat = " + row[0] + "\r\n");

@@ -62,7 +62,7 @@ TEST_F(FileListRunTest, OneFileGivesOneRowUnderSixColumns) {
     folder_.Write("empty.txt", "");
     EXPECT_EQ(Run({folder_.PathOf("empty.txt")}), 1);
     EXPECT_EQ(desktop_.progressShown, (std::vector{true, false}));
-    const std::vector<std::vector<std::string>> columns = DataRows("core/list_columns.tsv");
+    const std::vector<std::vector<std::string>> columns = ReadTable("core/list_columns.tsv");
     ASSERT_EQ(desktop_.gridColumns.size(), columns.size());
     ASSERT_EQ(desktop_.gridRows.size(), 1u);
     ASSERT_EQ(desktop_.gridRows[0].size(), columns.size());
@@ -160,7 +160,7 @@ protected:
 };
 
 TEST_F(ExportTest, ChosenFileTypeAddsItsExtensionUnlessTheNameHasItInAnyCase) {
-    for (const std::vector<std::string>& row : DataRows("core/export_names.tsv")) {
+    for (const std::vector<std::string>& row : ReadTable("core/export_names.tsv")) {
         Export(row[0] == "csv" ? exporting::TableFormat::Csv : exporting::TableFormat::Tsv, row[1],
                std::stoul(row[2]));
         EXPECT_TRUE(fs::is_regular_file(folder_.path() / row[3])) << row[1];

@@ -2,13 +2,13 @@
 
 // A program started on the fake desktop with its settings in a scratch folder, and the user's
 // hand: clicks, menu choices and drops are queued as the real window would raise them, then
-// handled by the event loop. Also the rows of the data files under tests/data/core.
+// handled by the event loop. Also the texts and message boxes of the data files under
+// tests/data/core.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
-#include <sstream>
 
 #include "core/app/dispatch.h"
 #include "core/app/startup.h"
@@ -19,6 +19,7 @@
 #include "support/events.h"
 #include "support/fake_desktop.h"
 #include "support/scratch_folder.h"
+#include "support/table_file.h"
 #include "support/vector_file.h"
 
 namespace hashwell::core {
@@ -26,24 +27,7 @@ namespace hashwell::core {
 using test::ControlEvent;
 using test::FakeDesktop;
 using test::MenuEvent;
-
-// The tab-separated rows of a file under tests/data, without its "#" comment lines.
-inline std::vector<std::vector<std::string>> DataRows(const std::string& name) {
-    std::vector<std::vector<std::string>> rows;
-    std::istringstream lines(test::ReadTestData(name));
-    for (std::string line; std::getline(lines, line);) {
-        if (!line.empty() && line[0] != '#') {
-            std::vector<std::string>& fields = rows.emplace_back();
-            std::size_t start = 0;
-            for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos;
-                 start = tab + 1) {
-                fields.push_back(line.substr(start, tab - start));
-            }
-            fields.push_back(line.substr(start));
-        }
-    }
-    return rows;
-}
+using test::ReadTable;
 
 // A data file's text, in which \uXXXX stands for one UTF-16 code unit.
 inline std::u16string Unescape(std::string_view text) {
@@ -62,7 +46,7 @@ inline std::u16string Unescape(std::string_view text) {
 
 // The message box named `name` in tests/data/core/boxes.tsv, `about` in place of its {}.
 inline MessageBoxRequest BoxOf(std::string_view name, const std::u16string& about = u"") {
-    for (const std::vector<std::string>& row : DataRows("core/boxes.tsv")) {
+    for (const std::vector<std::string>& row : ReadTable("core/boxes.tsv")) {
         if (row[0] == name) {
             std::u16string text = Unescape(row[4]);
             if (const std::size_t at = text.find(u"{}"); at != std::u16string::npos) {
@@ -164,7 +148,7 @@ protected:
     // header says what each step does): the user's actions, and checks of what is shown.
     void Play(const std::string& scenario) {
         Start();
-        for (const std::vector<std::string>& row : DataRows("core/scenarios.tsv")) {
+        for (const std::vector<std::string>& row : ReadTable("core/scenarios.tsv")) {
             if (row[0] != scenario) {
                 continue;
             }

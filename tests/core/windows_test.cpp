@@ -64,7 +64,7 @@ TEST_F(AboutTest, UpdatePageCarriesTheVersionAndWordSizeAndItsErrorOnlyTheVersio
 TEST(HelpFile,
      FoundInTheCurrentFolderItsHelpFolderFirstThenBesideTheProgramButNeverEmptyOrAFolder) {
     const std::string system = platform::kPathSeparator == u'\\' ? "windows" : "posix";
-    for (const std::vector<std::string>& row : DataRows("core/help_search.tsv")) {
+    for (const std::vector<std::string>& row : ReadTable("core/help_search.tsv")) {
         if (row[0] != "any" && row[0] != system) {
             continue;
         }

@@ -1,7 +1,8 @@
 #pragma once
 
 // Tables of test cases in tests/data: one case a line, its fields separated by tabs, "#"
-// starting a comment line; in a field, \t \n \r \\ and \xHH stand for those bytes.
+// starting a comment line; in a field, \t \n \r \\ and \xHH stand for those bytes (\uXXXX is
+// left for readers of UTF-16 units).
 
 #include <sstream>
 #include <string>
@@ -16,7 +17,7 @@ namespace hashwell::test {
 inline std::string Unescaped(std::string_view field) {
     std::string bytes;
     for (std::size_t i = 0; i < field.size(); ++i) {
-        if (field[i] != '\\' || i + 1 == field.size()) {
+        if (field[i] != '\\' || i + 1 == field.size() || field[i + 1] == 'u') {
             bytes += field[i];
             continue;
         }
