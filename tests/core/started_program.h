@@ -28,21 +28,7 @@ using test::ControlEvent;
 using test::FakeDesktop;
 using test::MenuEvent;
 using test::ReadTable;
-
-// A data file's text, in which \uXXXX stands for one UTF-16 code unit.
-inline std::u16string Unescape(std::string_view text) {
-    std::u16string result;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.substr(i, 2) == "\\u") {
-            result +=
-                static_cast<char16_t>(std::stoi(std::string(text.substr(i + 2, 4)), nullptr, 16));
-            i += 5;
-        } else {
-            result += static_cast<char16_t>(static_cast<unsigned char>(text[i]));
-        }
-    }
-    return result;
-}
+using test::Unescape;
 
 // The message box named `name` in tests/data/core/boxes.tsv, `about` in place of its {}.
 inline MessageBoxRequest BoxOf(std::string_view name, const std::u16string& about = u"") {

@@ -51,4 +51,19 @@ inline std::vector<std::vector<std::string>> ReadTable(const std::string& name) 
     return rows;
 }
 
+// A field's text as UTF-16, in which \uXXXX stands for one code unit.
+inline std::u16string Unescape(std::string_view text) {
+    std::u16string result;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, 2) == "\\u") {
+            result +=
+                static_cast<char16_t>(std::stoi(std::string(text.substr(i + 2, 4)), nullptr, 16));
+            i += 5;
+        } else {
+            result += static_cast<char16_t>(static_cast<unsigned char>(text[i]));
+        }
+    }
+    return result;
+}
+
 }  // namespace hashwell::test

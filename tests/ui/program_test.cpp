@@ -9,11 +9,11 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
-#include <QRegularExpression>
 #include <QTabWidget>
 
 #include "digest/text_digest.h"
 #include "running_program.h"
+#include "support/table_file.h"
 
 namespace hashwell::ui {
 
@@ -237,22 +237,10 @@ private slots:
     }
 
     void pastedTextIsHashedAsItStandsInTheBoxInEachTextFormat() {
-        QFile table(QStringLiteral(HASHWELL_TEST_DATA_DIR "/ui/pasted_text.tsv"));
-        QVERIFY(table.open(QIODevice::ReadOnly | QIODevice::Text));
-        for (const QString& line : QString::fromUtf8(table.readAll()).split(u'\n')) {
-            if (line.isEmpty() || line.startsWith(u'#')) {
-                continue;
-            }
-            const QStringList fields = line.split(u'\t');
-            QString pasted = fields[1];
-            static const QRegularExpression escape(QStringLiteral("\\\\u([0-9A-F]{4})"));
-            for (QRegularExpressionMatch m = escape.match(pasted); m.hasMatch();
-                 m = escape.match(pasted)) {
-                pasted.replace(m.capturedStart(), m.capturedLength(),
-                               QChar(m.captured(1).toUShort(nullptr, 16)));
-            }
+        for (const std::vector<std::string>& row : test::ReadTable("ui/pasted_text.tsv")) {
+            const QString pasted = QString::fromStdU16String(test::Unescape(row[1]));
             Write(QStringLiteral("Tarnvale/Hashwell/Hashwell.ini"),
-                  "[Data Format]\r\nFormat = " + fields[0].toLatin1() + "\r\n");
+                  "[Data Format]\r\nFormat = " + QByteArray::fromStdString(row[0]) + "\r\n");
             init();
             QString shown;
             RunProgram([&] {
@@ -264,7 +252,7 @@ private slots:
                 QCoreApplication::processEvents();
                 shown = Text(TextHashBox);
             });
-            QCOMPARE(shown, fields[2]);
+            QCOMPARE(shown, QString::fromStdString(row[2]));
         }
     }
 };
