@@ -211,43 +211,30 @@ protected:
             return state_.helpTopic;
         } else if (what == "settings") {  // the settings file is the one named in tests/data
             return flag(folder_.Read("Tarnvale/Hashwell/Hashwell.ini") == test::ReadTestData(of));
-        } else if (what == "opened" || what == "drags") {
-            std::u16string texts;
-            for (const std::u16string& text :
-                 what == "opened" ? desktop_.openedAddresses : desktop_.drags) {
-                texts += text + u"|";
-            }
-            return texts;
         }
-        std::string windows;  // windows by their numbers: 1 main, 2 About, 3 Preferences
-        const auto id = [](WindowId window) { return std::to_string(static_cast<int>(window)); };
-        if (what == "built" || what == "hidden") {
-            for (const WindowId window :
-                 what == "built" ? desktop_.builtWindows : desktop_.hiddenWindows) {
-                windows += id(window) + ";";
-            }
-            return Unescape(windows);
+        // Lists: windows and menus by their numbers (1 main, 2 About, 3 Preferences).
+        const auto id = [](auto number) { return std::to_string(static_cast<int>(number)); };
+        const auto pair = [&id](const auto& both) {
+            return id(both.first) + ":" + id(both.second);
+        };
+        const auto utf8 = [](const std::u16string& text) { return platform::Utf16ToUtf8(text); };
+        if (what == "opened" || what == "drags") {
+            return Listed(what == "opened" ? desktop_.openedAddresses : desktop_.drags, utf8);
+        } else if (what == "built" || what == "hidden") {
+            return Listed(what == "built" ? desktop_.builtWindows : desktop_.hiddenWindows, id);
+        } else if (what == "popups") {
+            return Listed(desktop_.popupMenus, id);
         } else if (what == "centred") {
-            for (const auto& [window, over] : desktop_.centredWindows) {
-                windows += id(window) + ">" + id(over) + ";";
-            }
-            return Unescape(windows);
+            return Listed(desktop_.centredWindows, pair);
         } else if (what == "on-top") {
-            for (const auto& [window, onTop] : desktop_.topMostWindows) {
-                windows += id(window) + (onTop ? "=1;" : "=0;");
-            }
-            return Unescape(windows);
+            return Listed(desktop_.topMostWindows, pair);
         } else if (what == "background") {  // the skin whose colour the window has
             const WindowColour colour = desktop_.backgrounds[static_cast<WindowId>(std::stoi(of))];
+            std::u16string skins;
             for (int skin = 1; skin <= 3; ++skin) {
-                windows += colour == SkinColor(skin) ? std::to_string(skin) : "";
+                skins += colour == SkinColor(skin) ? Unescape(std::to_string(skin)) : u"";
             }
-            return Unescape(windows);
-        } else if (what == "popups") {
-            for (const PopupMenu menu : desktop_.popupMenus) {
-                windows += std::to_string(static_cast<int>(menu)) + ";";
-            }
-            return Unescape(windows);
+            return skins;
         }
         std::string number = what == "tab"           ? std::to_string(desktop_.shownTab)
                              : what == "current-tab" ? std::to_string(state_.currentTab)
@@ -260,12 +247,21 @@ protected:
                              : what == "quit"   ? std::to_string(state_.quitRequested)
                              : what == "method" ? std::to_string(static_cast<int>(state_.method))
                              : what == "drains" ? std::to_string(desktop_.drains)
-                             : what == "skin"   ? std::to_string(state_.settings.Skin)
                              : what == "saved-skin"  ? std::to_string(state_.savedSettings.Skin)
                              : what == "keep-on-top" ? std::to_string(state_.settings.MainOnTop)
                              : what == "focus"       ? SpecOf(*desktop_.focused).name
                                                      : "no check " + what;
         return Unescape(number);
+    }
+
+    // Each item of `list` as `shown` writes it, followed by ";".
+    template <class List, class Show>
+    static std::u16string Listed(const List& list, const Show& shown) {
+        std::u16string text;
+        for (const auto& item : list) {
+            text += Unescape(shown(item)) + u";";
+        }
+        return text;
     }
 
     test::ScratchFolder folder_;
