@@ -116,13 +116,8 @@ private slots:
         const QString exported = QDir(folder_.path()).filePath(QStringLiteral("codes"));
         QStringList items;
         QString dialogTitle;
-        const struct {
-            int type;
-            const char* typed;
-            const char* written;
-        } choices[] = {{0, "list.tsv", "list.tsv.txt"},
-                       {1, "list.txt", "list.txt.tsv"},
-                       {2, "plain", "plain"}};
+        const std::vector<std::vector<std::string>> choices =
+            test::ReadTable("ui/export_types.tsv");
         RunProgram(
             [&] {
                 WhenUp<QMenu>([&](QMenu* menu) {
@@ -146,11 +141,11 @@ private slots:
                         // As the user picks the type in its list and types the name.
                         auto* types =
                             dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
-                        types->setCurrentIndex(choice.type);
-                        emit types->activated(choice.type);
+                        types->setCurrentIndex(std::stoi(choice[0]));
+                        emit types->activated(std::stoi(choice[0]));
                         dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
                             ->setText(
-                                QDir(folder_.path()).filePath(QString::fromUtf8(choice.typed)));
+                                QDir(folder_.path()).filePath(QString::fromStdString(choice[1])));
                         QMetaObject::invokeMethod(dialog, "accept");
                     });
                     desktop_->MenuItem(core::MenuItem::MenuExportTsv)->trigger();
@@ -164,13 +159,13 @@ private slots:
         QCOMPARE(dialogTitle,
                  QStringLiteral("Please choose file name for Comma-Separated Values file"));
         QFile written(exported + QStringLiteral(".csv"));
-        QFile expected(QStringLiteral(HASHWELL_TEST_DATA_DIR "/ui/exported.csv"));
-        QVERIFY(written.open(QIODevice::ReadOnly) && expected.open(QIODevice::ReadOnly));
-        QCOMPARE(written.readAll(), expected.readAll().replace("%FILE%", hashed.toUtf8()));
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QCOMPARE(written.readAll(), QByteArray::fromStdString(test::ReadTestData("ui/exported.csv"))
+                                        .replace("%FILE%", hashed.toUtf8()));
         for (const auto& choice : choices) {
             QVERIFY2(
-                QFile::exists(QDir(folder_.path()).filePath(QString::fromUtf8(choice.written))),
-                choice.written);
+                QFile::exists(QDir(folder_.path()).filePath(QString::fromStdString(choice[2]))),
+                choice[2].c_str());
         }
     }
 

@@ -3,7 +3,6 @@
 // The real widgets of a window against its table, and a widget's text.
 
 #include <QAbstractButton>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QTabWidget>
@@ -11,6 +10,7 @@
 #include <map>
 
 #include "core/windows/control_spec.h"
+#include "support/table_file.h"
 #include "ui/qt_desktop.h"
 
 namespace hashwell::ui {
@@ -35,12 +35,11 @@ inline QString TextOf(QWidget* control) {
 inline void CheckWidgetsAgainstTable(const QtDesktop& desktop, const core::WindowSpec& spec) {
     const WindowWidgets* window = desktop.Registry().Find(spec.window);
     QVERIFY(window != nullptr);
-    QFile file(QStringLiteral(HASHWELL_TEST_DATA_DIR "/ui/described_controls.tsv"));
-    QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
     std::map<QString, QStringList> described;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
-        if (!line.startsWith(u'#') && !line.isEmpty()) {
-            described[line.section(u'\t', 0, 0)] = line.split(u'\t');
+    for (const std::vector<std::string>& row : test::ReadTable("ui/described_controls.tsv")) {
+        QStringList& fields = described[QString::fromStdString(row[0])];
+        for (const std::string& field : row) {
+            fields << QString::fromStdString(field);
         }
     }
     for (const core::ControlSpec& row : spec.controls) {

@@ -58,17 +58,14 @@ private:
             return QStringLiteral("no drop target");
         }
         target.readAllStandardOutput();
-        const auto at = [](int x, int y) {
-            return QStringList{QString::number(x), QString::number(y)};
-        };
-        QStringList script = QStringList{QStringLiteral("mousemove")} + at(from.x(), from.y());
-        script << QStringLiteral("sleep") << QStringLiteral("0.3") << QStringLiteral("mousedown")
-               << QStringLiteral("1") << QStringLiteral("sleep") << QStringLiteral("0.2");
-        for (const QPoint& step : {from + QPoint(20, 0), QPoint(1100, 150), QPoint(1110, 160)}) {
-            script << QStringLiteral("mousemove") << at(step.x(), step.y())
-                   << QStringLiteral("sleep") << QStringLiteral("0.3");
-        }
-        script << QStringLiteral("mouseup") << QStringLiteral("1");
+        const QStringList script =
+            QStringLiteral(
+                "mousemove %1 %2 sleep 0.3 mousedown 1 sleep 0.2 mousemove %3 %2 sleep 0.3 "
+                "mousemove 1100 150 sleep 0.3 mousemove 1110 160 sleep 0.3 mouseup 1")
+                .arg(from.x())
+                .arg(from.y())
+                .arg(from.x() + 20)
+                .split(u' ');
         QProcess pointer;
         pointer.start(QStringLiteral("xdotool"), script);  // runs while the drag's loop turns
         QString said;
