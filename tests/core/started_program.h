@@ -109,15 +109,6 @@ protected:
     void ChooseMenu(MenuItem item, WindowId window = WindowId::MainWindow) {
         Queue(MenuEvent(item, window));
     }
-    // A right click on the box, the user choosing `item` in the menu that opens.
-    void ChooseInMenu(ControlRef box, MenuItem item) {
-        desktop_.onPopupMenu = [this, item](PopupMenu) {
-            desktop_.queue.push_back(MenuEvent(item));
-        };
-        Queue(ControlEvent(box, EventType::RightClick));
-        desktop_.onPopupMenu = nullptr;
-    }
-    void MoveMouse() { Queue({EventKind::MouseMove, 0, WindowId::MainWindow}); }
     void Drop(ControlRef control, std::u16string text, std::vector<platform::Path> paths = {}) {
         Event event{EventKind::Drop, control.Id(), WindowId::MainWindow};
         event.droppedText = std::move(text);
@@ -167,8 +158,11 @@ protected:
             Click(ControlNamed(of), step == "click" ? EventType::LeftClick : EventType::RightClick);
         } else if (step == "menu") {
             ChooseMenu(MenuNamed(of));
-        } else if (step == "choose") {
-            ChooseInMenu(ControlNamed(of), MenuNamed(platform::Utf16ToUtf8(value)));
+        } else if (step == "choose") {  // a right click on the box, the item in the menu it opens
+            desktop_.onPopupMenu = [this, item = MenuNamed(platform::Utf16ToUtf8(value))](
+                                       PopupMenu) { desktop_.queue.push_back(MenuEvent(item)); };
+            Click(ControlNamed(of), EventType::RightClick);
+            desktop_.onPopupMenu = nullptr;
         } else if (step == "tick") {  // a box of another window: it toggles, then the event
             desktop_.controls[ControlNamed(of)].checked =
                 !desktop_.controls[ControlNamed(of)].checked;
@@ -186,7 +180,7 @@ protected:
         } else if (step == "no-web") {
             desktop_.addressesOpen = false;
         } else if (step == "move") {
-            MoveMouse();
+            Queue({EventKind::MouseMove, 0, WindowId::MainWindow});
         } else if (step == "drop") {
             Drop(ControlNamed(of), value);
         } else {
