@@ -20,17 +20,7 @@ using enum MenuItem;
 using enum PopupMenu;
 namespace fs = std::filesystem;
 
-class ClipboardTest : public StartedProgram {
-protected:
-    std::vector<platform::Path> Files(int count) {
-        std::vector<platform::Path> paths;
-        for (int i = 0; i < count; ++i) {
-            const std::string name = "f" + std::to_string(i) + ".txt";
-            paths.push_back(test::ToUtf16(folder_.Write(name, "file " + std::to_string(i))));
-        }
-        return paths;
-    }
-};
+using ClipboardTest = StartedProgram;
 
 TEST_F(ClipboardTest, CopyCodesCopiesTheSelectedRowAsPaddedLines) {
     Start();

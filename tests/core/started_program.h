@@ -120,6 +120,15 @@ protected:
         RunEventLoop(desktop_, state_);
     }
     std::u16string& Text(ControlRef control) { return desktop_.controls[control].text; }
+    // Files f0.txt, f1.txt, ... holding "file 0", "file 1", ...; their paths.
+    std::vector<platform::Path> Files(int count) {
+        std::vector<platform::Path> paths;
+        for (int i = 0; i < count; ++i) {
+            const std::string name = "f" + std::to_string(i) + ".txt";
+            paths.push_back(test::ToUtf16(folder_.Write(name, "file " + std::to_string(i))));
+        }
+        return paths;
+    }
 
     // Plays the rows of `scenario` in tests/data/core/scenarios.tsv on a started program (its
     // header says what each step does): the user's actions, and checks of what is shown.
@@ -164,8 +173,8 @@ protected:
             Click(ControlNamed(of), EventType::RightClick);
             desktop_.onPopupMenu = nullptr;
         } else if (step == "tick") {  // a box of another window: it toggles, then the event
-            desktop_.controls[ControlNamed(of)].checked =
-                !desktop_.controls[ControlNamed(of)].checked;
+            bool& ticked = desktop_.controls[ControlNamed(of)].checked;
+            ticked = !ticked;
             Click(ControlNamed(of));
         } else if (step == "drag") {
             Click(ControlNamed(of), EventType::DragStart);

@@ -71,10 +71,8 @@ TEST(HelpFile,
         test::ScratchFolder folder;
         std::istringstream files(row[3]);
         for (std::string file; files >> file;) {
-            fs::create_directories(folder.Child(file).parent_path());
-            if (file.ends_with('/')) {
-                fs::create_directory(folder.Child(file));
-            } else {
+            fs::create_directories(folder.Child(file).parent_path());  // all of a name ending in /
+            if (!file.ends_with('/')) {
                 folder.Write(file.ends_with('*') ? file.substr(0, file.size() - 1) : file,
                              file.ends_with('*') ? "" : "ITSF");
             }
