@@ -5,6 +5,7 @@
 #include "core/clipboard/clipboard_commands.h"
 #include "core/clipboard/dropped_text.h"
 #include "core/clipboard/drops.h"
+#include "platform/platform.h"
 #include "started_program.h"
 #include "support/platform_testing.h"
 
@@ -134,11 +135,7 @@ TEST_F(ClipboardTest, DroppedFileThatIsTooLargeOrNoTextFileChangesNothingButTheL
 }
 
 TEST(DroppedText, TheByteOrderMarkDecidesAndWithoutOneValidUtf8WinsOverWindows1252) {
-#ifdef _WIN32
-    const std::string system = "windows-1252";
-#else
-    const std::string system = "posix";
-#endif
+    const std::string system = platform::kPathSeparator == u'\\' ? "windows-1252" : "posix";
     for (const std::vector<std::string>& row : ReadTable("core/dropped_text.tsv")) {
         if (row[0] == "any" ||
             (test::AnsiCodePage() == 1252 && (row[0] == "1252" || row[0] == system))) {

@@ -183,13 +183,9 @@ TEST_F(ExportTest, FileHoldsTheTitlesAndEveryRowInTheTextFormatWithoutAMark) {
     EXPECT_EQ(Export(exporting::TableFormat::Csv, "none.csv", 0, 0), utf8);  // no settings loaded
     EXPECT_EQ(Export(exporting::TableFormat::Csv, "other.csv", 0, 7), utf8);
     // Windows' own conversion gives Ā its look-alike; POSIX's table, a '?'.
-#ifdef _WIN32
-    const std::string ansi =
-        "File Name\tCRC-32B\r\n/data/\xE9"
-        "A\t00000001\r\n/data/t";
-#else
-    const std::string ansi = "File Name\tCRC-32B\r\n/data/\xE9?\t00000001\r\n/data/t";
-#endif
+    const std::string ansi = std::string("File Name\tCRC-32B\r\n/data/\xE9") +
+                             (platform::kPathSeparator == u'\\' ? "A" : "?") +
+                             "\t00000001\r\n/data/t";
     if (test::AnsiCodePage() == 1252) {
         EXPECT_EQ(Export(exporting::TableFormat::Tsv, "ansi.txt", 0, 24).substr(0, 45), ansi);
     }

@@ -77,7 +77,6 @@ TEST(HelpFile,
                              file.ends_with('*') ? "" : "ITSF");
             }
         }
-        fs::create_directories(folder.Child(row[2]));
         fs::create_directories(folder.Child(row[1]).parent_path());
         const std::optional<platform::Path> found =
             FindHelpFile(folder.PathOf(row[2]), folder.PathOf(row[1]));
