@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 
@@ -79,7 +80,9 @@ void SetVariable(const char* name, const std::optional<std::string>& value) {
     const auto wide = [](const std::string& text) {
         return std::filesystem::path(std::u8string(text.begin(), text.end())).wstring();
     };
-    ::SetEnvironmentVariableW(wide(name).c_str(), value ? wide(*value).c_str() : nullptr);
+    // Through the C runtime, whose copy of the environment std::getenv reads, which also sets
+    // the system's; an empty value removes the variable.
+    ::_wputenv_s(wide(name).c_str(), value ? wide(*value).c_str() : L"");
 }
 
 bool UnderWine() {
