@@ -4,7 +4,7 @@
 
 #include "cli/checksum_line.h"
 #include "cli/line_reader.h"
-#include "cli/paths.h"
+#include "platform/path_parts.h"
 #include "cli/progress.h"
 #include "cli/quoted_name.h"
 #include "digest/list_hasher.h"
@@ -80,7 +80,7 @@ public:
         rules.named = named;
         rules.sfvFirst = !standardInput && IsSfvFile(checksumFile);
         // The names in an SFV file are relative to the file's own folder.
-        const platform::Path base = rules.sfvFirst ? FolderPart(checksumFile) : platform::Path();
+        const platform::Path base = rules.sfvFirst ? platform::FolderPart(checksumFile) : platform::Path();
         // A warning names the algorithm -a gives, else that of the last checksum line before it.
         std::string_view lastTag;
         if (options_.algorithmsNamed && options_.algorithms.size() == 1) {
@@ -111,7 +111,7 @@ public:
                 }
                 platform::Path path = platform::DecodeNativeBytes(parsed.code->name);
                 if (!base.empty() && !platform::IsAbsolutePath(path)) {
-                    path = JoinPath(base, path);
+                    path = platform::JoinPath(base, path);
                 }
                 batch.push_back({std::move(*parsed.code), std::move(path), {}});
             }

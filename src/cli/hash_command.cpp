@@ -5,7 +5,7 @@
 #include <new>
 #include <optional>
 
-#include "cli/file_walk.h"
+#include "platform/file_walk.h"
 #include "cli/progress.h"
 #include "cli/quoted_name.h"
 #include "cli/result_writer.h"
@@ -60,17 +60,17 @@ public:
         if (operands.empty()) {
             operands.push_back(u"-");
         }
-        FileWalk walk(std::move(operands), options_.recursive, options_.followLinks);
-        std::optional<WalkItem> next = walk.Next();
+        platform::FileWalk walk(std::move(operands), options_.recursive, options_.followLinks);
+        std::optional<platform::WalkItem> next = walk.Next();
         while (next) {
-            if (next->kind == WalkItem::Kind::StandardInput) {
+            if (next->kind == platform::WalkItem::Kind::StandardInput) {
                 HashStandardInput();
                 next = walk.Next();
                 continue;
             }
             // A batch ends before standard input, which is read on this thread in its turn.
-            std::vector<WalkItem> batch;
-            while (next && next->kind != WalkItem::Kind::StandardInput &&
+            std::vector<platform::WalkItem> batch;
+            while (next && next->kind != platform::WalkItem::Kind::StandardInput &&
                    batch.size() < kBatchSize) {
                 batch.push_back(std::move(*next));
                 next = walk.Next();
@@ -97,17 +97,17 @@ private:
         }
     }
 
-    void HashBatch(const std::vector<WalkItem>& batch) {
+    void HashBatch(const std::vector<platform::WalkItem>& batch) {
         std::vector<digest::HashJob> jobs;
-        for (const WalkItem& item : batch) {
-            if (item.kind == WalkItem::Kind::File) {
+        for (const platform::WalkItem& item : batch) {
+            if (item.kind == platform::WalkItem::Kind::File) {
                 jobs.push_back({item.path, HashAlgorithms(options_), item.named});
             }
         }
         digest::ListHasher hasher(std::move(jobs), options_.jobs);
         std::size_t job = 0;
-        for (const WalkItem& item : batch) {
-            if (item.kind == WalkItem::Kind::Error) {
+        for (const platform::WalkItem& item : batch) {
+            if (item.kind == platform::WalkItem::Kind::Error) {
                 Failed(item.path, item.reason);
                 continue;
             }

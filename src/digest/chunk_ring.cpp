@@ -50,15 +50,24 @@ void ChunkRing::EndUnread() {
     changed_.notify_all();
 }
 
-// The chunk to fill next, once every reader is done with what it held.
-ChunkRing::Chunk& ChunkRing::FreeChunk(std::uint64_t next) {
+void ChunkRing::Stop() {
+    {
+        std::lock_guard lock(lock_);
+        stopped_ = true;
+    }
+    changed_.notify_all();
+}
+
+// The chunk to fill next, once every reader is done with what it held; nothing once the ring
+// is stopped.
+ChunkRing::Chunk* ChunkRing::FreeChunk(std::uint64_t next) {
     std::unique_lock lock(lock_);
     changed_.wait(lock, [&] {
         const std::uint64_t hashed =
             readers_ == 1 ? chunksHashed_[0] : std::min(chunksHashed_[0], chunksHashed_[1]);
-        return next - hashed < ring_.size();
+        return stopped_ || next - hashed < ring_.size();
     });
-    return ring_[next % ring_.size()];
+    return stopped_ ? nullptr : &ring_[next % ring_.size()];
 }
 
 void ChunkRing::Publish(std::uint64_t read) {
@@ -79,7 +88,11 @@ void ChunkRing::Read(const std::vector<std::size_t>& files, const Opener& open,
         bool failed = !input;
         bool last = failed;
         do {
-            Chunk& chunk = FreeChunk(next);
+            Chunk* free = FreeChunk(next);
+            if (free == nullptr) {
+                return;
+            }
+            Chunk& chunk = *free;
             chunk.file = file;
             chunk.length = 0;
             if (!failed) {
@@ -95,14 +108,17 @@ void ChunkRing::Read(const std::vector<std::size_t>& files, const Opener& open,
             Publish(++next);
         } while (!last);
     }
-    FreeChunk(next).file = kEnd;
-    Publish(++next);
+    if (Chunk* end = FreeChunk(next)) {
+        end->file = kEnd;
+        Publish(++next);
+    }
 }
 
 const ChunkRing::Chunk& ChunkRing::Wait(std::uint64_t n) {
+    static const Chunk kStopped;  // file kEnd: nothing more
     std::unique_lock lock(lock_);
-    changed_.wait(lock, [&] { return chunksRead_ > n; });
-    return ring_[n % ring_.size()];
+    changed_.wait(lock, [&] { return stopped_ || chunksRead_ > n; });
+    return stopped_ ? kStopped : ring_[n % ring_.size()];
 }
 
 void ChunkRing::Done(int reader, std::uint64_t n) {

@@ -52,6 +52,9 @@ public:
                std::function<void(std::size_t bytes)> onRead);
     void EndUnread();
 
+    // Reads nothing after the read in flight; Wait gives the end from now on.
+    void Stop();
+
     // Chunk `n`, counted from 0 in reading order, once it has been read.
     const Chunk& Wait(std::uint64_t n);
     // Reader 0 or 1 is done with chunk `n`: once every reader is, it may be filled again.
@@ -61,7 +64,7 @@ private:
     void Read(const std::vector<std::size_t>& files, const Opener& open,
               std::vector<std::u16string>& failures,
               const std::function<void(std::size_t)>& onRead);
-    Chunk& FreeChunk(std::uint64_t next);
+    Chunk* FreeChunk(std::uint64_t next);
     void Publish(std::uint64_t read);
 
     std::size_t chunkSize_;
@@ -74,6 +77,7 @@ private:
     std::uint64_t chunksRead_ = 0;        // chunks the reading thread has filled
     std::uint64_t chunksHashed_[2] = {};  // chunks each reader is done with
     int readers_ = 2;
+    bool stopped_ = false;
     std::optional<std::thread> thread_;
 };
 

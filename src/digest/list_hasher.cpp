@@ -37,7 +37,7 @@ std::vector<std::uint64_t> SizesOf(const std::vector<HashJob>& jobs) {
     std::vector<std::uint64_t> sizes;
     sizes.reserve(jobs.size());
     for (const HashJob& job : jobs) {
-        sizes.push_back(platform::RegularFileSize(job.path).value_or(0));
+        sizes.push_back(job.size ? *job.size : platform::RegularFileSize(job.path).value_or(0));
     }
     return sizes;
 }
@@ -147,6 +147,11 @@ void ListHasher::RunWorker(int worker) {
     HashWholeFiles(*wholeReaders_[static_cast<std::size_t>(worker)]);
 }
 
+void ListHasher::Stop() {
+    stopping_.store(true);
+    ring_.Stop();
+}
+
 bool ListHasher::WaitFor(std::chrono::milliseconds wait) {
     std::unique_lock lock(doneLock_);
     return doneChanged_.wait_for(lock, wait, [this] { return workersRunning_ == 0; });
@@ -184,7 +189,7 @@ void ListHasher::HashSharedPart(int worker) {
     std::optional<CodeStreams> streams;
     for (std::uint64_t next = 0;; ++next) {
         const ChunkRing::Chunk& chunk = ring_.Wait(next);
-        if (chunk.file == ChunkRing::kEnd) {
+        if (chunk.file == ChunkRing::kEnd || stopping_.load()) {
             return;
         }
         if (!streams) {
@@ -210,7 +215,7 @@ void ListHasher::HashSharedPart(int worker) {
 void ListHasher::HashWholeFiles(OverlappedReader& reader) {
     for (;;) {
         const std::size_t index = nextWhole_.fetch_add(1);
-        if (index >= plan_.whole.size()) {
+        if (index >= plan_.whole.size() || stopping_.load()) {
             return;
         }
         const std::size_t file = plan_.whole[index];
@@ -221,6 +226,10 @@ void ListHasher::HashWholeFiles(OverlappedReader& reader) {
             FileSource source(*input);
             reader.Start(source, input->IsStream() ? OverlappedReader::kUnknownSize : sizes_[file]);
             for (;;) {
+                if (stopping_.load()) {
+                    reader.Abandon();  // before the file closes
+                    return;
+                }
                 const Piece piece = reader.Next(&failure);
                 if (piece.failed) {
                     break;

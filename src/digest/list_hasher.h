@@ -39,6 +39,10 @@ public:
     ListHasher(const ListHasher&) = delete;
     ListHasher& operator=(const ListHasher&) = delete;
 
+    // Abandons the files being hashed and starts no other: each worker ends after the piece
+    // (at most a chunk) in its hands. The jobs not done then stay undone, without codes.
+    void Stop();
+
     // Waits up to `wait` for the work to end; true when it has.
     bool WaitFor(std::chrono::milliseconds wait);
     // How much is done, 0 to 100; 100 only once every file is finished.
@@ -48,6 +52,7 @@ public:
     // Whether the job's codes are final; then CodesOf gives them, before the rest has ended.
     bool IsDone(std::size_t job) const;
     const Codes& CodesOf(std::size_t job) const { return results_[job]; }
+    const HashJob& Job(std::size_t job) const { return jobs_[job]; }
     // Once the job is done: why it has no codes, in the system's words; empty when it has them.
     const std::u16string& FailureOf(std::size_t job) const { return failures_[job]; }
     // Once the work has ended: the codes of each job, in the order given.
@@ -69,6 +74,7 @@ private:
     WorkPlan plan_;
     RunProgress progress_;
     std::atomic<std::size_t> nextWhole_{0};
+    std::atomic<bool> stopping_{false};
     std::unique_ptr<std::atomic<int>[]> partsLeft_;  // per job: workers still to finish it
     std::unique_ptr<std::atomic<bool>[]> done_;
 

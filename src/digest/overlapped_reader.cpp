@@ -62,13 +62,30 @@ void OverlappedReader::ReadAhead() {
         }
         Slot& slot = ring_[produced_ % ring_.size()];
         ByteSource& source = *source_;
+        reading_ = true;
         lock.unlock();
         ReadInto(slot, source);
         lock.lock();
+        reading_ = false;
         ++produced_;
-        sourceRead_ = slot.last;
+        sourceRead_ = sourceRead_ || slot.last;
         changed_.notify_all();
     }
+}
+
+void OverlappedReader::DropSource(std::unique_lock<std::mutex>& lock) {
+    // No further piece is read; a read in flight must end before its buffer or its source may
+    // be used again.
+    sourceRead_ = true;
+    changed_.wait(lock, [this] { return !reading_; });
+    consumed_ = released_ = produced_;
+    changed_.notify_all();
+}
+
+void OverlappedReader::Abandon() {
+    std::unique_lock lock(lock_);
+    DropSource(lock);
+    source_ = nullptr;
 }
 
 void OverlappedReader::Start(ByteSource& source, std::uint64_t expectedSize) {
@@ -76,16 +93,7 @@ void OverlappedReader::Start(ByteSource& source, std::uint64_t expectedSize) {
         return;
     }
     std::unique_lock lock(lock_);
-    // What is left of the source before is read to its end (or failure) and dropped: a read in
-    // flight must not land in a buffer of the new source.
-    for (;;) {
-        consumed_ = released_ = produced_;
-        changed_.notify_all();
-        if (sourceRead_ || direct_ || !thread_) {  // then nothing is in flight
-            break;
-        }
-        changed_.wait(lock);
-    }
+    DropSource(lock);  // what is left of the source before
     source_ = &source;
     sourceRead_ = false;
     direct_ = expectedSize < pieceSize_ || !thread_;

@@ -81,6 +81,10 @@ public:
     static constexpr std::uint64_t kUnknownSize = ~std::uint64_t{0};
     void Start(ByteSource& source, std::uint64_t expectedSize = kUnknownSize);
 
+    // Reads nothing more of the source, once a read in flight has ended; the source may then
+    // go. Next has nothing to give until the next Start.
+    void Abandon();
+
     // The next piece, waiting for it to be read. After a failed piece `reason` holds why,
     // when given. Past the last piece there is nothing more: a failed, empty piece.
     Piece Next(std::u16string* reason = nullptr);
@@ -94,6 +98,7 @@ private:
         std::u16string reason;
     };
     void ReadAhead();
+    void DropSource(std::unique_lock<std::mutex>& lock);
     void ReadInto(Slot& slot, ByteSource& source) const;
 
     std::size_t pieceSize_;
@@ -106,6 +111,7 @@ private:
     bool sourceRead_ = true;  // the source's last piece is read
     bool direct_ = false;     // Next reads the source itself
     bool stop_ = false;
+    bool reading_ = false;  // the thread reads a piece, outside the lock
     std::uint64_t produced_ = 0;         // pieces read
     std::uint64_t consumed_ = 0;         // pieces handed out
     std::uint64_t released_ = 0;         // pieces whose buffers are free again

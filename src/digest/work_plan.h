@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "digest/catalogue.h"
@@ -16,6 +17,7 @@ struct HashJob {
     platform::Path path;
     std::vector<AlgorithmId> algorithms;
     bool streams = false;  // a pipe or a device at the path is read too (named by the user)
+    std::optional<std::uint64_t> size{};  // the file's size, when the caller has just measured it
 };
 
 // A large file is read once and hashed by two workers at once, each computing its part of the

@@ -95,6 +95,17 @@ std::vector<platform::Path> RunOpenDialog(QWidget* owner, const core::OpenDialog
     return chosen;
 }
 
+std::optional<platform::Path> RunFolderDialog(QWidget* owner, std::u16string_view title) {
+    QFileDialog dialog(owner, ToQString(title));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return PathFromQt(QFileInfo(dialog.selectedFiles().front()).absoluteFilePath());
+}
+
 std::optional<core::SaveDialogAnswer> RunSaveDialog(QWidget* owner,
                                                     const core::SaveDialogRequest& request) {
     FileDialog dialog(owner, ToQString(request.title));

@@ -1,6 +1,6 @@
 #pragma once
 
-// The Open and Save As dialogs.
+// The Open, Open Folder and Save As dialogs.
 
 #include <optional>
 #include <vector>
@@ -17,6 +17,10 @@ namespace hashwell::ui {
 // only in a folder that does, and returns files only. The chosen full paths, or nothing on
 // cancel.
 std::vector<platform::Path> RunOpenDialog(QWidget* owner, const core::OpenDialogRequest& request);
+
+// Shows the standard dialog for choosing a folder, modal over `owner`, starting in the current
+// folder. The chosen folder's full path, or nothing on cancel.
+std::optional<platform::Path> RunFolderDialog(QWidget* owner, std::u16string_view title);
 
 // Shows the standard Save dialog the same way, the first file type selected: it neither asks
 // about overwriting nor adds an extension. The name and the chosen type, or nothing on cancel.

@@ -185,7 +185,12 @@ int QtControls::GridSelectedRow(core::ControlRef gridId) {
 
 void QtControls::SetProgress(core::ControlRef barId, int value) {
     if (auto* bar = qobject_cast<QProgressBar*>(windows_.Control(barId))) {
-        bar->setValue(value);
+        if (value == kProgressBusy) {
+            bar->setRange(0, 0);  // Qt's busy bar
+        } else {
+            bar->setRange(0, 100);
+            bar->setValue(value);
+        }
         bar->repaint();  // the run holds the event loop, so paint now
     }
 }

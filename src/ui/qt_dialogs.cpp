@@ -70,6 +70,10 @@ std::vector<platform::Path> QtDialogs::ShowOpenDialog(const core::OpenDialogRequ
     return OverOwner([&](QWidget* owner) { return RunOpenDialog(owner, request); });
 }
 
+std::optional<platform::Path> QtDialogs::ShowFolderDialog(std::u16string_view title) {
+    return OverOwner([&](QWidget* owner) { return RunFolderDialog(owner, title); });
+}
+
 std::optional<core::SaveDialogAnswer> QtDialogs::ShowSaveDialog(
     const core::SaveDialogRequest& request) {
     return OverOwner([&](QWidget* owner) { return RunSaveDialog(owner, request); });

@@ -21,6 +21,7 @@ public:
 
     core::MessageAnswer ShowMessageBox(const core::MessageBoxRequest& box) override;
     std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
+    std::optional<platform::Path> ShowFolderDialog(std::u16string_view title) override;
     std::optional<core::SaveDialogAnswer> ShowSaveDialog(
         const core::SaveDialogRequest& request) override;
     void ShowPopupMenu(core::PopupMenu menu) override;

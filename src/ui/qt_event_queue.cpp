@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QEventLoop>
+#include <QKeyEvent>
 
 namespace hashwell::ui {
 namespace {
@@ -124,7 +125,17 @@ bool QtEventQueue::event(QEvent* event) {
 }
 
 bool QtEventQueue::eventFilter(QObject*, QEvent* event) {
-    return refusingInput_ && IsUserInput(event->type());
+    if (!refusingInput_ || !IsUserInput(event->type())) {
+        return false;
+    }
+    // Escape is the one key a busy command hears of: it asks to stop.
+    if (draining_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) {
+            drained_.push_back({core::EventKind::Escape, 0, core::WindowId::MainWindow});
+        }
+    }
+    return true;
 }
 
 }  // namespace hashwell::ui

@@ -68,6 +68,11 @@ std::optional<core::SaveDialogAnswer> FakeDesktop::ShowSaveDialog(
     return Next(saveAnswers);
 }
 
+std::optional<platform::Path> FakeDesktop::ShowFolderDialog(std::u16string_view title) {
+    folderDialogs.emplace_back(title);
+    return Next(folderAnswers);
+}
+
 void FakeDesktop::ShowPopupMenu(core::PopupMenu menuId) {
     popupMenus.push_back(menuId);
     if (onPopupMenu) {

@@ -101,6 +101,7 @@ public:
     std::vector<platform::Path> ShowOpenDialog(const core::OpenDialogRequest& request) override;
     std::optional<core::SaveDialogAnswer> ShowSaveDialog(
         const core::SaveDialogRequest& request) override;
+    std::optional<platform::Path> ShowFolderDialog(std::u16string_view title) override;
     void ShowPopupMenu(core::PopupMenu menuId) override;
 
     // The clipboard.
@@ -144,6 +145,8 @@ public:
     std::deque<std::vector<platform::Path>> dialogAnswers;
     std::vector<core::SaveDialogRequest> saveDialogs;
     std::deque<core::SaveDialogAnswer> saveAnswers;
+    std::vector<std::u16string> folderDialogs;  // their titles
+    std::deque<platform::Path> folderAnswers;
     std::vector<core::PopupMenu> popupMenus;           // the context menus shown, in order
     std::function<void(core::PopupMenu)> onPopupMenu;  // what the user chooses in a menu
 

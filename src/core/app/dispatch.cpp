@@ -59,6 +59,8 @@ void HandleEvent(Desktop& desktop, AppState& state, const Event& event) {
         case EventKind::MouseMove:
             HandleMouseMove(desktop, state);
             break;
+        case EventKind::Escape:  // only a run listens for it
+            break;
     }
 }
 

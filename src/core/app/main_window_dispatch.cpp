@@ -168,6 +168,9 @@ void HandleMenuItem(Desktop& desktop, AppState& state, MenuItem item) {
         case MenuOpenList:
             OpenListCommand(desktop, state);
             break;
+        case MenuOpenFolder:
+            OpenFolderCommand(desktop, state);
+            break;
         case MenuPreferences:
             OpenPreferences(desktop, state);
             break;

@@ -8,6 +8,7 @@
 #include "core/main_window/bit_sizes.h"
 #include "core/main_window/file_opening.h"
 #include "core/main_window/tab_enabling.h"
+#include "core/shared/amounts.h"
 #include "core/shared/joined_texts.h"
 #include "core/shared/message_boxes.h"
 #include "core/shared/settings_messages.h"
@@ -21,21 +22,46 @@ namespace {
 
 constexpr std::u16string_view kOwnershipNotice = u"Copyright (c) the Hashwell developers.";
 
-// A file named on the command line is hashed as a one-file list on the List of Files tab; a
-// name that names nothing is said so.
-void HashCommandLineFile(Desktop& desktop, AppState& state) {
-    state.currentFileName = state.commandLineArgs.front();
+// At most this many missing paths are named in the box that reports them.
+constexpr std::size_t kMissingNamed = 10;
+
+// The box after a run over several paths, some of which name nothing.
+std::u16string MissingPathsText(const std::vector<platform::Path>& missing) {
+    std::u16string text = GroupedCount(missing.size()) +
+                          (missing.size() == 1 ? u" of the given paths does not exist: "
+                                               : u" of the given paths do not exist: ");
+    for (std::size_t i = 0; i < missing.size() && i < kMissingNamed; ++i) {
+        text += (i > 0 ? u", '" : u"'") + platform::ReadableText(missing[i]) + u"'";
+    }
+    if (missing.size() > kMissingNamed) {
+        text += u" and " + GroupedCount(missing.size() - kMissingNamed) + u" more";
+    }
+    return text + u".";
+}
+
+// The files and folders named on the command line are hashed into the grid on the List of
+// Files tab, in their order. One name that names nothing is said so at once; of several, those
+// that name nothing are said once, after the run.
+void HashCommandLinePaths(Desktop& desktop, AppState& state) {
+    const std::vector<platform::Path>& paths = state.commandLineArgs;
+    state.currentFileName = paths.size() == 1 ? paths.front() : JoinPaths(paths);
     state.fileToHash = state.currentFileName;
     desktop.ShowTab(TabIndex::ListOfFiles);
     DrainEvents(desktop, state.events);
-    if (TrimSpaces(state.currentFileName).empty()) {
+    ListRunReport report;
+    if (paths.size() == 1 && TrimSpaces(paths.front()).empty()) {
         // nothing to hash
-    } else if (!FileExists(state.currentFileName)) {
+    } else if (paths.size() == 1 && !FileExists(paths.front())) {
         ShowError(desktop, u"Error",
-                  u"File '" + platform::ReadableText(state.currentFileName) + u"' does not exist!");
+                  u"File '" + platform::ReadableText(paths.front()) + u"' does not exist!");
     } else {
         FileListRun(desktop, state.events, state.startWidth, state.settings.Case, FileListColumns(),
-                    {state.currentFileName});
+                    paths, &report);
+        if (report.end == RunEnd::StoppedToQuit) {
+            state.quitRequested = true;
+        } else if (!report.missing.empty()) {
+            ShowError(desktop, u"Error", MissingPathsText(report.missing));
+        }
     }
     // The other commands keep the states start-up gave them.
     UpdateCopyState(desktop, desktop.GridRowCount(MainControl::FileGrid) > 0);
@@ -74,6 +100,7 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     }
     state.startWidth = desktop.ClientSize(WindowId::MainWindow).width;
     desktop.SetControlVisible(MainControl::ProgressBar, false);
+    desktop.SetControlVisible(MainControl::FileProgressBar, false);
     ApplySkin(desktop, WindowId::MainWindow, state.settings.Skin);
     state.quitRequested = false;
 
@@ -86,7 +113,7 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     UpdateCopyState(desktop, false);  // no code yet
 
     if (!state.commandLineArgs.empty()) {
-        HashCommandLineFile(desktop, state);
+        HashCommandLinePaths(desktop, state);
     }
     return true;
 }

@@ -19,11 +19,14 @@ using enum PreferencesControl;
 constexpr std::u16string_view kDropOverwrite =
     u"Do you want to drop the new text and overwrite this box?";
 
+// A folder is a list of files: it goes to the grid as several files do.
 DropPayload PayloadOf(const Event& event) {
     if (event.droppedPaths.empty()) {
         return DropPayload::Text;
     }
-    return event.droppedPaths.size() == 1 ? DropPayload::OneFile : DropPayload::SeveralFiles;
+    return event.droppedPaths.size() == 1 && !platform::FolderExists(event.droppedPaths.front())
+               ? DropPayload::OneFile
+               : DropPayload::SeveralFiles;
 }
 
 void ShowTab(Desktop& desktop, AppState& state, int tab) {
@@ -45,8 +48,10 @@ void PutFileIntoTextInput(Desktop& desktop, const platform::Path& path) {
 // The dropped files hashed into the grid, as Open List does.
 void RunDroppedList(Desktop& desktop, AppState& state, const Event& event) {
     if (!TrimSpaces(state.currentFileName).empty()) {
+        ListRunReport report;
         FileListRun(desktop, state.events, state.startWidth, state.settings.Case, FileListColumns(),
-                    event.droppedPaths);
+                    event.droppedPaths, &report);
+        state.quitRequested = report.end == RunEnd::StoppedToQuit;
     }
     UpdateCopyState(desktop, desktop.GridRowCount(FileGrid) > 0);
 }
@@ -151,10 +156,15 @@ void HandleDrop(Desktop& desktop, AppState& state, const Event& event) {
             DropOntoTextInput(desktop, state, event);
             break;
         case FileNameBox:
-            if (event.droppedPaths.size() == 1) {
+            if (PayloadOf(event) == DropPayload::OneFile) {
                 state.currentFileName = state.fileToHash = event.droppedPaths.front();
                 ShowDroppedFileName(desktop, state, event.droppedPaths.front());
                 UpdateCopyStateFor(desktop, TabIndex::File);
+            } else if (event.droppedPaths.size() == 1) {  // a folder: its files into the grid
+                ShowTab(desktop, state, TabIndex::ListOfFiles);
+                ApplyTabState(desktop, TabIndex::ListOfFiles);
+                DrainEvents(desktop, state.events);
+                RunDroppedList(desktop, state, event);
             }
             break;
         case FileGrid:

@@ -43,13 +43,21 @@ public:
     virtual void InsertGridColumn(ControlRef gridId, int index, std::u16string_view title,
                                   int width) = 0;
     virtual void AppendGridRow(ControlRef gridId, const std::vector<std::u16string>& cells) = 0;
+    // Many rows at once, which a desktop may show faster than one at a time.
+    virtual void AppendGridRows(ControlRef gridId,
+                                const std::vector<std::vector<std::u16string>>& rows) {
+        for (const std::vector<std::u16string>& cells : rows) {
+            AppendGridRow(gridId, cells);
+        }
+    }
     virtual int GridRowCount(ControlRef gridId) = 0;
     virtual int GridColumnCount(ControlRef gridId) = 0;  // 0 when there is no such grid
     virtual std::u16string GridColumnTitle(ControlRef gridId, int column) = 0;
     virtual std::u16string GridCellText(ControlRef gridId, int row, int column) = 0;
     virtual int GridSelectedRow(ControlRef gridId) = 0;  // -1 when no row is selected
 
-    // The progress bar, 0 to 100.
+    // The progress bar, 0 to 100, or kProgressBusy: busy, without a measure of how far.
+    static constexpr int kProgressBusy = -1;
     virtual void SetProgress(ControlRef barId, int value) = 0;
 
     // Menu items of the main menu.

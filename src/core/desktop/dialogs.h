@@ -3,6 +3,7 @@
 // The modal boxes and dialogs the program shows over its windows.
 
 #include <optional>
+#include <string_view>
 #include <vector>
 
 #include "core/desktop/ids.h"
@@ -21,6 +22,9 @@ public:
     // Shows a modal Open dialog owned by the program's foreground window; the chosen files'
     // full paths, or nothing when the user cancels.
     virtual std::vector<platform::Path> ShowOpenDialog(const OpenDialogRequest& request) = 0;
+    // Shows a modal folder dialog titled `title`, starting in the current folder; the chosen
+    // folder's full path, or nothing when the user cancels.
+    virtual std::optional<platform::Path> ShowFolderDialog(std::u16string_view title) = 0;
     // Shows a modal Save dialog the same way; nothing when the user cancels.
     virtual std::optional<SaveDialogAnswer> ShowSaveDialog(const SaveDialogRequest& request) = 0;
     // Shows a context menu of the main window at the mouse position. The item the user chooses

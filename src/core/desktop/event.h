@@ -16,6 +16,7 @@ enum class EventKind {
     Drop,         // something was dropped onto a control
     Control,      // a control was clicked, changed or dragged from
     MouseMove,    // the mouse moved over a window of the program
+    Escape,       // the Escape key, while a command keeps the windows from taking input
 };
 
 enum class EventType {

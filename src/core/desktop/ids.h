@@ -38,6 +38,7 @@ enum class MainControl : int {
     TextHashBox = 38,
     FileNameBox = 39,
     FileHashBox = 40,
+    FileProgressBar = 62,  // added after the other windows' ids
 };
 
 enum class AboutControl : int {
@@ -79,6 +80,7 @@ enum class MenuItem : int {
     MenuContents = 12,
     MenuUpdates = 13,
     MenuAbout = 14,
+    MenuOpenFolder = 15,
     ShortcutHelp = 112,  // F1, raised as a menu event in every window
     ItemCopyCodes = 506,
     ItemQuitGridMenu = 507,

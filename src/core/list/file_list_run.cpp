@@ -1,11 +1,12 @@
 #include "core/list/file_list_run.h"
 
-#include <chrono>
 #include <string>
 #include <vector>
 
 #include "core/desktop/ids.h"
+#include "core/list/file_gathering.h"
 #include "core/list/list_row.h"
+#include "core/shared/amounts.h"
 #include "core/shared/joined_texts.h"
 #include "core/shared/message_boxes.h"
 #include "digest/catalogue.h"
@@ -18,8 +19,8 @@ namespace {
 constexpr int kFirstColumnWidth = 360;
 constexpr int kCodeColumnWidth = 180;
 constexpr int kCodesPerFile = static_cast<int>(std::size(digest::kListRunAlgorithms));
-constexpr int kWarnAbove = 10;
-constexpr std::chrono::milliseconds kProgressInterval{40};
+constexpr std::size_t kWarnAbove = 10;
+constexpr unsigned kWorkers = 2;
 
 void ReplaceColumns(Controls& controls, const std::vector<std::u16string>& titles) {
     for (int index = static_cast<int>(titles.size()) - 1; index >= 0; --index) {
@@ -49,12 +50,6 @@ void CentreProgressBar(Desktop& desktop) {
     desktop.SetControlGeometry(MainControl::ProgressBar, {x, y, 140, 20});
 }
 
-// A path the run hashes: an existing regular file the user may read.
-bool IsReadableFile(const platform::Path& path) {
-    return platform::IsRegularFile(path) &&
-           platform::CheckFileAccess(path, platform::kFileGenericRead) ==
-               platform::kFileGenericRead;
-}
 
 }  // namespace
 
@@ -68,66 +63,85 @@ std::u16string FileListColumns() {
 }
 
 int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16string_view caseText,
-                std::u16string_view columnTitles, const std::vector<platform::Path>& paths) {
+                std::u16string_view columnTitles, const std::vector<platform::Path>& paths,
+                ListRunReport* report) {
+    ListRunReport ignored;
+    ListRunReport& told = report != nullptr ? *report : ignored;
     if (TrimSpaces(columnTitles).empty() || IsBlankList(paths)) {
         return 0;
     }
     const std::vector<std::u16string> titles = SplitFields(columnTitles, u',');
-    const int count = static_cast<int>(paths.size());
+
+    // The files are found first, the bar busy over the grid as it stands.
+    desktop.SetControlVisible(MainControl::ProgressBar, true);
+    CentreProgressBar(desktop);
+    GatheredFiles gathered;
+    told.end = GatherFiles(desktop, events, paths, MainControl::ProgressBar, gathered);
+    told.missing = gathered.missing;
+    const std::size_t count = gathered.files.size();
+    if (told.end != RunEnd::Finished ||
+        (count > kWarnAbove &&
+         !AskYesNo(desktop, u"Time Warning",
+                   u"Hash " + GroupedCount(count) + u" files (" + DecimalSize(gathered.totalBytes) +
+                       u")? This might take a long time."))) {
+        desktop.SetControlVisible(MainControl::ProgressBar, false);
+        return 0;
+    }
 
     desktop.ClearGridRows(MainControl::FileGrid);
     ReplaceColumns(desktop, titles);
-    if (count > kWarnAbove) {
-        ShowWarning(desktop, u"Time Warning",
-                    u"You selected " + platform::AsciiToUtf16(std::to_string(count)) +
-                        u" files. Please be aware that this might take a long time to process!");
-    }
     DrainEvents(desktop, events);
     AddColumns(desktop, titles);
-    desktop.SetControlVisible(MainControl::ProgressBar, true);
+    desktop.SetProgress(MainControl::ProgressBar, 0);
     desktop.SetMenuItemEnabled(MenuItem::MenuExportCsv, true);
     CentreProgressBar(desktop);
 
-    // Missing paths, folders, empty entries and unreadable files get no row and no message.
-    std::vector<platform::Path> readable;
-    for (const std::u16string& path : paths) {
-        if (IsReadableFile(path)) {
-            readable.push_back(path);
-        }
-    }
     // The workers hash; this thread keeps the bar moving and the windows drawn, and acts on
-    // nothing the user does meanwhile.
-    digest::ListHasher hasher(readable);
-    int shown = 0;
-    while (!hasher.WaitFor(kProgressInterval)) {
-        if (const int percent = hasher.PercentDone(); percent > shown) {
-            shown = percent;
-            desktop.SetProgress(MainControl::ProgressBar, percent);
-        }
-        desktop.RepaintWindows();
+    // nothing the user does meanwhile but a stop.
+    std::vector<digest::HashJob> jobs;
+    jobs.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        jobs.push_back({std::move(gathered.files[i]),
+                        {std::begin(digest::kListRunAlgorithms), std::end(digest::kListRunAlgorithms)},
+                        false,
+                        gathered.sizes[i]});
     }
-    std::vector<ListRowRecord> records;
-    for (std::size_t i = 0; i < readable.size(); ++i) {
-        ListRowRecord record = ListRow(readable[i], hasher.Results()[i], caseText);
-        if (record.errors < kCodesPerFile) {
-            records.push_back(std::move(record));
+    digest::ListHasher hasher(std::move(jobs), kWorkers);
+    told.end = WaitForRun(desktop, events, hasher, MainControl::ProgressBar);
+
+    // A stopped run shows the files it finished; those it had in hand are abandoned.
+    std::vector<std::vector<std::u16string>> rows;
+    std::size_t finished = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!hasher.IsDone(i)) {
+            continue;
+        }
+        ++finished;
+        ListRowRecord record = ListRow(hasher.Job(i).path, hasher.CodesOf(i), caseText);
+        // A file none of whose codes could be computed, or that vanished since it was hashed,
+        // gets no row.
+        if (record.errors < kCodesPerFile && platform::IsRegularFile(record.path)) {
+            rows.push_back(std::move(record.cells));
         }
     }
 
     DrainEvents(desktop, events);
     desktop.SetProgress(MainControl::ProgressBar, 100);
-    for (const ListRowRecord& record : records) {
-        // A file that vanished since it was hashed gets no row.
-        if (platform::IsRegularFile(record.path)) {
-            desktop.AppendGridRow(MainControl::FileGrid, record.cells);
-        }
-    }
+    desktop.AppendGridRows(MainControl::FileGrid, rows);
     desktop.SetControlVisible(MainControl::ProgressBar, false);
 
-    if (desktop.ClientSize(WindowId::MainWindow).width == startWidth) {
+    if (told.end == RunEnd::Stopped && finished < count) {
+        ShowInformation(desktop, u"Stopped",
+                        u"Stopped after " + GroupedCount(finished) + u" of " + GroupedCount(count) +
+                            u" files.");
+    } else if (told.end != RunEnd::StoppedToQuit &&
+               desktop.ClientSize(WindowId::MainWindow).width == startWidth) {
         ShowInformation(desktop, u"Window Size",
                         u"Please maximize or resize this window so that all hash codes can be "
                         u"displayed!");
+    }
+    if (told.end == RunEnd::Stopped && finished == count) {
+        told.end = RunEnd::Finished;  // the stop came as the last file was done
     }
     return 1;
 }

@@ -7,12 +7,17 @@
 #include "core/shared/display_code.h"
 #include "core/shared/joined_texts.h"
 #include "core/shared/message_boxes.h"
+#include "core/shared/hashing_run.h"
+#include "digest/catalogue.h"
 #include "digest/file_digest.h"
+#include "digest/list_hasher.h"
 #include "digest/text_digest.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {
 namespace {
+
+constexpr unsigned kWorkers = 2;  // a large file's reading and hashing on two cores
 
 // SHA2 and SHA3 without a chosen size are computed, and shown, as 256 bits.
 void EnsureBitSize(Desktop& desktop, AppState& state) {
@@ -40,6 +45,27 @@ void CalculateText(Desktop& desktop, AppState& state) {
     ShowCode(desktop, state, MainControl::TextHashBox, state.textHash);
 }
 
+// The chosen file's code into state.fileHash, read and hashed by workers while the File tab's
+// bar moves; Escape or the close box stop it, leaving no code.
+RunEnd HashChosenFile(Desktop& desktop, AppState& state, std::int32_t bits,
+                      std::u16string* reason) {
+    const digest::Algorithm* algorithm = digest::FindAlgorithm(state.method, bits);
+    if (algorithm == nullptr) {  // no such method or size: the engine says why
+        state.fileHash = digest::HashFile(state.fileToHash, state.method, bits, reason);
+        return RunEnd::Finished;
+    }
+    digest::ListHasher hasher({{state.fileToHash, {algorithm->id}}}, kWorkers);
+    desktop.SetProgress(MainControl::FileProgressBar, 0);
+    desktop.SetControlVisible(MainControl::FileProgressBar, true);
+    const RunEnd end = WaitForRun(desktop, state.events, hasher, MainControl::FileProgressBar);
+    desktop.SetControlVisible(MainControl::FileProgressBar, false);
+    if (end == RunEnd::Finished) {
+        state.fileHash = hasher.CodesOf(0).front();
+        *reason = hasher.FailureOf(0);
+    }
+    return end;
+}
+
 void CalculateFile(Desktop& desktop, AppState& state) {
     if (TrimSpaces(desktop.ControlText(MainControl::FileNameBox)).empty()) {
         return;
@@ -56,11 +82,13 @@ void CalculateFile(Desktop& desktop, AppState& state) {
     }
     const std::int32_t bits = HasBitSizes(state.method) ? state.bitSize : digest::BitSize::None;
     std::u16string reason;
-    state.fileHash = digest::HashFile(state.fileToHash, state.method, bits, &reason);
-    // A code shown beside a name is that name's code: one that cannot be computed empties the
-    // box, and the user is told why.
+    const RunEnd end = HashChosenFile(desktop, state, bits, &reason);
+    // A code shown beside a name is that name's code: a stopped run, or one that could not
+    // compute it, empties the box; only a failure is explained.
     ShowCode(desktop, state, MainControl::FileHashBox, state.fileHash);
-    if (state.fileHash.empty()) {
+    if (end == RunEnd::StoppedToQuit) {
+        state.quitRequested = true;
+    } else if (end == RunEnd::Finished && state.fileHash.empty()) {
         ShowError(desktop, u"Error",
                   u"File '" + platform::ReadableText(state.fileToHash) + u"' could not be read: " +
                       reason);

@@ -71,10 +71,11 @@ std::u16string OpenSingleFile(Desktop& desktop, MainControl nameBoxId) {
 }
 
 std::u16string OpenFileList(Desktop& desktop, EventRecord& events, int startWidth,
-                            std::u16string_view caseText, std::u16string_view columnTitles) {
+                            std::u16string_view caseText, std::u16string_view columnTitles,
+                            ListRunReport* report) {
     const std::vector<platform::Path> chosen = ChooseFiles(desktop, u"");
     if (!chosen.empty()) {
-        FileListRun(desktop, events, startWidth, caseText, columnTitles, chosen);
+        FileListRun(desktop, events, startWidth, caseText, columnTitles, chosen, report);
     }
     return JoinPaths(chosen);
 }
@@ -104,8 +105,23 @@ void OpenCommand(Desktop& desktop, AppState& state) {
 
 void OpenListCommand(Desktop& desktop, AppState& state) {
     ShowTabForCommand(desktop, state, TabIndex::ListOfFiles);
+    ListRunReport report;
     RememberChoice(state, OpenFileList(desktop, state.events, state.startWidth, state.settings.Case,
-                                       FileListColumns()));
+                                       FileListColumns(), &report));
+    state.quitRequested = report.end == RunEnd::StoppedToQuit;
+}
+
+void OpenFolderCommand(Desktop& desktop, AppState& state) {
+    ShowTabForCommand(desktop, state, TabIndex::ListOfFiles);
+    const std::optional<platform::Path> folder = desktop.ShowFolderDialog(u"Open Folder");
+    if (!folder) {
+        return;
+    }
+    ListRunReport report;
+    FileListRun(desktop, state.events, state.startWidth, state.settings.Case, FileListColumns(),
+                {*folder}, &report);
+    RememberChoice(state, *folder);
+    state.quitRequested = report.end == RunEnd::StoppedToQuit;
 }
 
 }  // namespace hashwell::core

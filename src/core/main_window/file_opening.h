@@ -1,6 +1,7 @@
 #pragma once
 
-// The two Open dialogs, what is done with their answers, and the Open and Open List commands.
+// The Open dialogs, what is done with their answers, and the Open, Open List and Open Folder
+// commands.
 
 #include <cstddef>
 #include <string>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "core/desktop/desktop.h"
+#include "core/list/file_list_run.h"
 #include "core/shared/app_state.h"
 #include "core/shared/event_record.h"
 #include "platform/platform.h"
@@ -36,7 +38,8 @@ std::u16string OpenSingleFile(Desktop& desktop, MainControl nameBoxId);
 // Lets the user choose files and runs the file-list run over them at once. Returns the chosen
 // paths joined by the list separator, or the empty text.
 std::u16string OpenFileList(Desktop& desktop, EventRecord& events, int startWidth,
-                            std::u16string_view caseText, std::u16string_view columnTitles);
+                            std::u16string_view caseText, std::u16string_view columnTitles,
+                            ListRunReport* report = nullptr);
 
 // The path a name box stands for: its text without a leading "Filename: ". When that is the
 // readable form of `shownPath`, the path last written into the box, it is that path, so that a
@@ -50,5 +53,7 @@ bool FileExists(const platform::Path& path);
 // let the user choose, and remember the choice as the file to hash.
 void OpenCommand(Desktop& desktop, AppState& state);
 void OpenListCommand(Desktop& desktop, AppState& state);
+// Open Folder: the chosen folder walked into the grid.
+void OpenFolderCommand(Desktop& desktop, AppState& state);
 
 }  // namespace hashwell::core

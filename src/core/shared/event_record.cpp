@@ -12,7 +12,7 @@ void EventRecord::Dispatched(const Event& event) {
 }
 
 void EventRecord::Drained(const Event& event) {
-    if (event.kind != EventKind::MouseMove) {
+    if (event.kind != EventKind::MouseMove && event.kind != EventKind::Escape) {
         lastObjectId = event.objectId;
     }
 }

@@ -53,6 +53,8 @@ constexpr ControlSpec kControls[] = {
      "This grid will display cryptographic hash codes for all files.", kPlain, kGrowBoth, 18},
     {ProgressBar, "ProgressBar", ControlKind::ProgressBar, ListTab, 205, 140, 140, 20, "",
      "Displays the progress in calculating file hashes.", kPlain, Anchor::None, kNoHelpPage},
+    {FileProgressBar, "FileProgressBar", ControlKind::ProgressBar, FileTab, 205, 140, 140, 20, "",
+     "Displays the progress in calculating the file's hash.", kPlain, Anchor::None, kNoHelpPage},
     {OptionCrc32, "OptionCrc32", Option, Window, 20, 425, 80, 15, "CRC32",
      "Convert to CRC-32b Hash.", kPlain, Anchor::FollowBottom, kMethodPage},
     {OptionMd5, "OptionMd5", Option, Window, 140, 425, 80, 15, "MD5", "Convert to MD-5 Hash.",
@@ -80,6 +82,7 @@ constexpr WindowSpec kWindow{WindowId::MainWindow, "MainWindow", "Hashwell", 598
 constexpr MenuItemSpec kMenuItems[] = {
     {"File", MenuOpen, "MenuOpen", "Open", 8},
     {"File", MenuOpenList, "MenuOpenList", "Open List", 9},
+    {"File", MenuOpenFolder, "MenuOpenFolder", "Open Folder", 28},
     {"File", MenuPreferences, "MenuPreferences", "Preferences", 15},
     {"File", MenuExit, "MenuExit", "Exit", 14},
     {"Edit", MenuCopyHash, "MenuCopyHash", "Copy hash to clipboard", 10},

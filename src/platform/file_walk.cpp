@@ -1,21 +1,21 @@
-#include "cli/file_walk.h"
+#include "platform/file_walk.h"
 
 #include <algorithm>
 
-#include "cli/paths.h"
+#include "platform/path_parts.h"
 
-namespace hashwell::cli {
+namespace hashwell::platform {
 namespace {
 
 constexpr std::u16string_view kLoop = u"File system loop detected";
 
 }  // namespace
 
-FileWalk::FileWalk(std::vector<platform::Path> operands, bool recursive, bool followLinks)
+FileWalk::FileWalk(std::vector<Path> operands, bool recursive, bool followLinks)
     : operands_(std::move(operands)), recursive_(recursive), followLinks_(followLinks) {}
 
-std::optional<WalkItem> FileWalk::Enter(const platform::Path& folder) {
-    const std::optional<platform::FileIdentity> identity = platform::IdentityOf(folder);
+std::optional<WalkItem> FileWalk::Enter(const Path& folder) {
+    const std::optional<FileIdentity> identity = IdentityOf(folder);
     // A link that leads back up would be walked forever.
     const bool loop = identity && std::any_of(levels_.begin(), levels_.end(), [&](const Level& l) {
                           return l.identity == identity;
@@ -24,8 +24,8 @@ std::optional<WalkItem> FileWalk::Enter(const platform::Path& folder) {
         return WalkItem{WalkItem::Kind::Error, folder, std::u16string(kLoop)};
     }
     std::u16string reason;
-    std::optional<std::vector<platform::FolderEntry>> entries =
-        platform::ListFolder(folder, &reason);
+    std::optional<std::vector<FolderEntry>> entries =
+        ListFolder(folder, &reason);
     if (!entries) {
         return WalkItem{WalkItem::Kind::Error, folder, reason};
     }
@@ -41,10 +41,10 @@ std::optional<WalkItem> FileWalk::Next() {
                 levels_.pop_back();
                 continue;
             }
-            const platform::FolderEntry& entry = level.entries[level.next++];
-            platform::Path path = JoinPath(level.folder, entry.name);
+            const FolderEntry& entry = level.entries[level.next++];
+            Path path = JoinPath(level.folder, entry.name);
             switch (entry.kind) {
-                case platform::PathKind::Folder:
+                case PathKind::Folder:
                     if (entry.isLink && !followLinks_) {
                         continue;
                     }
@@ -52,22 +52,22 @@ std::optional<WalkItem> FileWalk::Next() {
                         return error;
                     }
                     continue;
-                case platform::PathKind::Other:
+                case PathKind::Other:
                     return WalkItem{WalkItem::Kind::Error, std::move(path),
-                                    std::u16string(platform::kNotRegularFile)};
-                case platform::PathKind::RegularFile:
-                case platform::PathKind::Missing:  // a dangling link: opening tells why
+                                    std::u16string(kNotRegularFile)};
+                case PathKind::RegularFile:
+                case PathKind::Missing:  // a dangling link: opening tells why
                     return WalkItem{WalkItem::Kind::File, std::move(path), {}};
             }
         }
         if (nextOperand_ == operands_.size()) {
             return std::nullopt;
         }
-        const platform::Path& operand = operands_[nextOperand_++];
+        const Path& operand = operands_[nextOperand_++];
         if (operand == u"-") {
             return WalkItem{WalkItem::Kind::StandardInput, operand, {}};
         }
-        if (recursive_ && platform::KindOf(operand) == platform::PathKind::Folder) {
+        if (recursive_ && KindOf(operand) == PathKind::Folder) {
             if (std::optional<WalkItem> error = Enter(operand)) {
                 return error;
             }
@@ -78,4 +78,4 @@ std::optional<WalkItem> FileWalk::Next() {
     }
 }
 
-}  // namespace hashwell::cli
+}  // namespace hashwell::platform

@@ -1,0 +1,17 @@
+#pragma once
+
+// Paths put together as the user gave them: the names below a folder joined to it, and the
+// folder part of a path.
+
+#include "platform/platform.h"
+
+namespace hashwell::platform {
+
+// The folder and the name as one path, with one separator between them.
+Path JoinPath(const Path& folder, const Path& name);
+
+// The folder part of a path with its last separator ("a/b/" of "a/b/c"); empty when there is
+// none.
+Path FolderPart(const Path& path);
+
+}  // namespace hashwell::platform
