@@ -7,8 +7,83 @@
 
 namespace hashwell::ui {
 
+int GridModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int GridModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(titles_.size());
+}
+
+QVariant GridModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid()) {
+        return {};
+    }
+    return Cell(index.row(), index.column());
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal) {
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+    return Title(section);
+}
+
+void GridModel::InsertColumn(int index, const QString& title) {
+    beginInsertColumns({}, index, index);
+    titles_.insert(index, title);
+    for (QStringList& row : rows_) {
+        if (index <= row.size()) {
+            row.insert(index, QString());
+        }
+    }
+    endInsertColumns();
+}
+
+void GridModel::RemoveColumn(int index) {
+    beginRemoveColumns({}, index, index);
+    titles_.removeAt(index);
+    for (QStringList& row : rows_) {
+        if (index < row.size()) {
+            row.removeAt(index);
+        }
+    }
+    endRemoveColumns();
+}
+
+void GridModel::ClearRows() {
+    beginResetModel();
+    rows_.clear();
+    endResetModel();
+}
+
+void GridModel::AppendRows(std::vector<QStringList> rows) {
+    if (rows.empty()) {
+        return;
+    }
+    const int first = static_cast<int>(rows_.size());
+    beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
+    for (QStringList& row : rows) {
+        rows_.push_back(std::move(row));
+    }
+    endInsertRows();
+}
+
+QString GridModel::Cell(int row, int column) const {
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) {
+        return {};
+    }
+    const QStringList& cells = rows_[static_cast<std::size_t>(row)];
+    return column >= 0 && column < cells.size() ? cells[column] : QString();
+}
+
+QString GridModel::Title(int column) const {
+    return column >= 0 && column < titles_.size() ? titles_[column] : QString();
+}
+
 ListGrid::ListGrid(int builtWidth, QWidget* parent)
-    : QTableWidget(0, 0, parent), builtWidth_(builtWidth) {
+    : QTableView(parent), model_(this), builtWidth_(builtWidth) {
+    setModel(&model_);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int) {
         if (!sizing_ && column >= 0 && static_cast<std::size_t>(column) < userSized_.size()) {
             userSized_[static_cast<std::size_t>(column)] = true;
@@ -19,10 +94,9 @@ ListGrid::ListGrid(int builtWidth, QWidget* parent)
 }
 
 void ListGrid::InsertTitledColumn(int index, const QString& title, int width) {
-    index = std::clamp(index, 0, columnCount());
+    index = std::clamp(index, 0, model_.columnCount());
     sizing_ = true;
-    insertColumn(index);
-    setHorizontalHeaderItem(index, new QTableWidgetItem(title));
+    model_.InsertColumn(index, title);
     setColumnWidth(index, width);
     sizing_ = false;
     leastWidths_.insert(leastWidths_.begin() + index, width);
@@ -31,11 +105,11 @@ void ListGrid::InsertTitledColumn(int index, const QString& title, int width) {
 }
 
 void ListGrid::RemoveColumn(int index) {
-    if (index < 0 || index >= columnCount()) {
+    if (index < 0 || index >= model_.columnCount()) {
         return;
     }
     sizing_ = true;
-    removeColumn(index);
+    model_.RemoveColumn(index);
     sizing_ = false;
     if (static_cast<std::size_t>(index) < leastWidths_.size()) {
         leastWidths_.erase(leastWidths_.begin() + index);
@@ -43,8 +117,13 @@ void ListGrid::RemoveColumn(int index) {
     }
 }
 
+int ListGrid::SelectedRow() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
 void ListGrid::resizeEvent(QResizeEvent* event) {
-    QTableWidget::resizeEvent(event);
+    QTableView::resizeEvent(event);
     Fit();
 }
 

@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QTabWidget>
-#include <QTableWidget>
 
 #include <algorithm>
 #include "ui/list_grid.h"
@@ -120,67 +119,86 @@ void QtControls::ShowTab(int index) {
     }
 }
 
+namespace {
+
+ListGrid* GridOf(QWidget* control) {
+    return dynamic_cast<ListGrid*>(control);
+}
+
+QStringList RowOf(const std::vector<std::u16string>& cells, int columns) {
+    QStringList row;
+    const int count = std::min(columns, static_cast<int>(cells.size()));
+    row.reserve(count);
+    for (int column = 0; column < count; ++column) {
+        row.append(ToQString(cells[static_cast<std::size_t>(column)]));
+    }
+    return row;
+}
+
+}  // namespace
+
 void QtControls::ClearGridRows(core::ControlRef gridId) {
-    if (auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId))) {
-        grid->setRowCount(0);
+    if (ListGrid* grid = GridOf(windows_.Control(gridId))) {
+        grid->Model().ClearRows();
     }
 }
 
 void QtControls::RemoveGridColumn(core::ControlRef gridId, int index) {
-    if (auto* grid = dynamic_cast<ListGrid*>(windows_.Control(gridId))) {
+    if (ListGrid* grid = GridOf(windows_.Control(gridId))) {
         grid->RemoveColumn(index);
     }
 }
 
 void QtControls::InsertGridColumn(core::ControlRef gridId, int index, std::u16string_view title,
                                   int width) {
-    if (auto* grid = dynamic_cast<ListGrid*>(windows_.Control(gridId))) {
+    if (ListGrid* grid = GridOf(windows_.Control(gridId))) {
         grid->InsertTitledColumn(index, ToQString(title), width);
     }
 }
 
 void QtControls::AppendGridRow(core::ControlRef gridId, const std::vector<std::u16string>& cells) {
-    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
+    AppendGridRows(gridId, {cells});
+}
+
+void QtControls::AppendGridRows(core::ControlRef gridId,
+                                const std::vector<std::vector<std::u16string>>& rows) {
+    ListGrid* grid = GridOf(windows_.Control(gridId));
     if (grid == nullptr) {
         return;
     }
-    const int row = grid->rowCount();
-    grid->insertRow(row);
-    const int columns = std::min(grid->columnCount(), static_cast<int>(cells.size()));
-    for (int column = 0; column < columns; ++column) {
-        grid->setItem(row, column, new QTableWidgetItem(ToQString(cells[column])));
+    // A cell beyond the grid's columns is dropped, as the grid has nowhere to show it.
+    const int columns = grid->Model().columnCount();
+    std::vector<QStringList> added;
+    added.reserve(rows.size());
+    for (const std::vector<std::u16string>& cells : rows) {
+        added.push_back(RowOf(cells, columns));
     }
+    grid->Model().AppendRows(std::move(added));
 }
 
 int QtControls::GridRowCount(core::ControlRef gridId) {
-    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
-    return grid != nullptr ? grid->rowCount() : 0;
+    const ListGrid* grid = GridOf(windows_.Control(gridId));
+    return grid != nullptr ? grid->Model().rowCount() : 0;
 }
 
 int QtControls::GridColumnCount(core::ControlRef gridId) {
-    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
-    return grid != nullptr ? grid->columnCount() : 0;
+    const ListGrid* grid = GridOf(windows_.Control(gridId));
+    return grid != nullptr ? grid->Model().columnCount() : 0;
 }
 
 std::u16string QtControls::GridColumnTitle(core::ControlRef gridId, int column) {
-    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
-    const QTableWidgetItem* title = grid != nullptr ? grid->horizontalHeaderItem(column) : nullptr;
-    return title != nullptr ? title->text().toStdU16String() : std::u16string();
+    const ListGrid* grid = GridOf(windows_.Control(gridId));
+    return grid != nullptr ? grid->Model().Title(column).toStdU16String() : std::u16string();
 }
 
 std::u16string QtControls::GridCellText(core::ControlRef gridId, int row, int column) {
-    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
-    const QTableWidgetItem* cell = grid != nullptr ? grid->item(row, column) : nullptr;
-    return cell != nullptr ? cell->text().toStdU16String() : std::u16string();
+    const ListGrid* grid = GridOf(windows_.Control(gridId));
+    return grid != nullptr ? grid->Model().Cell(row, column).toStdU16String() : std::u16string();
 }
 
 int QtControls::GridSelectedRow(core::ControlRef gridId) {
-    auto* grid = qobject_cast<QTableWidget*>(windows_.Control(gridId));
-    if (grid == nullptr || grid->selectionModel() == nullptr) {
-        return -1;
-    }
-    const QModelIndexList rows = grid->selectionModel()->selectedRows();
-    return rows.isEmpty() ? -1 : rows.front().row();
+    const ListGrid* grid = GridOf(windows_.Control(gridId));
+    return grid != nullptr ? grid->SelectedRow() : -1;
 }
 
 void QtControls::SetProgress(core::ControlRef barId, int value) {

@@ -30,6 +30,8 @@ public:
     void InsertGridColumn(core::ControlRef gridId, int index, std::u16string_view title,
                           int width) override;
     void AppendGridRow(core::ControlRef gridId, const std::vector<std::u16string>& cells) override;
+    void AppendGridRows(core::ControlRef gridId,
+                        const std::vector<std::vector<std::u16string>>& rows) override;
     int GridRowCount(core::ControlRef gridId) override;
     int GridColumnCount(core::ControlRef gridId) override;
     std::u16string GridColumnTitle(core::ControlRef gridId, int column) override;

@@ -28,7 +28,7 @@ QGroupBox* MakeFrame(const QString& title, QWidget* parent) {
     return frame;
 }
 
-QTableWidget* MakeGrid(int builtWidth, QWidget* parent) {
+ListGrid* MakeGrid(int builtWidth, QWidget* parent) {
     auto* grid = new ListGrid(builtWidth, parent);
     grid->InsertTitledColumn(0, QString(), 100);
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
