@@ -13,6 +13,11 @@ if(HASHWELL_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+if(HASHWELL_TSAN)
+    add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=thread)
+endif()
+
 if(HASHWELL_FUZZ)
     # Coverage for libFuzzer in every library; the fuzz targets link the fuzzer itself.
     add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
