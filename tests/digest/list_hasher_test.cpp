@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
+#include <iterator>
 #include <random>
 
 #include "digest/digest.h"
@@ -112,6 +114,44 @@ TEST_F(ListHasherRun, WithoutThreadsOrMemoryTheFallbacksStillGiveRightCodesOrSay
     EXPECT_TRUE(hasher.IsDone(2));
     EXPECT_EQ(hasher.CodesOf(2), Codes(5));
     EXPECT_EQ(hasher.FailureOf(0), u"Not enough memory");
+}
+
+// The threads of this process, where the system lists them (Linux); -1 elsewhere.
+int ThreadCount() {
+    const std::filesystem::path tasks = "/proc/self/task";
+    if (!std::filesystem::exists(tasks)) {
+        return -1;
+    }
+    return static_cast<int>(std::distance(std::filesystem::directory_iterator(tasks), {}));
+}
+
+TEST_F(ListHasherRun, StopAbandonsFilesBeingReadSoonLeavesTheRestUndoneAndNoThreadBehind) {
+    // Sparse files that would take minutes to read: only a stop ends the run in time.
+    const std::filesystem::path huge = folder_.Write("huge", "");
+    std::filesystem::resize_file(huge, std::uint64_t{64} << 30);
+    const std::vector<AlgorithmId> all(std::begin(kListRunAlgorithms),
+                                       std::end(kListRunAlgorithms));
+    const int threadsBefore = ThreadCount();
+    // Shared by both workers; then one algorithm a job, whole, as the File tab asks.
+    for (const bool shared : {true, false}) {
+        std::vector<HashJob> jobs = {{test::ToUtf16(huge), all}, {Write("small"), all}};
+        if (!shared) {
+            jobs = {{test::ToUtf16(huge), {all[0]}},
+                    {test::ToUtf16(huge), {all[1]}},
+                    {Write("small"), {all[2]}}};
+        }
+        {
+            ListHasher hasher(jobs, 2);
+            while (hasher.BytesDone() == 0) {
+                hasher.WaitFor(std::chrono::milliseconds(1));
+            }
+            hasher.Stop();
+            EXPECT_TRUE(hasher.WaitFor(std::chrono::seconds(20))) << shared;
+            EXPECT_FALSE(hasher.IsDone(0));
+            EXPECT_EQ(hasher.CodesOf(0), Codes(jobs[0].algorithms.size())) << shared;
+        }
+        EXPECT_EQ(ThreadCount(), threadsBefore) << shared;
+    }
 }
 
 }  // namespace

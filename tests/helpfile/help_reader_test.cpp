@@ -146,7 +146,6 @@ TEST(HelpFile, HoldsEveryPageTheProgramCanAskForAndItsContentsList) {
         ASSERT_EQ(html.status, ReadStatus::Found) << platform::Utf16ToUtf8(page);
         EXPECT_NE(html.bytes.find("<title>"), std::string::npos);
     }
-    EXPECT_EQ(core::AllHelpPages().size(), 18u);
     EXPECT_EQ(file.Page("style.css").status, ReadStatus::Found);
     EXPECT_EQ(file.Page("/main-window.png").status, ReadStatus::Found);
     EXPECT_EQ(file.Page("hashguide_999.html").status, ReadStatus::Missing);
@@ -154,7 +153,8 @@ TEST(HelpFile, HoldsEveryPageTheProgramCanAskForAndItsContentsList) {
     const Answer sitemap = file.Contents();
     ASSERT_EQ(sitemap.status, ReadStatus::Found);
     const std::vector<ContentsEntry> contents = ParseSitemap(sitemap.bytes);
-    ASSERT_EQ(contents.size(), 18u);
+    // Every page stands in the contents list, once.
+    ASSERT_EQ(contents.size(), core::AllHelpPages().size());
     EXPECT_EQ(contents[0].page, "index.html");
     EXPECT_EQ(contents[8].title, u"File > Open");  // its "&gt;" read back
     EXPECT_EQ(file.Status(), ReadStatus::Found);
