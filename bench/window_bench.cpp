@@ -77,9 +77,10 @@ void PressEscapeAfter(std::chrono::milliseconds delay, Clock::time_point& presse
     QTimer::singleShot(delay, [&pressed] {
         pressed = Clock::now();
         QWidget* target = QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
-                                                                  : QApplication::activeWindow();
-        QApplication::postEvent(target != nullptr ? target : QApplication::topLevelWidgets().front(),
-                                new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
+                                                                 : QApplication::activeWindow();
+        QApplication::postEvent(
+            target != nullptr ? target : QApplication::topLevelWidgets().front(),
+            new QKeyEvent(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier));
     });
 }
 
@@ -102,7 +103,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "usage: window_bench HASHWELL_CLI [scratch folder] [files]\n");
         return 2;
     }
-    const fs::path scratch = argc > 2 ? fs::path(argv[2]) : fs::temp_directory_path();
+    const fs::path scratch =
+        argc > 2 && argv[2][0] != '\0' ? fs::path(argv[2]) : fs::temp_directory_path();
     const int count = argc > 3 ? std::stoi(argv[3]) : 100000;
     const fs::path root = scratch / "hashwell-window-bench";
     fs::remove_all(root);
