@@ -49,9 +49,9 @@ TEST_F(StartUpTest, SettingsProblemsAreSaidInOrderAndStartUpGoesOn) {
     EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("not-opened")});
 }
 
-TEST_F(StartUpTest, FileParameterIsHashedIntoTheGridAndFurtherOnesIgnored) {
+TEST_F(StartUpTest, FileParameterIsHashedIntoTheGrid) {
     const std::u16string path = test::ToUtf16(folder_.Write("my file.bin", "x"));
-    Start({path, u"/elsewhere/second.bin"});
+    Start({path});
     EXPECT_EQ(state_.fileToHash, path);
     EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
     ASSERT_EQ(desktop_.gridRows.size(), 1u);
@@ -60,6 +60,26 @@ TEST_F(StartUpTest, FileParameterIsHashedIntoTheGridAndFurtherOnesIgnored) {
     EXPECT_TRUE(desktop_.menuEnabled[MenuItem::MenuCopyHash]);
     // The tab's own enabling is not applied: Calculate stays as start-up left it.
     EXPECT_TRUE(desktop_.controls[ButtonCalculate].enabled);
+}
+
+TEST_F(StartUpTest, SeveralParametersRunInOrderFoldersWalkedAndTheMissingOnesSaidOnceAtTheEnd) {
+    std::filesystem::create_directories(folder_.path() / "a");
+    std::filesystem::create_directories(folder_.path() / "b");
+    const std::u16string first = test::ToUtf16(folder_.Write("b/2", "x"));
+    const std::u16string walked = test::ToUtf16(folder_.Write("a/1", "y"));
+    std::vector<std::u16string> parameters = {first, u"/gone/1", folder_.PathOf("a")};
+    for (int i = 2; i <= 12; ++i) {
+        parameters.push_back(u"/gone/" + test::ToUtf16(std::to_string(i)));
+    }
+    ASSERT_TRUE(StartUp(desktop_, state_, Environment(), parameters));
+    ASSERT_EQ(desktop_.gridRows.size(), 2u);
+    EXPECT_EQ(desktop_.gridRows[0][0], first);
+    EXPECT_EQ(desktop_.gridRows[1][0], walked);
+    EXPECT_EQ(desktop_.boxes.back(),
+              (Box(u"Error",
+                   u"12 of the given paths do not exist: '/gone/1', "
+                   u"'/gone/2', '/gone/3', '/gone/4', '/gone/5', '/gone/6', "
+                   u"'/gone/7', '/gone/8', '/gone/9', '/gone/10' and 2 more.")));
 }
 
 TEST_F(StartUpTest, ParameterThatNamesNothingIsSaidInABox) {

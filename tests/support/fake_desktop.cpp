@@ -92,6 +92,9 @@ void FakeDesktop::RunEventLoop(const std::function<bool(const core::Event&)>& ha
 
 std::vector<core::Event> FakeDesktop::DrainEvents() {
     ++drains;
+    if (beforeDrain) {
+        beforeDrain();
+    }
     std::vector<core::Event> drained(queue.begin(), queue.end());
     queue.clear();
     return drained;

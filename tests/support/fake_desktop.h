@@ -153,7 +153,8 @@ public:
     std::u16string clipboard;
     std::vector<std::u16string> drags;  // the texts dragged out, in order
 
-    std::deque<core::Event> queue;  // what the user does next
+    std::deque<core::Event> queue;      // what the user does next
+    std::function<void()> beforeDrain;  // what the user does while a command keeps them waiting
     int drains = 0;
     int repaints = 0;
 };

@@ -7,7 +7,7 @@
 #include <QHeaderView>
 #include <QMenuBar>
 #include <QProgressBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QWindow>
 #include <QtTest>
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(actual, expected);
         QCOMPARE(actual.first(), QStringLiteral("File|MenuOpen|Open"));
         QCOMPARE(actual.last(), QStringLiteral("Help|MenuAbout|About"));
-        QCOMPARE(actual.size(), 10);
+        QCOMPARE(actual.at(2), QStringLiteral("File|MenuOpenFolder|Open Folder"));
         QCOMPARE(desktop_->MainWindow()->windowTitle(), QStringLiteral("Hashwell"));
     }
 
@@ -207,12 +207,16 @@ private slots:
         QCOMPARE(core::FileListRun(*desktop_, events, client.width, u"UPPER",
                                    core::FileListColumns(), {empty.fileName().toStdU16String()}),
                  1);
-        auto* grid = qobject_cast<QTableWidget*>(desktop_->Control(core::MainControl::FileGrid));
-        QCOMPARE(grid->columnCount(), 6);
-        QCOMPARE(grid->horizontalHeaderItem(5)->text(), QStringLiteral("SHA-3-256"));
-        QCOMPARE(grid->rowCount(), 1);
-        QCOMPARE(grid->item(0, 0)->text(), empty.fileName());
-        QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("D41D8CD98F00B204E9800998ECF8427E"));
+        auto* grid = qobject_cast<QTableView*>(desktop_->Control(core::MainControl::FileGrid));
+        const QAbstractItemModel& model = *grid->model();
+        const auto cell = [&model](int row, int column) {
+            return model.index(row, column).data().toString();
+        };
+        QCOMPARE(model.columnCount(), 6);
+        QCOMPARE(model.headerData(5, Qt::Horizontal).toString(), QStringLiteral("SHA-3-256"));
+        QCOMPARE(model.rowCount(), 1);
+        QCOMPARE(cell(0, 0), empty.fileName());
+        QCOMPARE(cell(0, 2), QStringLiteral("D41D8CD98F00B204E9800998ECF8427E"));
         QVERIFY(desktop_->Control(core::MainControl::ProgressBar)->isHidden());
         QCOMPARE(
             qobject_cast<QProgressBar*>(desktop_->Control(core::MainControl::ProgressBar))->value(),
@@ -229,7 +233,7 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(grid->columnWidth(1), 180);  // a CRC-32 needs no more
         for (const int column : {2, 4, 5}) {
-            const QString code = grid->item(0, column)->text();
+            const QString code = cell(0, column);
             QVERIFY(grid->columnWidth(column) > grid->fontMetrics().horizontalAdvance(code) + 6);
         }
         QCOMPARE(grid->columnWidth(3), 100);

@@ -1,5 +1,7 @@
 #include "core/list/file_list_run.h"
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -50,7 +52,6 @@ void CentreProgressBar(Desktop& desktop) {
     desktop.SetControlGeometry(MainControl::ProgressBar, {x, y, 140, 20});
 }
 
-
 }  // namespace
 
 std::u16string FileListColumns() {
@@ -90,7 +91,8 @@ int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16s
 
     desktop.ClearGridRows(MainControl::FileGrid);
     ReplaceColumns(desktop, titles);
-    DrainEvents(desktop, events);
+    // Escape or the close box from the end of the walk on still stop the run.
+    const RunEnd asked = StopAsked(desktop, events);
     AddColumns(desktop, titles);
     desktop.SetProgress(MainControl::ProgressBar, 0);
     desktop.SetMenuItemEnabled(MenuItem::MenuExportCsv, true);
@@ -101,13 +103,17 @@ int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16s
     std::vector<digest::HashJob> jobs;
     jobs.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        jobs.push_back({std::move(gathered.files[i]),
-                        {std::begin(digest::kListRunAlgorithms), std::end(digest::kListRunAlgorithms)},
-                        false,
-                        gathered.sizes[i]});
+        jobs.push_back(
+            {std::move(gathered.files[i]),
+             {std::begin(digest::kListRunAlgorithms), std::end(digest::kListRunAlgorithms)},
+             false,
+             gathered.sizes[i]});
     }
     digest::ListHasher hasher(std::move(jobs), kWorkers);
-    told.end = WaitForRun(desktop, events, hasher, MainControl::ProgressBar);
+    if (asked != RunEnd::Finished) {
+        hasher.Stop();
+    }
+    told.end = std::max(asked, WaitForRun(desktop, events, hasher, MainControl::ProgressBar));
 
     // A stopped run shows the files it finished; those it had in hand are abandoned.
     std::vector<std::vector<std::u16string>> rows;
@@ -125,7 +131,10 @@ int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16s
         }
     }
 
-    DrainEvents(desktop, events);
+    // A close box clicked as the run ended still ends the program.
+    if (StopAsked(desktop, events) == RunEnd::StoppedToQuit) {
+        told.end = RunEnd::StoppedToQuit;
+    }
     desktop.SetProgress(MainControl::ProgressBar, 100);
     desktop.AppendGridRows(MainControl::FileGrid, rows);
     desktop.SetControlVisible(MainControl::ProgressBar, false);

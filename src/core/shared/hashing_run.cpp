@@ -28,6 +28,7 @@ RunEnd WaitForRun(Desktop& desktop, EventRecord& events, digest::ListHasher& has
             shown = percent;
             desktop.SetProgress(bar, percent);
         }
+        desktop.RepaintWindows();
         const RunEnd asked = StopAsked(desktop, events);
         if (asked > end) {
             end = asked;
