@@ -4,10 +4,10 @@
 
 #include "cli/checksum_line.h"
 #include "cli/line_reader.h"
-#include "platform/path_parts.h"
 #include "cli/progress.h"
 #include "cli/quoted_name.h"
 #include "digest/list_hasher.h"
+#include "platform/path_parts.h"
 #include "platform/unicode.h"
 
 namespace hashwell::cli {
@@ -80,7 +80,8 @@ public:
         rules.named = named;
         rules.sfvFirst = !standardInput && IsSfvFile(checksumFile);
         // The names in an SFV file are relative to the file's own folder.
-        const platform::Path base = rules.sfvFirst ? platform::FolderPart(checksumFile) : platform::Path();
+        const platform::Path base =
+            rules.sfvFirst ? platform::FolderPart(checksumFile) : platform::Path();
         // A warning names the algorithm -a gives, else that of the last checksum line before it.
         std::string_view lastTag;
         if (options_.algorithmsNamed && options_.algorithms.size() == 1) {

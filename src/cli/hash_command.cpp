@@ -5,13 +5,13 @@
 #include <new>
 #include <optional>
 
-#include "platform/file_walk.h"
 #include "cli/progress.h"
 #include "cli/quoted_name.h"
 #include "cli/result_writer.h"
 #include "digest/digest.h"
 #include "digest/file_digest.h"
 #include "digest/text_digest.h"
+#include "platform/file_walk.h"
 #include "platform/unicode.h"
 
 namespace hashwell::cli {

@@ -111,7 +111,7 @@ private:
     bool sourceRead_ = true;  // the source's last piece is read
     bool direct_ = false;     // Next reads the source itself
     bool stop_ = false;
-    bool reading_ = false;  // the thread reads a piece, outside the lock
+    bool reading_ = false;               // the thread reads a piece, outside the lock
     std::uint64_t produced_ = 0;         // pieces read
     std::uint64_t consumed_ = 0;         // pieces handed out
     std::uint64_t released_ = 0;         // pieces whose buffers are free again

@@ -24,8 +24,7 @@ std::optional<WalkItem> FileWalk::Enter(const Path& folder) {
         return WalkItem{WalkItem::Kind::Error, folder, std::u16string(kLoop)};
     }
     std::u16string reason;
-    std::optional<std::vector<FolderEntry>> entries =
-        ListFolder(folder, &reason);
+    std::optional<std::vector<FolderEntry>> entries = ListFolder(folder, &reason);
     if (!entries) {
         return WalkItem{WalkItem::Kind::Error, folder, reason};
     }
