@@ -128,11 +128,17 @@ bool QtEventQueue::eventFilter(QObject*, QEvent* event) {
     if (!refusingInput_ || !IsUserInput(event->type())) {
         return false;
     }
-    // Escape is the one key a busy command hears of: it asks to stop.
-    if (draining_ && event->type() == QEvent::KeyPress) {
+    // Escape is the one key a busy command hears of: it asks to stop. One that arrives while
+    // the windows are repainted waits in the backlog for the next drain.
+    if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<const QKeyEvent*>(event);
         if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) {
-            drained_.push_back({core::EventKind::Escape, 0, core::WindowId::MainWindow});
+            const core::Event escape{core::EventKind::Escape, 0, core::WindowId::MainWindow};
+            if (draining_) {
+                drained_.push_back(escape);
+            } else {
+                backlog_.push_back(escape);
+            }
         }
     }
     return true;
