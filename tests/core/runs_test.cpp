@@ -64,13 +64,13 @@ TEST_F(RunTest, EscapeKeepsTheFinishedRowsDropsTheFilesInHandAndSaysHowFarTheRun
     const std::u16string first = Sparse("1", 64 * kMiB);
     const std::u16string second = Sparse("2", 1024 * kMiB);
     // At the first report nothing is finished; at 7% the first file is, the second half read.
-    for (const auto& [percent, rows, text] : {std::tuple{0, 0u, u"Stopped after 0 of 2 files."},
-                                              std::tuple{7, 1u, u"Stopped after 1 of 2 files."}}) {
+    for (const auto& [percent, rows, counts] :
+         {std::tuple{0, 0u, u"0 of 2"}, std::tuple{7, 1u, u"1 of 2"}}) {
         desktop_.boxes.clear();
         DoAt(percent, kEscape);
         OpenList({first, second});
         EXPECT_EQ(desktop_.gridRows.size(), rows);
-        EXPECT_EQ(desktop_.boxes, std::vector{Box(u"Stopped", text, MessageIcon::Information)});
+        EXPECT_EQ(desktop_.boxes, std::vector{BoxOf("stopped", counts)});
         EXPECT_FALSE(desktop_.controls[ProgressBar].visible);
         EXPECT_FALSE(state_.quitRequested);
     }
