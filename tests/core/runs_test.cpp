@@ -106,14 +106,6 @@ TEST_F(RunTest, FileTabHashesOffTheWindowsThreadAndEscapeEmptiesTheCodeBoxWithou
     EXPECT_TRUE(desktop_.boxes.empty());
     EXPECT_FALSE(desktop_.controls[FileProgressBar].visible);
     EXPECT_GT(desktop_.repaints, 0);
-
-    desktop_.beforeDrain = nullptr;
-    state_.fileToHash = Sparse("small", 3 * kMiB);
-    Click(OptionMd5);
-    Click(ButtonCalculate);
-    // 3 MiB of zero bytes; the lower case of the settings' first run.
-    EXPECT_EQ(Text(FileHashBox), u"d1dd210d6b1312cb342b56d02bd5e651");
-    EXPECT_FALSE(desktop_.controls[FileProgressBar].visible);
 }
 
 TEST_F(RunTest, FolderIsWalkedInNameOrderFollowingLinksToFilesOnlyAndLeavingOutWhatCannotBeRead) {
