@@ -2,8 +2,10 @@
 
 #include <optional>
 
-#include "cli/checksum_line.h"
-#include "cli/line_reader.h"
+#include "checksums/checksum_file_name.h"
+#include "checksums/checksum_line.h"
+#include "checksums/line_reader.h"
+#include "checksums/listed_name.h"
 #include "cli/progress.h"
 #include "cli/quoted_name.h"
 #include "digest/list_hasher.h"
@@ -13,6 +15,10 @@
 namespace hashwell::cli {
 namespace {
 
+using checksums::ExpectedCode;
+using checksums::LineKind;
+using checksums::ParsedLine;
+
 // Listed files are handed to the hasher this many at a time, so memory does not grow with them.
 constexpr std::size_t kBatchSize = 1024;
 constexpr std::chrono::milliseconds kPollEvery{50};
@@ -21,15 +27,13 @@ std::string Plural(std::size_t count, std::string_view one, std::string_view man
     return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
 
-bool IsSfvFile(const platform::Path& path) {
-    if (path.size() < 4) {
-        return false;
+// The name as a verification result shows it, as coreutils shows it: escaped as a gnu line
+// escapes it, with a backslash in front, when it holds a line feed; as it is otherwise.
+std::string ResultName(std::string_view name) {
+    if (name.find('\n') != std::string_view::npos) {
+        return '\\' + checksums::EscapeName(name);
     }
-    std::u16string extension = path.substr(path.size() - 4);
-    for (char16_t& c : extension) {
-        c = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-    }
-    return extension == u".sfv";
+    return std::string(name);
 }
 
 // A listed file (what its line expects, and where it is), or the warning about a line that is
@@ -60,7 +64,7 @@ public:
         shownFile_ = standardInput ? std::string("standard input")
                                    : platform::EncodeNativeBytes(checksumFile);
         std::optional<platform::ReadOnlyFile> file;
-        LineReader::Source source = platform::ReadStandardInput;
+        checksums::LineReader::Source source = platform::ReadStandardInput;
         if (!standardInput) {
             std::u16string reason;
             file = platform::ReadOnlyFile::OpenFileOrStream(checksumFile, &reason);
@@ -72,15 +76,17 @@ public:
                 return file->Read(buffer, size, reason);
             };
         }
-        LineRules rules;
+        checksums::LineRules rules;
         rules.allowed = options_.algorithmsNamed ? std::span<const Algorithm>(options_.algorithms)
                                                  : std::span<const Algorithm>();
-        const std::vector<Algorithm> named =
-            standardInput ? std::vector<Algorithm>() : AlgorithmsNamedByFile(checksumFile);
+        const std::vector<Algorithm> named = standardInput
+                                                 ? std::vector<Algorithm>()
+                                                 : checksums::AlgorithmsNamedByFile(checksumFile);
         rules.named = named;
-        rules.sfvFirst = !standardInput && IsSfvFile(checksumFile);
-        // The names in an SFV file are relative to the file's own folder.
-        const platform::Path base =
+        rules.sfvFirst = !standardInput && checksums::IsSfvFileName(checksumFile);
+        // The names are relative to the current folder, as sha256sum reads them, except in an
+        // SFV file, where they are relative to the file's own folder.
+        const platform::Path folder =
             rules.sfvFirst ? platform::FolderPart(checksumFile) : platform::Path();
         // A warning names the algorithm -a gives, else that of the last checksum line before it.
         std::string_view lastTag;
@@ -88,8 +94,8 @@ public:
             lastTag = options_.algorithms[0].tag;
         }
 
-        LineReader lines(source);
-        ChecksumLineParser parser(rules);
+        checksums::LineReader lines(source);
+        checksums::ChecksumLineParser parser(rules);
         std::vector<Listed> batch;
         std::size_t lineNumber = 0;
         while (std::optional<std::string> line = lines.Next()) {
@@ -110,10 +116,7 @@ public:
                 if (!options_.algorithmsNamed || options_.algorithms.size() != 1) {
                     lastTag = parsed.code->algorithm.tag;
                 }
-                platform::Path path = platform::DecodeNativeBytes(parsed.code->name);
-                if (!base.empty() && !platform::IsAbsolutePath(path)) {
-                    path = platform::JoinPath(base, path);
-                }
+                platform::Path path = checksums::ResolveListedName(folder, parsed.code->name);
                 batch.push_back({std::move(*parsed.code), std::move(path), {}});
             }
             if (batch.size() == kBatchSize) {

@@ -1,6 +1,6 @@
 #include "cli/result_writer.h"
 
-#include "cli/checksum_line.h"
+#include "checksums/checksum_line.h"
 #include "export/table_text.h"
 #include "platform/text_encoding.h"
 #include "platform/unicode.h"
@@ -38,22 +38,22 @@ ResultWriter::ResultWriter(const Options& options, Console& console)
 bool ResultWriter::Write(std::string_view name, std::u16string_view shownName,
                          const digest::Codes& codes) {
     auto shown = [&](const std::string& code) { return options_.upper ? Uppercase(code) : code; };
-    const LineStyle style{options_.binary, options_.zero};
+    const checksums::LineStyle style{options_.binary, options_.zero};
     std::string lines;
     switch (options_.format) {
         case OutputFormat::Gnu:
             for (const std::string& code : codes) {
-                lines += GnuLine(shown(code), name, style);
+                lines += checksums::GnuLine(shown(code), name, style);
             }
             break;
         case OutputFormat::Bsd:
             for (std::size_t i = 0; i < codes.size(); ++i) {
-                lines += BsdLine(options_.algorithms[i], shown(codes[i]), name, style);
+                lines += checksums::BsdLine(options_.algorithms[i], shown(codes[i]), name, style);
             }
             break;
         case OutputFormat::Sfv: {
             // SFV files carry their codes in upper case, as the tools that made the form do.
-            std::optional<std::string> line = SfvLine(Uppercase(codes.at(0)), name);
+            std::optional<std::string> line = checksums::SfvLine(Uppercase(codes.at(0)), name);
             if (!line) {
                 return false;
             }

@@ -18,7 +18,7 @@ public:
 
     // Prints a file's codes (lowercase hex, one per algorithm of the options). `name` is the
     // name's bytes as given; `shownName` the name as text, for the CSV and TSV forms. False when
-    // the form cannot hold the name (see SfvLine): nothing is printed.
+    // the form cannot hold the name (see checksums::SfvLine): nothing is printed.
     bool Write(std::string_view name, std::u16string_view shownName, const digest::Codes& codes);
 
 private:

@@ -1,33 +1,12 @@
-#include "cli/checksum_line.h"
+#include "checksums/checksum_line.h"
 
 #include <algorithm>
 
-namespace hashwell::cli {
+namespace hashwell::checksums {
 namespace {
 
 bool NeedsEscape(std::string_view name) {
     return name.find_first_of("\\\n\r") != std::string_view::npos;
-}
-
-std::string Escape(std::string_view name) {
-    std::string escaped;
-    escaped.reserve(name.size() + 2);
-    for (const char c : name) {
-        switch (c) {
-            case '\\':
-                escaped += "\\\\";
-                break;
-            case '\n':
-                escaped += "\\n";
-                break;
-            case '\r':
-                escaped += "\\r";
-                break;
-            default:
-                escaped += c;
-        }
-    }
-    return escaped;
 }
 
 // The name of an escaped line; nothing when it holds a backslash that starts no known escape.
@@ -175,7 +154,7 @@ std::string GnuLine(std::string_view hex, std::string_view name, const LineStyle
         line += '\\';
     }
     line.append(hex).append(style.binary ? " *" : "  ");
-    line += escape ? Escape(name) : std::string(name);
+    line += escape ? EscapeName(name) : std::string(name);
     line += style.zero ? '\0' : '\n';
     return line;
 }
@@ -189,7 +168,7 @@ std::string BsdLine(const Algorithm& algorithm, std::string_view hex, std::strin
         line += '\\';
     }
     line.append(algorithm.tag).append(" (");
-    line += escape ? Escape(name) : std::string(name);
+    line += escape ? EscapeName(name) : std::string(name);
     line.append(") = ").append(hex);
     line += style.zero ? '\0' : '\n';
     return line;
@@ -203,11 +182,25 @@ std::optional<std::string> SfvLine(std::string_view hex, std::string_view name) 
     return std::string(name) + ' ' + std::string(hex) + '\n';
 }
 
-std::string ResultName(std::string_view name) {
-    if (name.find('\n') != std::string_view::npos) {
-        return '\\' + Escape(name);
+std::string EscapeName(std::string_view name) {
+    std::string escaped;
+    escaped.reserve(name.size() + 2);
+    for (const char c : name) {
+        switch (c) {
+            case '\\':
+                escaped += "\\\\";
+                break;
+            case '\n':
+                escaped += "\\n";
+                break;
+            case '\r':
+                escaped += "\\r";
+                break;
+            default:
+                escaped += c;
+        }
     }
-    return std::string(name);
+    return escaped;
 }
 
 // "hex  name" or "hex *name" (the gnu form), or "hex name" (the reversed form), as the file's
@@ -266,4 +259,4 @@ ParsedLine ChecksumLineParser::Parse(std::string_view line) {
     return {code ? LineKind::Code : LineKind::Malformed, std::move(code)};
 }
 
-}  // namespace hashwell::cli
+}  // namespace hashwell::checksums

@@ -12,9 +12,11 @@
 #include <string>
 #include <string_view>
 
-#include "cli/algorithms.h"
+#include "digest/catalogue.h"
 
-namespace hashwell::cli {
+namespace hashwell::checksums {
+
+using digest::Algorithm;
 
 enum class LineForm { Gnu, Bsd, Sfv };
 
@@ -32,9 +34,9 @@ std::string BsdLine(const Algorithm& algorithm, std::string_view hex, std::strin
 // like a comment (';' or '#') or ends in a blank.
 std::optional<std::string> SfvLine(std::string_view hex, std::string_view name);
 
-// The name as a verification result shows it: escaped as a gnu line escapes it, with a
-// backslash in front, when it holds a line feed; as it is otherwise.
-std::string ResultName(std::string_view name);
+// The name with its backslashes, line feeds and carriage returns written as \\, \n and \r,
+// as an escaped gnu or bsd line holds it (without the backslash that starts the line).
+std::string EscapeName(std::string_view name);
 
 // What a checksum line asks to verify.
 struct ExpectedCode {
@@ -80,4 +82,4 @@ private:
     enum class Form { Undecided, Gnu, Reversed } form_ = Form::Undecided;
 };
 
-}  // namespace hashwell::cli
+}  // namespace hashwell::checksums

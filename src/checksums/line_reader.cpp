@@ -1,6 +1,6 @@
-#include "cli/line_reader.h"
+#include "checksums/line_reader.h"
 
-namespace hashwell::cli {
+namespace hashwell::checksums {
 namespace {
 
 constexpr std::size_t kReadSize = 64 * 1024;
@@ -53,4 +53,4 @@ std::optional<std::string> LineReader::Next() {
     }
 }
 
-}  // namespace hashwell::cli
+}  // namespace hashwell::checksums

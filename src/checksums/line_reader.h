@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-namespace hashwell::cli {
+namespace hashwell::checksums {
 
 class LineReader {
 public:
@@ -39,4 +39,4 @@ private:
     std::u16string failure_;
 };
 
-}  // namespace hashwell::cli
+}  // namespace hashwell::checksums

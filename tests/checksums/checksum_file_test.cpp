@@ -1,0 +1,47 @@
+// What a checksum file's name tells (against the table in tests/data/checksums), and where the
+// files it lists are.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "checksums/checksum_file_name.h"
+#include "checksums/listed_name.h"
+#include "platform/path_parts.h"
+#include "platform/unicode.h"
+#include "support/scratch_folder.h"
+#include "support/table_file.h"
+
+namespace hashwell::checksums {
+namespace {
+
+TEST(ChecksumFileNameTest, PatternsSfvAndNamedAlgorithmsAreTheTables) {
+    const std::vector<std::vector<std::string>> rows =
+        test::ReadTable("checksums/checksum_file_names.txt");
+    ASSERT_GT(rows.size(), 20u);
+    for (const std::vector<std::string>& row : rows) {
+        ASSERT_EQ(row.size(), 3u) << row[0];
+        const std::u16string name = platform::Utf8ToUtf16(row[0]);
+        EXPECT_EQ(IsChecksumFileName(name), row[1] != "other") << row[0];
+        EXPECT_EQ(IsSfvFileName(name), row[1] == "sfv") << row[0];
+        std::string named;
+        for (const digest::Algorithm& algorithm : AlgorithmsNamedByFile(name)) {
+            named += (named.empty() ? "" : ",") + std::string(algorithm.name);
+        }
+        EXPECT_EQ(named.empty() ? "-" : named, row[2]) << row[0];
+    }
+}
+
+TEST(ListedNameTest, AbsoluteNamesStandAndRelativeOnesJoinTheFolderGiven) {
+    const std::u16string absolute = test::ToUtf16(std::filesystem::current_path() / "a.txt");
+    EXPECT_EQ(ResolveListedName(u"sums/", platform::EncodeNativeBytes(absolute)), absolute);
+    EXPECT_EQ(ResolveListedName(u"sums/", "sub/a b.txt"), u"sums/sub/a b.txt");
+    EXPECT_EQ(ResolveListedName(u"sums", "a.txt"), platform::JoinPath(u"sums", u"a.txt"));
+    // The command line: the current folder, or an .sfv file's own.
+    EXPECT_EQ(ResolveListedName({}, "sub/a.txt"), u"sub/a.txt");
+    EXPECT_EQ(ResolveListedName(platform::FolderPart(u"set/set.sfv"), "one.bin"), u"set/one.bin");
+    EXPECT_EQ(ResolveListedName(platform::FolderPart(u"set.sfv"), "one.bin"), u"one.bin");
+}
+
+}  // namespace
+}  // namespace hashwell::checksums
