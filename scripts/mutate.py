@@ -334,7 +334,8 @@ def run(arguments):
                 try:
                     with open(path, "w", encoding="utf-8") as source:
                         source.write("\n".join(lines))
-                    tests = [t for t in TESTS_ABOVE[mutant.library] if t in present]
+                    # The tests of the library the anchor is in now: files move between them.
+                    tests = [t for t in TESTS_ABOVE[library_of(path)] if t in present]
                     outcome = build_and_test(tests, arguments.limit)
                 finally:
                     with open(path, "w", encoding="utf-8") as source:
