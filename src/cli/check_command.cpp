@@ -3,9 +3,7 @@
 #include <optional>
 
 #include "checksums/checksum_file_name.h"
-#include "checksums/checksum_line.h"
-#include "checksums/line_reader.h"
-#include "checksums/listed_name.h"
+#include "checksums/checksum_file_reader.h"
 #include "cli/progress.h"
 #include "cli/quoted_name.h"
 #include "digest/list_hasher.h"
@@ -76,39 +74,32 @@ public:
                 return file->Read(buffer, size, reason);
             };
         }
-        checksums::LineRules rules;
-        rules.allowed = options_.algorithmsNamed ? std::span<const Algorithm>(options_.algorithms)
-                                                 : std::span<const Algorithm>();
-        const std::vector<Algorithm> named = standardInput
-                                                 ? std::vector<Algorithm>()
-                                                 : checksums::AlgorithmsNamedByFile(checksumFile);
-        rules.named = named;
-        rules.sfvFirst = !standardInput && checksums::IsSfvFileName(checksumFile);
         // The names are relative to the current folder, as sha256sum reads them, except in an
         // SFV file, where they are relative to the file's own folder.
-        const platform::Path folder =
-            rules.sfvFirst ? platform::FolderPart(checksumFile) : platform::Path();
+        const platform::Path fileName = standardInput ? platform::Path() : checksumFile;
+        const platform::Path folder = !standardInput && checksums::IsSfvFileName(checksumFile)
+                                          ? platform::FolderPart(checksumFile)
+                                          : platform::Path();
+        checksums::ChecksumFileReader lines(source, fileName,
+                                            options_.algorithmsNamed
+                                                ? std::span<const Algorithm>(options_.algorithms)
+                                                : std::span<const Algorithm>(),
+                                            folder);
         // A warning names the algorithm -a gives, else that of the last checksum line before it.
         std::string_view lastTag;
         if (options_.algorithmsNamed && options_.algorithms.size() == 1) {
             lastTag = options_.algorithms[0].tag;
         }
-
-        checksums::LineReader lines(source);
-        checksums::ChecksumLineParser parser(rules);
         std::vector<Listed> batch;
-        std::size_t lineNumber = 0;
-        while (std::optional<std::string> line = lines.Next()) {
-            ++lineNumber;
-            ParsedLine parsed = lines.TooLong() ? ParsedLine{LineKind::Malformed, std::nullopt}
-                                                : parser.Parse(*line);
+        while (std::optional<checksums::ListedLine> line = lines.Next()) {
+            ParsedLine& parsed = line->parsed;
             if (parsed.kind == LineKind::Malformed) {
                 ++tally_.malformed;
                 if (options_.report == CheckReport::Warn) {
                     const std::string algorithm = lastTag.empty() ? "" : std::string(lastTag) + " ";
                     batch.push_back({std::nullopt,
                                      {},
-                                     QuotedName(shownFile_) + ": " + std::to_string(lineNumber) +
+                                     QuotedName(shownFile_) + ": " + std::to_string(line->number) +
                                          ": improperly formatted " + algorithm + "checksum line"});
                 }
             } else if (parsed.kind == LineKind::Code) {
@@ -116,8 +107,7 @@ public:
                 if (!options_.algorithmsNamed || options_.algorithms.size() != 1) {
                     lastTag = parsed.code->algorithm.tag;
                 }
-                platform::Path path = checksums::ResolveListedName(folder, parsed.code->name);
-                batch.push_back({std::move(*parsed.code), std::move(path), {}});
+                batch.push_back({std::move(*parsed.code), std::move(line->path), {}});
             }
             if (batch.size() == kBatchSize) {
                 CheckBatch(batch);
