@@ -3,6 +3,7 @@
 
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QWindow>
@@ -51,6 +52,22 @@ private slots:
         desktop_->SetHelpReaderProgram(platform::DecodeNativeBytes(HASHWELL_HELP_READER));
     }
     void cleanup() { desktop_.reset(); }
+
+    void realQuestionBoxAnswersTheButtonClicked() {
+        for (const auto& [button, answer] : {std::pair{QMessageBox::Yes, core::MessageAnswer::Yes},
+                                             std::pair{QMessageBox::No, core::MessageAnswer::No}}) {
+            // Clicked once the box is up, as a person would.
+            std::function<void()> click = [&] {
+                auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                box != nullptr ? box->button(button)->click() : QTimer::singleShot(10, click);
+            };
+            QTimer::singleShot(10, click);
+            QCOMPARE(
+                desktop_->ShowMessageBox({u"Time Warning", u"Hash?", core::MessageIcon::Warning,
+                                          core::MessageButtons::YesNo}),
+                answer);
+        }
+    }
 
     void aboutWindowHoldsItsControlsWithTheirFonts() {
         CheckWindow(core::AboutWindowSpec());
