@@ -18,4 +18,8 @@ Path FolderPart(const Path& path) {
     return {};
 }
 
+Path NamePart(const Path& path) {
+    return path.substr(FolderPart(path).size());
+}
+
 }  // namespace hashwell::platform

@@ -1,5 +1,6 @@
 #include "ui/list_grid.h"
 
+#include <QColor>
 #include <QHeaderView>
 #include <QTimer>
 #include <algorithm>
@@ -16,10 +17,24 @@ int GridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const {
-    if (role != Qt::DisplayRole || !index.isValid()) {
+    if (!index.isValid()) {
         return {};
     }
-    return Cell(index.row(), index.column());
+    if (role == Qt::ForegroundRole) {
+        const auto row = static_cast<std::size_t>(index.row());
+        // A dark red, readable on the grid's white in every skin.
+        return row < marked_.size() && marked_[row] ? QVariant(QColor(192, 0, 0)) : QVariant();
+    }
+    return role == Qt::DisplayRole ? QVariant(Cell(index.row(), index.column())) : QVariant();
+}
+
+void GridModel::MarkRow(int row) {
+    if (row < 0 || row >= rowCount()) {
+        return;
+    }
+    marked_.resize(rows_.size());
+    marked_[static_cast<std::size_t>(row)] = true;
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::ForegroundRole});
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -54,6 +69,7 @@ void GridModel::RemoveColumn(int index) {
 void GridModel::ClearRows() {
     beginResetModel();
     rows_.clear();
+    marked_.clear();
     endResetModel();
 }
 

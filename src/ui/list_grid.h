@@ -25,12 +25,15 @@ public:
     void RemoveColumn(int index);
     void ClearRows();
     void AppendRows(std::vector<QStringList> rows);
+    // The row's text is drawn in red, as needing attention, until the rows are cleared.
+    void MarkRow(int row);
     QString Cell(int row, int column) const;
     QString Title(int column) const;
 
 private:
     QStringList titles_;
     std::vector<QStringList> rows_;
+    std::vector<bool> marked_;  // per row
 };
 
 // The widths a column is given are the least it takes. When the grid grows beyond the width it

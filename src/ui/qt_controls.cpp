@@ -176,6 +176,12 @@ void QtControls::AppendGridRows(core::ControlRef gridId,
     grid->Model().AppendRows(std::move(added));
 }
 
+void QtControls::MarkGridRow(core::ControlRef gridId, int row) {
+    if (ListGrid* grid = GridOf(windows_.Control(gridId))) {
+        grid->Model().MarkRow(row);
+    }
+}
+
 int QtControls::GridRowCount(core::ControlRef gridId) {
     const ListGrid* grid = GridOf(windows_.Control(gridId));
     return grid != nullptr ? grid->Model().rowCount() : 0;

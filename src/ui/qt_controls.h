@@ -32,6 +32,7 @@ public:
     void AppendGridRow(core::ControlRef gridId, const std::vector<std::u16string>& cells) override;
     void AppendGridRows(core::ControlRef gridId,
                         const std::vector<std::vector<std::u16string>>& rows) override;
+    void MarkGridRow(core::ControlRef gridId, int row) override;
     int GridRowCount(core::ControlRef gridId) override;
     int GridColumnCount(core::ControlRef gridId) override;
     std::u16string GridColumnTitle(core::ControlRef gridId, int column) override;

@@ -52,13 +52,17 @@ public:
     void SetFocus(std::optional<core::ControlRef> id) override { focused = id ? id : focused; }
     int ShownTab() override { return shownTab; }
     void ShowTab(int index) override { shownTab = index; }
-    void ClearGridRows(core::ControlRef) override { gridRows.clear(); }
+    void ClearGridRows(core::ControlRef) override {
+        gridRows.clear();
+        markedRows.clear();
+    }
     void RemoveGridColumn(core::ControlRef, int index) override;
     void InsertGridColumn(core::ControlRef, int index, std::u16string_view title,
                           int width) override;
     void AppendGridRow(core::ControlRef, const std::vector<std::u16string>& cells) override {
         gridRows.push_back(cells);
     }
+    void MarkGridRow(core::ControlRef, int row) override { markedRows.push_back(row); }
     int GridRowCount(core::ControlRef) override { return static_cast<int>(gridRows.size()); }
     int GridColumnCount(core::ControlRef) override { return static_cast<int>(gridColumns.size()); }
     std::u16string GridColumnTitle(core::ControlRef, int column) override {
@@ -120,6 +124,7 @@ public:
     int shownTab = 0;
     std::vector<Column> gridColumns{{u"", 100}};
     std::vector<std::vector<std::u16string>> gridRows;
+    std::vector<int> markedRows;  // drawn in red
     int selectedRow = -1;
     std::map<core::ControlRef, int> selected;  // the length last selected in each text box
     std::vector<int> progress;                 // every value the bar was set to, in order

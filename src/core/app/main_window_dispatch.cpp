@@ -171,6 +171,9 @@ void HandleMenuItem(Desktop& desktop, AppState& state, MenuItem item) {
         case MenuOpenFolder:
             OpenFolderCommand(desktop, state);
             break;
+        case MenuVerifyChecksumFile:
+            VerifyCommand(desktop, state);
+            break;
         case MenuPreferences:
             OpenPreferences(desktop, state);
             break;
@@ -182,6 +185,9 @@ void HandleMenuItem(Desktop& desktop, AppState& state, MenuItem item) {
             break;
         case MenuCopyHash:
             CopyHashMenu(desktop, state);
+            break;
+        case MenuCompareWithClipboard:
+            CompareWithClipboardCommand(desktop, state);
             break;
         case ItemCopyCodes:
             CopyCodes(desktop, state.events);

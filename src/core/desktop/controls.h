@@ -50,6 +50,8 @@ public:
             AppendGridRow(gridId, cells);
         }
     }
+    // Draws the row's text in red, as needing attention, until the rows are cleared.
+    virtual void MarkGridRow(ControlRef gridId, int row) = 0;
     virtual int GridRowCount(ControlRef gridId) = 0;
     virtual int GridColumnCount(ControlRef gridId) = 0;  // 0 when there is no such grid
     virtual std::u16string GridColumnTitle(ControlRef gridId, int column) = 0;

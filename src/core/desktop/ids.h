@@ -81,6 +81,8 @@ enum class MenuItem : int {
     MenuUpdates = 13,
     MenuAbout = 14,
     MenuOpenFolder = 15,
+    MenuVerifyChecksumFile = 16,
+    MenuCompareWithClipboard = 17,
     ShortcutHelp = 112,  // F1, raised as a menu event in every window
     ItemCopyCodes = 506,
     ItemQuitGridMenu = 507,

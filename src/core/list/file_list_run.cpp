@@ -7,6 +7,7 @@
 
 #include "core/desktop/ids.h"
 #include "core/list/file_gathering.h"
+#include "core/list/grid_layout.h"
 #include "core/list/list_row.h"
 #include "core/shared/amounts.h"
 #include "core/shared/joined_texts.h"
@@ -24,32 +25,9 @@ constexpr int kCodesPerFile = static_cast<int>(std::size(digest::kListRunAlgorit
 constexpr std::size_t kWarnAbove = 10;
 constexpr unsigned kWorkers = 2;
 
-void ReplaceColumns(Controls& controls, const std::vector<std::u16string>& titles) {
-    for (int index = static_cast<int>(titles.size()) - 1; index >= 0; --index) {
-        controls.RemoveGridColumn(MainControl::FileGrid, index);
-    }
-}
-
-void AddColumns(Controls& controls, const std::vector<std::u16string>& titles) {
-    for (std::size_t k = 0; k < titles.size(); ++k) {
-        controls.InsertGridColumn(MainControl::FileGrid, static_cast<int>(k), titles[k],
-                                  k == 0 ? kFirstColumnWidth : kCodeColumnWidth);
-    }
-}
-
 // A list that is one entry of only spaces is no list at all; as joined text it would be blank.
 bool IsBlankList(const std::vector<platform::Path>& paths) {
     return paths.empty() || (paths.size() == 1 && TrimSpaces(paths.front()).empty());
-}
-
-// Places the bar in the middle of the panel, relative to the tab's client area.
-void CentreProgressBar(Desktop& desktop) {
-    const Size window = desktop.ClientSize(WindowId::MainWindow);
-    const Rect panel = desktop.ControlGeometry(MainControl::TabPanel);
-    const Rect bar = desktop.ControlGeometry(MainControl::ProgressBar);
-    const int x = window.width / 2 - (window.width - panel.width) / 2 - bar.width / 2;
-    const int y = window.height / 2 - (window.height - panel.height) / 2 - bar.height / 2;
-    desktop.SetControlGeometry(MainControl::ProgressBar, {x, y, 140, 20});
 }
 
 }  // namespace
@@ -90,10 +68,13 @@ int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16s
     }
 
     desktop.ClearGridRows(MainControl::FileGrid);
-    ReplaceColumns(desktop, titles);
+    std::vector<GridColumn> columns;
+    for (std::size_t k = 0; k < titles.size(); ++k) {
+        columns.push_back({titles[k], k == 0 ? kFirstColumnWidth : kCodeColumnWidth});
+    }
+    SetGridColumns(desktop, columns);
     // Escape or the close box from the end of the walk on still stop the run.
     const RunEnd asked = StopAsked(desktop, events);
-    AddColumns(desktop, titles);
     desktop.SetProgress(MainControl::ProgressBar, 0);
     desktop.SetMenuItemEnabled(MenuItem::MenuExportCsv, true);
     CentreProgressBar(desktop);

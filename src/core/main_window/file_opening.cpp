@@ -1,9 +1,11 @@
 #include "core/main_window/file_opening.h"
 
+#include "checksums/checksum_file_name.h"
 #include "core/desktop/ids.h"
 #include "core/list/file_list_run.h"
 #include "core/main_window/tab_enabling.h"
 #include "core/shared/joined_texts.h"
+#include "core/verify/verify_run.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {
@@ -121,6 +123,26 @@ void OpenFolderCommand(Desktop& desktop, AppState& state) {
     FileListRun(desktop, state.events, state.startWidth, state.settings.Case, FileListColumns(),
                 {*folder}, &report);
     RememberChoice(state, *folder);
+    state.quitRequested = report.end == RunEnd::StoppedToQuit;
+}
+
+void VerifyCommand(Desktop& desktop, AppState& state) {
+    ShowTabForCommand(desktop, state, TabIndex::ListOfFiles);
+    std::u16string patterns;
+    for (const std::u16string_view pattern : checksums::kChecksumFilePatterns) {
+        patterns += (patterns.empty() ? u"" : u" ") + std::u16string(pattern);
+    }
+    const std::vector<platform::Path> chosen = desktop.ShowOpenDialog(
+        {u"Please choose a checksum file",
+         {{u"Checksum files", patterns}, {u"Text files", u"*.txt"}, {u"All files", u"*.*"}},
+         false,
+         u"",
+         0});
+    if (chosen.empty()) {
+        return;
+    }
+    ListRunReport report;
+    VerifyChecksumFile(desktop, state.events, chosen.front(), state.settings.Case, &report);
     state.quitRequested = report.end == RunEnd::StoppedToQuit;
 }
 

@@ -56,4 +56,7 @@ void OpenListCommand(Desktop& desktop, AppState& state);
 // Open Folder: the chosen folder walked into the grid.
 void OpenFolderCommand(Desktop& desktop, AppState& state);
 
+// File > Verify Checksum File: a checksum file chosen, verified into the grid.
+void VerifyCommand(Desktop& desktop, AppState& state);
+
 }  // namespace hashwell::core

@@ -22,6 +22,7 @@ void ApplyTabState(Controls& controls, int tab) {
     }
     const bool hashTab = tab != TabIndex::ListOfFiles;
     controls.SetMenuItemEnabled(MenuItem::MenuCopyHash, hashTab);
+    controls.SetMenuItemEnabled(MenuItem::MenuCompareWithClipboard, hashTab);
     controls.SetMenuItemEnabled(MenuItem::MenuExportCsv, !hashTab);
     controls.SetMenuItemEnabled(MenuItem::MenuExportTsv, !hashTab);
     controls.SetControlEnabled(ButtonExportList, !hashTab);

@@ -1,0 +1,148 @@
+// Verification in the window, on the fake desktop: a checksum file's lines as rows with their
+// verdicts, the algorithm each line names, the total in one box; and a code on the clipboard
+// compared with the Text and File tabs' codes.
+
+#include <filesystem>
+
+#include "started_program.h"
+#include "support/platform_testing.h"
+
+namespace hashwell::core {
+namespace {
+
+namespace fs = std::filesystem;
+using enum MainControl;
+
+constexpr std::string_view kSha256OfA =
+    "ca978112ca1bbdcafac231b39a23dc4da786eff8147c4e72b9807785afee48bb";
+
+class VerifyTest : public StartedProgram {
+protected:
+    void SetUp() override {
+        Start();
+        folder_.Write("a", "a");
+        fs::create_directories(folder_.path() / "folder");
+    }
+    void Verify(const std::string& name, const std::string& lines) {
+        desktop_.boxes.clear();
+        desktop_.dialogAnswers.push_back({test::ToUtf16(folder_.Write(name, lines))});
+        ChooseMenu(MenuItem::MenuVerifyChecksumFile);
+    }
+    std::vector<std::u16string> Column(std::size_t column) const {
+        std::vector<std::u16string> cells;
+        for (const auto& row : desktop_.gridRows) {
+            cells.push_back(row.at(column));
+        }
+        return cells;
+    }
+};
+
+TEST_F(VerifyTest, EachLineGetsARowInOrderAndTheBoxCountsWhatWentWrong) {
+    const std::string a = std::string(kSha256OfA) + "  a\n";
+    Verify("SHA256SUMS", a + std::string(64, '0') + "  a\n# a comment\n\njunk\n" +
+                             std::string(kSha256OfA) + "  gone\n" + std::string(kSha256OfA) +
+                             "  folder\n" + a);
+    EXPECT_EQ(desktop_.dialogs.back().title, u"Please choose a checksum file");
+    EXPECT_EQ(desktop_.shownTab, TabIndex::ListOfFiles);
+    ASSERT_EQ(desktop_.gridColumns.size(), 4u);
+    EXPECT_EQ(desktop_.gridColumns[3].title, u"Status");
+    EXPECT_EQ(Column(0), (std::vector<std::u16string>{u"a", u"a", u"gone", u"folder", u"a"}));
+    EXPECT_EQ(Column(1), std::vector<std::u16string>(5, u"SHA-256"));
+    const std::vector<std::u16string> status = Column(3);
+    EXPECT_EQ(std::vector(status.begin(), status.begin() + 3),
+              (std::vector<std::u16string>{u"OK", u"FAILED", u"Missing"}));
+    EXPECT_TRUE(status[3].starts_with(u"Unreadable: ")) << platform::Utf16ToUtf8(status[3]);
+    EXPECT_EQ(status[4], u"OK");  // a file named twice is read once, and counts twice
+    EXPECT_EQ(desktop_.markedRows, (std::vector{1, 2, 3}));
+    EXPECT_EQ(
+        desktop_.boxes,
+        (std::vector{MessageBoxRequest{u"Verification",
+                                       u"1 of 5 files FAILED, 1 missing, 1 unreadable. 1 line "
+                                       u"is not a checksum line.",
+                                       MessageIcon::Warning, MessageButtons::Ok}}));
+
+    // A list run afterwards has its own columns again.
+    desktop_.dialogAnswers.push_back({folder_.PathOf("a")});
+    ChooseMenu(MenuItem::MenuOpenList);
+    EXPECT_EQ(desktop_.gridColumns.size(), 6u);
+    EXPECT_TRUE(desktop_.markedRows.empty());
+}
+
+TEST_F(VerifyTest, LinesNameTheirAlgorithmByTagByTheFilesNameOrByTheCodesLength) {
+    for (const auto& [name, line, method, text] :
+         {std::tuple{"a.md5", "MD5 (a) = 0cc175b9c0f1b6a831c399e269772661\n", u"MD5",
+                     u"The file is OK."},
+          std::tuple{"a.sha3-256",
+                     "80084bf2fba02475726feb2cab2d8215eab14bc6bdd8bfb2c8151257032ecd8b  a\n",
+                     u"SHA-3-256", u"The file is OK."},
+          std::tuple{"list.txt", "86f7e437faa5a7fce15d1ddcb9eaeaea377667b8 *a\n", u"SHA-1",
+                     u"The file is OK."},
+          std::tuple{"two.sfv", "a 00000000\n", u"CRC-32B", u"1 of 1 file FAILED."}}) {
+        Verify(name, line);
+        EXPECT_EQ(Column(1), std::vector<std::u16string>{method}) << name;
+        ASSERT_EQ(desktop_.boxes.size(), 1u);
+        EXPECT_EQ(desktop_.boxes[0].text, text) << name;
+    }
+    Verify("SHA256SUMS", std::string(kSha256OfA) + "  a\n" + std::string(kSha256OfA) + "  a\n");
+    EXPECT_EQ(desktop_.boxes[0], (MessageBoxRequest{u"Verification", u"All 2 files OK.",
+                                                    MessageIcon::Information, MessageButtons::Ok}));
+}
+
+TEST_F(VerifyTest, FileWithoutChecksumLinesIsSaidAndChangesNothing) {
+    desktop_.gridRows = {{u"kept"}};
+    Verify("SHA256SUMS", "# only a comment\nnot a line\n");
+    EXPECT_EQ(desktop_.boxes,
+              (std::vector{MessageBoxRequest{
+                  u"Not a Checksum File",
+                  u"File '" + folder_.PathOf("SHA256SUMS") + u"' holds no checksum lines!",
+                  MessageIcon::Error, MessageButtons::Ok}}));
+    EXPECT_EQ(desktop_.gridRows, (std::vector<std::vector<std::u16string>>{{u"kept"}}));
+}
+
+TEST_F(VerifyTest, ClipboardCodeIsComparedByTheChosenMethodThenByEveryMethodOfItsLength) {
+    desktop_.shownTab = TabIndex::Text;
+    Text(TextInput) = u"abc";
+    Click(OptionSha2);
+    Click(ButtonCalculate);
+    const std::u16string sha256 = Text(TextHashBox);
+    Click(OptionMd5);
+    Click(ButtonCalculate);
+    const std::u16string md5 = Text(TextHashBox);
+    std::u16string upper = sha256;
+    for (char16_t& c : upper) {
+        c = c >= u'a' && c <= u'f' ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    }
+    const std::u16string zeros(32, u'0');
+    for (const auto& [clipboard, title, text] :
+         {std::tuple{u"  " + upper + u"\n", u"Codes Match",
+                     std::u16string(u"The SHA-256 code of the text matches the clipboard.")},
+          std::tuple{zeros, u"Codes Differ",
+                     u"No method gives the clipboard's code for the text.\n\nExpected: " + zeros +
+                         u"\nMD5: " + md5},
+          std::tuple{std::u16string(u"no code here"), u"Nothing to Compare",
+                     std::u16string(u"The clipboard holds no hash code!")}}) {
+        desktop_.boxes.clear();
+        desktop_.clipboard = clipboard;
+        ChooseMenu(MenuItem::MenuCompareWithClipboard);
+        ASSERT_EQ(desktop_.boxes.size(), 1u);
+        EXPECT_EQ(desktop_.boxes[0].title, title);
+        EXPECT_EQ(desktop_.boxes[0].text, text);
+    }
+
+    // On the File tab a line must name the file, by its name or its full path.
+    desktop_.shownTab = TabIndex::File;
+    state_.fileToHash = folder_.PathOf("a");
+    Text(FileNameBox) = u"Filename: " + state_.fileToHash;
+    for (const auto& [name, title] :
+         {std::pair{u"a", u"Codes Match"}, std::pair{u"b", u"Nothing to Compare"}}) {
+        desktop_.boxes.clear();
+        desktop_.clipboard = test::ToUtf16(std::string(kSha256OfA)) + u"  " + name;
+        ChooseMenu(MenuItem::MenuCompareWithClipboard);
+        ASSERT_EQ(desktop_.boxes.size(), 1u);
+        EXPECT_EQ(desktop_.boxes[0].title, title);
+    }
+    EXPECT_EQ(Text(FileHashBox), test::ToUtf16(std::string(kSha256OfA)));
+}
+
+}  // namespace
+}  // namespace hashwell::core
