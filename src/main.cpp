@@ -32,5 +32,5 @@ int main(int argc, char* argv[]) {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/hashwell.svg")));
     hashwell::ui::QtDesktop desktop;
     return hashwell::core::RunProgram(desktop, hashwell::settings::SystemSettingsEnvironment(),
-                                      options.paths);
+                                      options.paths, options.verify);
 }

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "core/app/program_options.h"
 #include "started_program.h"
 #include "support/platform_testing.h"
 
@@ -142,6 +143,24 @@ TEST_F(VerifyTest, ClipboardCodeIsComparedByTheChosenMethodThenByEveryMethodOfIt
         EXPECT_EQ(desktop_.boxes[0].title, title);
     }
     EXPECT_EQ(Text(FileHashBox), test::ToUtf16(std::string(kSha256OfA)));
+}
+
+TEST_F(VerifyTest, ChecksumFileDroppedAloneOntoTheGridOrNamedWithVerifyIsVerified) {
+    const std::string line = std::string(kSha256OfA) + "  a\n";
+    const std::u16string sums = test::ToUtf16(folder_.Write("SHA256SUMS", "# sums\n" + line));
+    const std::u16string notes = test::ToUtf16(folder_.Write("notes.txt", line));
+    for (const auto& [dropped, columns] :
+         {std::pair{std::vector{sums}, 4u}, std::pair{std::vector{notes}, 6u},
+          std::pair{std::vector{sums, notes}, 6u}}) {
+        Drop(FileGrid, u"", dropped);
+        EXPECT_EQ(desktop_.gridColumns.size(), columns);
+    }
+    const ProgramOptions options =
+        ReadProgramOptions({u"--verify", sums}, [](const platform::Path&) { return false; });
+    desktop_.boxes.clear();
+    ASSERT_TRUE(StartUp(desktop_, state_, Environment(), options.paths, options.verify));
+    EXPECT_EQ(desktop_.gridColumns.size(), 4u);
+    EXPECT_EQ(desktop_.boxes.back().text, u"The file is OK.");
 }
 
 }  // namespace

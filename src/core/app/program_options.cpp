@@ -9,7 +9,8 @@
 namespace hashwell::core {
 namespace {
 
-constexpr std::u16string_view kUsage = u"Usage: hashwell [--help | --version] [--] [PATH...]";
+constexpr std::u16string_view kUsage =
+    u"Usage: hashwell [--help | --version] [--verify [FILE]] [--] [PATH...]";
 
 std::string UsageText() {
     return platform::Utf16ToUtf8(kUsage) +
@@ -19,6 +20,7 @@ std::string UsageText() {
            "\n"
            "  --help     print this help and exit\n"
            "  --version  print the version and exit\n"
+           "  --verify   verify the checksum FILE (or one chosen in a dialog) into the list\n"
            "  --         end of the options: what follows is a path, even if it begins with -\n"
            "\n"
            "For scripts and terminals, see hashwell-cli(1).\n";
@@ -44,11 +46,19 @@ ProgramOptions ReadProgramOptions(const std::vector<std::u16string>& parameters,
                                                         : ProgramOptions::Action::Version;
                 return options;
             }
+            if (parameter == u"--verify") {
+                options.verify = true;
+                continue;
+            }
             options.action = ProgramOptions::Action::UsageError;
             options.error = u"unrecognized option '" + parameter + u"'";
             return options;
         }
         options.paths.push_back(std::move(parameter));
+    }
+    if (options.verify && options.paths.size() > 1) {
+        options.action = ProgramOptions::Action::UsageError;
+        options.error = u"--verify takes one checksum file";
     }
     return options;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The window's command line, read before any window exists:
-//   hashwell [--help | --version] [--] [PATH...]
+//   hashwell [--help | --version] [--verify [FILE]] [--] [PATH...]
 
 #include <functional>
 #include <string>
@@ -21,6 +21,7 @@ struct ProgramOptions {
     };
     Action action = Action::Run;
     std::vector<platform::Path> paths;
+    bool verify = false;   // the one path is a checksum file to verify; none: choose one
     std::u16string error;  // with UsageError
 };
 

@@ -12,6 +12,7 @@
 #include "core/shared/joined_texts.h"
 #include "core/shared/message_boxes.h"
 #include "core/shared/settings_messages.h"
+#include "core/verify/verify_run.h"
 #include "core/windows/main_window_controls.h"
 #include "core/windows/skin.h"
 #include "digest/registry.h"
@@ -67,10 +68,25 @@ void HashCommandLinePaths(Desktop& desktop, AppState& state) {
     UpdateCopyState(desktop, desktop.GridRowCount(MainControl::FileGrid) > 0);
 }
 
+// --verify: the checksum file named, or one the user chooses, verified on the List of Files tab.
+void VerifyFromCommandLine(Desktop& desktop, AppState& state) {
+    if (state.commandLineArgs.empty()) {
+        VerifyCommand(desktop, state);
+        return;
+    }
+    desktop.ShowTab(TabIndex::ListOfFiles);
+    DrainEvents(desktop, state.events);
+    ListRunReport report;
+    VerifyChecksumFile(desktop, state.events, state.commandLineArgs.front(), state.settings.Case,
+                       &report);
+    state.quitRequested = report.end == RunEnd::StoppedToQuit;
+    UpdateCopyState(desktop, desktop.GridRowCount(MainControl::FileGrid) > 0);
+}
+
 }  // namespace
 
 bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironment& environment,
-             const std::vector<platform::Path>& paths) {
+             const std::vector<platform::Path>& paths, bool verify) {
     desktop.SetResizeHandler(
         [&desktop, &state](WindowId windowId) { HandleWindowSize(desktop, state, windowId); });
     state.commandLineArgs = paths;
@@ -112,7 +128,9 @@ bool StartUp(Desktop& desktop, AppState& state, const settings::SettingsEnvironm
     EnableBitSizes(desktop, false);
     UpdateCopyState(desktop, false);  // no code yet
 
-    if (!state.commandLineArgs.empty()) {
+    if (verify) {
+        VerifyFromCommandLine(desktop, state);
+    } else if (!state.commandLineArgs.empty()) {
         HashCommandLinePaths(desktop, state);
     }
     return true;
@@ -129,9 +147,9 @@ void ShutDown(Desktop& desktop, const AppState& state) {
 }
 
 int RunProgram(Desktop& desktop, const settings::SettingsEnvironment& environment,
-               const std::vector<platform::Path>& paths) {
+               const std::vector<platform::Path>& paths, bool verify) {
     AppState state;
-    if (StartUp(desktop, state, environment, paths)) {
+    if (StartUp(desktop, state, environment, paths, verify)) {
         RunEventLoop(desktop, state);
         ShutDown(desktop, state);
     }

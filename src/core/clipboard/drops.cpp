@@ -7,6 +7,7 @@
 #include "core/main_window/tab_enabling.h"
 #include "core/shared/joined_texts.h"
 #include "core/shared/message_boxes.h"
+#include "core/verify/verify_run.h"
 #include "platform/unicode.h"
 
 namespace hashwell::core {
@@ -168,7 +169,15 @@ void HandleDrop(Desktop& desktop, AppState& state, const Event& event) {
             }
             break;
         case FileGrid:
-            if (files) {
+            // A checksum file dropped alone is verified rather than hashed.
+            if (files && event.droppedPaths.size() == 1 &&
+                LooksLikeChecksumFile(event.droppedPaths.front())) {
+                ListRunReport report;
+                VerifyChecksumFile(desktop, state.events, event.droppedPaths.front(),
+                                   state.settings.Case, &report);
+                state.quitRequested = report.end == RunEnd::StoppedToQuit;
+                UpdateCopyState(desktop, desktop.GridRowCount(FileGrid) > 0);
+            } else if (files) {
                 RunDroppedList(desktop, state, event);
             }
             break;
