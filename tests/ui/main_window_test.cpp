@@ -2,6 +2,7 @@
 // places, texts, resizing, the right-button rule) and that the list run reaches the grid.
 
 #include <QCheckBox>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,6 +15,7 @@
 
 #include "core/desktop/ids.h"
 #include "core/list/file_list_run.h"
+#include "core/verify/verify_run.h"
 #include "core/windows/control_anchors.h"
 #include "core/windows/main_window_controls.h"
 #include "core/windows/skin.h"
@@ -100,6 +102,9 @@ private slots:
         QCOMPARE(actual.first(), QStringLiteral("File|MenuOpen|Open"));
         QCOMPARE(actual.last(), QStringLiteral("Help|MenuAbout|About"));
         QCOMPARE(actual.at(2), QStringLiteral("File|MenuOpenFolder|Open Folder"));
+        QCOMPARE(actual.at(3), QStringLiteral("File|MenuVerifyChecksumFile|Verify Checksum File"));
+        QCOMPARE(actual.at(7),
+                 QStringLiteral("Edit|MenuCompareWithClipboard|Compare with Clipboard"));
         QCOMPARE(desktop_->MainWindow()->windowTitle(), QStringLiteral("Hashwell"));
     }
 
@@ -215,6 +220,25 @@ private slots:
         QCOMPARE(boxes.size(), std::size_t{1});
         QCOMPARE(boxes[0].text, std::u16string(u"Stopped after 0 of 1 files."));
         QVERIFY(desktop_->Control(core::MainControl::ProgressBar)->isHidden());
+    }
+
+    void verifyRunFillsFourColumnsAndDrawsTheFailedRowInRed() {
+        QTemporaryDir folder;
+        QFile(folder.filePath(QStringLiteral("empty"))).open(QIODevice::WriteOnly);
+        QFile sums(folder.filePath(QStringLiteral("SHA256SUMS")));
+        QVERIFY(sums.open(QIODevice::WriteOnly));
+        const QByteArray emptyCode = QCryptographicHash::hash({}, QCryptographicHash::Sha256);
+        sums.write(emptyCode.toHex() + "  empty\n" + QByteArray(64, '0') + "  empty\n");
+        sums.close();
+        core::EventRecord events;
+        core::VerifyChecksumFile(*desktop_, events, sums.fileName().toStdU16String(), u"lower");
+        const QAbstractItemModel& model =
+            *qobject_cast<QTableView*>(desktop_->Control(core::MainControl::FileGrid))->model();
+        QCOMPARE(model.columnCount(), 4);
+        QCOMPARE(model.headerData(3, Qt::Horizontal).toString(), QStringLiteral("Status"));
+        QCOMPARE(model.index(1, 3).data().toString(), QStringLiteral("FAILED"));
+        QVERIFY(!model.index(0, 0).data(Qt::ForegroundRole).isValid());
+        QCOMPARE(model.index(1, 0).data(Qt::ForegroundRole).value<QColor>(), QColor(192, 0, 0));
     }
 
     void listRunFillsTheGridOfTheRealWindow() {
