@@ -1,7 +1,8 @@
 // The real main window, offscreen, over runs a person controls: a folder of many empty files
 // hashed into the grid (from the start of the run to the last row shown, then scrolled to the
 // end and exported), beside hashwell-cli over the same folder, with the peak memory of each;
-// and how soon Escape stops a run on a 4 GiB file, in the grid and on the File tab.
+// verifying 2,000 files of 64 KiB beside hashwell-cli -c; and how soon Escape stops a run on a
+// 4 GiB file, in the grid and on the File tab.
 //   window_bench HASHWELL_CLI [scratch folder] [number of files]
 // (run offscreen: QT_QPA_PLATFORM=offscreen)
 
@@ -14,17 +15,21 @@
 #include <QKeyEvent>
 #include <QTableView>
 #include <QTimer>
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "core/app/startup.h"
 #include "core/list/export_list.h"
 #include "core/list/file_list_run.h"
 #include "core/main_window/calculate.h"
 #include "core/shared/app_state.h"
+#include "core/verify/verify_run.h"
 #include "settings/settings_location.h"
 #include "ui/qt_desktop.h"
 
@@ -58,6 +63,7 @@ void MakeEmptyFiles(const fs::path& folder, int count) {
 // hashwell-cli over the folder with the grid's five codes, its output thrown away: the wall
 // time, and the child's peak memory in MB.
 std::pair<double, double> TimeCli(const char* cli, const fs::path& folder) {
+    std::fflush(stdout);
     const Clock::time_point start = Clock::now();
     const pid_t child = ::fork();
     if (child == 0) {
@@ -69,6 +75,34 @@ std::pair<double, double> TimeCli(const char* cli, const fs::path& folder) {
     rusage usage{};
     ::wait4(child, &status, 0, &usage);
     return {SecondsSince(start), static_cast<double>(usage.ru_maxrss) / 1024.0};
+}
+
+// hashwell-cli run in `folder` with `arguments`, its output to `output`: the wall time.
+double RunCliIn(const char* cli, const fs::path& folder, const std::vector<std::string>& arguments,
+                const char* output) {
+    std::fflush(stdout);  // the child must not print what this process has not yet
+    const Clock::time_point start = Clock::now();
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::chdir(folder.c_str()) != 0 || std::freopen(output, "w", stdout) == nullptr) {
+            ::_exit(127);
+        }
+        std::vector<char*> argv{const_cast<char*>(cli)};
+        for (const std::string& argument : arguments) {
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        }
+        argv.push_back(nullptr);
+        ::execv(cli, argv.data());
+        ::_exit(127);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return SecondsSince(start);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 // Presses Escape after `delay`, as a person would while the run keeps the window busy; the
@@ -158,6 +192,38 @@ int main(int argc, char* argv[]) {
     std::printf("  exporting the grid to CSV         %7.2f s\n", exported);
     std::printf("  peak memory: window %.0f MB, hashwell-cli %.0f MB\n", windowPeak, cliPeak);
     fs::remove_all(folder);
+
+    // Verifying 2,000 files of 64 KiB against their SHA256SUMS, beside hashwell-cli -c; each side
+    // five times in turn, the medians.
+    const fs::path verified = root / "verified";
+    fs::create_directories(verified);
+    std::vector<char> bytes(64 * 1024);
+    for (int i = 0; i < 2000; ++i) {
+        for (char& byte : bytes) {
+            byte = static_cast<char>(std::rand());
+        }
+        std::ofstream(verified / ("f" + std::to_string(i)), std::ios::binary)
+            .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    // Written beside the folder first, so that the list does not name itself.
+    const std::string cliPath = fs::absolute(argv[1]).string();
+    RunCliIn(cliPath.c_str(), verified, {"-a", "sha256", "-r", "."}, "../SHA256SUMS");
+    fs::rename(root / "SHA256SUMS", verified / "SHA256SUMS");
+    std::vector<double> windowTimes;
+    std::vector<double> cliTimes;
+    for (int round = 0; round < 5; ++round) {
+        const Clock::time_point verifying = Clock::now();
+        hashwell::core::VerifyChecksumFile(
+            desktop, state.events, (verified / "SHA256SUMS").u16string(), state.settings.Case);
+        QApplication::processEvents();
+        windowTimes.push_back(SecondsSince(verifying));
+        cliTimes.push_back(RunCliIn(cliPath.c_str(), verified, {"-c", "SHA256SUMS"}, "/dev/null"));
+    }
+    std::printf("verifying 2,000 x 64 KiB (rows shown: %d)\n",
+                desktop.GridRowCount(MainControl::FileGrid));
+    std::printf("  window %.3f s, hashwell-cli -c %.3f s  (window / cli: %.2f)\n",
+                Median(windowTimes), Median(cliTimes), Median(windowTimes) / Median(cliTimes));
+    fs::remove_all(verified);
 
     // One large file: how long from Escape to the end of the run.
     const fs::path large = root / "large.bin";
