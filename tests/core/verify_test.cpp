@@ -2,7 +2,10 @@
 // verdicts, the algorithm each line names, the total in one box; and a code on the clipboard
 // compared with the Text and File tabs' codes.
 
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
+#include <map>
 
 #include "core/app/program_options.h"
 #include "started_program.h"
@@ -161,6 +164,62 @@ TEST_F(VerifyTest, ChecksumFileDroppedAloneOntoTheGridOrNamedWithVerifyIsVerifie
     ASSERT_TRUE(StartUp(desktop_, state_, Environment(), options.paths, options.verify));
     EXPECT_EQ(desktop_.gridColumns.size(), 4u);
     EXPECT_EQ(desktop_.boxes.back().text, u"The file is OK.");
+}
+
+// What a peer's check printed: each file's status, as the grid words it.
+std::map<std::string, std::string> PeerVerdicts(const std::string& command) {
+    std::map<std::string, std::string> verdicts;
+    FILE* output = ::popen(command.c_str(), "r");
+    for (char line[4096]; output != nullptr && std::fgets(line, sizeof line, output) != nullptr;) {
+        std::string text(line);
+        text.erase(text.find_last_not_of(" \n") + 1);
+        const std::size_t colon = text.rfind(": ");
+        const std::size_t blank = text.find(' ');
+        const bool gnu = colon != std::string::npos;
+        const std::string name = text.substr(0, gnu ? colon : blank);
+        const std::string word =
+            gnu ? text.substr(colon + 2) : text.substr(text.find_last_of(' ') + 1);
+        if (word == "OK" || word == "FAILED" || word == "ERR") {
+            verdicts[name] = word == "OK" ? "OK" : "FAILED";
+        } else if (word == "FAILED open or read" || word == "directory") {
+            verdicts[name] = "Missing";
+        }
+    }
+    if (output != nullptr) {
+        ::pclose(output);
+    }
+    return verdicts;
+}
+
+TEST_F(VerifyTest, VerdictsAreThePeersOnAThousandFilesFourOfThemChangedOrGone) {
+    if (std::system("sha256sum --version && rhash --version > /dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "sha256sum or rhash is not installed";
+    }
+    const fs::path files = folder_.path() / "files";
+    for (const auto& [write, name] :
+         {std::pair{"sha256sum f*", "SHA256SUMS"}, std::pair{"md5sum --tag f*", "MD5SUMS"},
+          std::pair{"rhash --sfv f*", "files.sfv"}}) {
+        fs::remove_all(files);
+        fs::create_directories(files);
+        for (int i = 0; i < 1000; ++i) {
+            folder_.Write("files/f" + std::to_string(i), std::to_string(i));
+        }
+        const std::string in = "cd '" + files.string() + "' && ";
+        ASSERT_EQ(std::system((in + write + " > ../" + name).c_str()), 0);
+        for (const char* changed : {"files/f1", "files/f20", "files/f300"}) {
+            folder_.Write(changed, "changed");
+        }
+        fs::remove(files / "f4");
+        Verify("files/" + std::string(name), folder_.Read(name));
+        std::map<std::string, std::string> ours;
+        for (const auto& row : desktop_.gridRows) {
+            ours[platform::Utf16ToUtf8(row[0])] = platform::Utf16ToUtf8(row[3]);
+        }
+        const std::string check = std::string(name) == "files.sfv" ? "rhash -c "
+                                  : std::string(name) == "MD5SUMS" ? "md5sum -c "
+                                                                   : "sha256sum -c ";
+        EXPECT_EQ(ours, PeerVerdicts(in + check + name + " 2>/dev/null")) << name;
+    }
 }
 
 }  // namespace
