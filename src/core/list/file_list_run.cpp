@@ -90,25 +90,27 @@ int FileListRun(Desktop& desktop, EventRecord& events, int startWidth, std::u16s
              false,
              gathered.sizes[i]});
     }
-    digest::ListHasher hasher(std::move(jobs), kWorkers);
-    if (asked != RunEnd::Finished) {
-        hasher.Stop();
-    }
-    told.end = std::max(asked, WaitForRun(desktop, events, hasher, MainControl::ProgressBar));
-
-    // A stopped run shows the files it finished; those it had in hand are abandoned.
+    // A stopped run shows the files it finished; those it had in hand are abandoned. The hasher
+    // and its codes go before the rows reach the grid, so that a big run holds its codes once.
     std::vector<std::vector<std::u16string>> rows;
     std::size_t finished = 0;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!hasher.IsDone(i)) {
-            continue;
+    {
+        digest::ListHasher hasher(std::move(jobs), kWorkers);
+        if (asked != RunEnd::Finished) {
+            hasher.Stop();
         }
-        ++finished;
-        ListRowRecord record = ListRow(hasher.Job(i).path, hasher.CodesOf(i), caseText);
-        // A file none of whose codes could be computed, or that vanished since it was hashed,
-        // gets no row.
-        if (record.errors < kCodesPerFile && platform::IsRegularFile(record.path)) {
-            rows.push_back(std::move(record.cells));
+        told.end = std::max(asked, WaitForRun(desktop, events, hasher, MainControl::ProgressBar));
+        for (std::size_t i = 0; i < count; ++i) {
+            if (!hasher.IsDone(i)) {
+                continue;
+            }
+            ++finished;
+            ListRowRecord record = ListRow(hasher.Job(i).path, hasher.CodesOf(i), caseText);
+            // A file none of whose codes could be computed, or that vanished since it was
+            // hashed, gets no row.
+            if (record.errors < kCodesPerFile && platform::IsRegularFile(record.path)) {
+                rows.push_back(std::move(record.cells));
+            }
         }
     }
 
