@@ -2,6 +2,7 @@
 // with its text, font and tool tip; fixed sizes; and clicks that reach the core.
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -67,6 +68,26 @@ private slots:
                                           core::MessageButtons::YesNo}),
                 answer);
         }
+    }
+
+    void dialogGoesAboveTheMainWindowKeptOnTopWhichTakesItsPlaceBackAfter() {
+        desktop_->ShowWindow(core::WindowId::MainWindow);
+        desktop_->SetWindowTopMost(core::WindowId::MainWindow, true);
+        QWindow* main = desktop_->MainWindow()->windowHandle();
+        bool onTopDuringDialog = true;
+        std::function<void()> answer = [&] {
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (dialog == nullptr) {
+                QTimer::singleShot(10, answer);
+                return;
+            }
+            onTopDuringDialog = main->flags().testFlag(Qt::WindowStaysOnTopHint);
+            dialog->reject();
+        };
+        QTimer::singleShot(10, answer);
+        QCOMPARE(desktop_->ShowFolderDialog(u"Open Folder"), std::nullopt);
+        QVERIFY(!onTopDuringDialog);
+        QVERIFY(main->flags().testFlag(Qt::WindowStaysOnTopHint));
     }
 
     void aboutWindowHoldsItsControlsWithTheirFonts() {
