@@ -130,7 +130,10 @@ void VerifyCommand(Desktop& desktop, AppState& state) {
     ShowTabForCommand(desktop, state, TabIndex::ListOfFiles);
     std::u16string patterns;
     for (const std::u16string_view pattern : checksums::kChecksumFilePatterns) {
-        patterns += (patterns.empty() ? u"" : u" ") + std::u16string(pattern);
+        if (!patterns.empty()) {
+            patterns += u' ';
+        }
+        patterns += pattern;
     }
     const std::vector<platform::Path> chosen = desktop.ShowOpenDialog(
         {u"Please choose a checksum file",

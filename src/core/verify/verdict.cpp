@@ -32,7 +32,10 @@ MessageBoxRequest VerdictBox(const VerifyTally& tally) {
             }
         }
         for (std::size_t i = 0; i < parts.size(); ++i) {
-            text += (i == 0 ? u"" : u", ") + parts[i];
+            if (i > 0) {
+                text += u", ";
+            }
+            text += parts[i];
         }
         text += u".";
     }
