@@ -53,9 +53,9 @@ inline MessageBoxRequest BoxOf(std::string_view name, const std::u16string& abou
 inline ControlRef ControlNamed(std::string_view name) {
     for (const WindowId window :
          {WindowId::MainWindow, WindowId::AboutWindow, WindowId::PreferencesWindow}) {
-        for (const ControlSpec& spec : SpecOf(window).controls) {
-            if (spec.name == name) {
-                return spec.control;
+        for (const ControlSpec& row : SpecOf(window).controls) {
+            if (row.name == name) {
+                return row.control;
             }
         }
     }
@@ -94,14 +94,14 @@ protected:
     // A click on a control of any window. On the main window the method options select
     // themselves alone and the bit-size boxes toggle; elsewhere the test ticks what it wants.
     void Click(ControlRef control, EventType type = EventType::LeftClick) {
-        const ControlSpec& spec = SpecOf(control);
-        if (control.Window() == WindowId::MainWindow && spec.kind == ControlKind::Option) {
+        const ControlSpec& row = SpecOf(control);
+        if (control.Window() == WindowId::MainWindow && row.kind == ControlKind::Option) {
             for (const ControlSpec& other : SpecOf(control.Window()).controls) {
                 if (other.kind == ControlKind::Option) {
                     desktop_.controls[other.control].checked = other.control == control;
                 }
             }
-        } else if (control.Window() == WindowId::MainWindow && spec.kind == ControlKind::CheckBox) {
+        } else if (control.Window() == WindowId::MainWindow && row.kind == ControlKind::CheckBox) {
             desktop_.controls[control].checked = !desktop_.controls[control].checked;
         }
         Queue(ControlEvent(control, type));
