@@ -18,7 +18,8 @@ MessageBoxRequest VerdictBox(const VerifyTally& tally) {
     const std::size_t notOk = tally.failed + tally.missing + tally.unreadable;
     std::u16string text;
     if (notOk == 0) {
-        text = tally.lines == 1 ? u"The file is OK." : u"All " + Files(tally.lines) + u" OK.";
+        text = tally.lines == 1 ? u"The file is OK."
+                                : std::u16string(u"All ") + Files(tally.lines) + u" OK.";
     } else {
         // The first of what went wrong carries the total: "3 of 24 files FAILED, 1 missing".
         std::vector<std::u16string> parts;
@@ -40,7 +41,7 @@ MessageBoxRequest VerdictBox(const VerifyTally& tally) {
         text += u".";
     }
     if (tally.malformed > 0) {
-        text += u" " + GroupedCount(tally.malformed) +
+        text += std::u16string(u" ") + GroupedCount(tally.malformed) +
                 (tally.malformed == 1 ? u" line is not a checksum line."
                                       : u" lines are not checksum lines.");
     }

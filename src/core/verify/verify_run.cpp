@@ -100,7 +100,8 @@ std::u16string StatusOf(const ExpectedRow& row, const digest::ListHasher& hasher
         }
         ++tally.unreadable;
         const std::u16string& reason = hasher.FailureOf(row.job);
-        return u"Unreadable: " + (reason.empty() ? std::u16string(u"Cannot be read") : reason);
+        return std::u16string(u"Unreadable: ") +
+               (reason.empty() ? std::u16string(u"Cannot be read") : reason);
     }
     if (code != row.hex) {
         ++tally.failed;
@@ -110,7 +111,7 @@ std::u16string StatusOf(const ExpectedRow& row, const digest::ListHasher& hasher
 }
 
 std::u16string Shown(const platform::Path& path) {
-    return u"'" + platform::ReadableText(path) + u"'";
+    return std::u16string(u"'") + platform::ReadableText(path) + u"'";
 }
 
 }  // namespace
@@ -143,12 +144,13 @@ void VerifyChecksumFile(Desktop& desktop, EventRecord& events, const platform::P
     std::u16string reason;
     const std::optional<ChecksumList> list = ReadChecksumList(file, &reason);
     if (!list) {
-        ShowError(desktop, u"Error", u"File " + Shown(file) + u" could not be read: " + reason);
+        ShowError(desktop, u"Error",
+                  std::u16string(u"File ") + Shown(file) + u" could not be read: " + reason);
         return;
     }
     if (list->rows.empty()) {
         ShowError(desktop, u"Not a Checksum File",
-                  u"File " + Shown(file) + u" holds no checksum lines!");
+                  std::u16string(u"File ") + Shown(file) + u" holds no checksum lines!");
         return;
     }
 
@@ -191,7 +193,7 @@ void VerifyChecksumFile(Desktop& desktop, EventRecord& events, const platform::P
     }
     if (rows.size() < list->rows.size()) {
         ShowInformation(desktop, u"Stopped",
-                        u"Stopped after " + GroupedCount(rows.size()) + u" of " +
+                        std::u16string(u"Stopped after ") + GroupedCount(rows.size()) + u" of " +
                             GroupedCount(list->rows.size()) + u" files.");
         return;
     }
