@@ -9,9 +9,11 @@ packages=(
     fp-utils libchm-dev    # chmcmd compiles the help; libchm reads it
     fonts-liberation  # Liberation Sans Narrow stands in for "Arial Narrow"
     libcli11-dev      # hashwell-cli's options
+    libxxhash-dev     # XXH3 and XXH128
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev zlib1g-dev  # test oracles only
     rhash                  # its BSD lines are read back in a test
+    b3sum xxhash           # BLAKE3's and XXH3's reference tools, as oracles in tests
     xvfb xauth xdotool x11-utils  # window tests on a real X server: drags, window hints
     python3                # its csv module reads back the exported files in a test
     "$@"

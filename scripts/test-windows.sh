@@ -8,7 +8,7 @@ source_dir=$PWD
 build=$source_dir/build-windows
 
 scripts/setup-debian.sh g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64 \
-    libz-mingw-w64-dev libgcrypt-mingw-w64-dev libcli11-dev googletest
+    libz-mingw-w64-dev libgcrypt-mingw-w64-dev libcli11-dev libxxhash-dev googletest
 
 toolchain=$source_dir/cmake/mingw-w64-x86_64.cmake
 mkdir -p "$build"
@@ -28,6 +28,10 @@ fi
 cli11_include=$build/cli11
 mkdir -p "$cli11_include"
 ln -sfn /usr/include/CLI "$cli11_include/CLI"
+# libxxhash's header holds the whole algorithm: the cross-build compiles XXH3 from it.
+xxhash_include=$build/xxhash
+mkdir -p "$xxhash_include"
+ln -sfn /usr/include/xxhash.h "$xxhash_include/xxhash.h"
 
 # Wine runs the tests as an unprivileged user with its own prefix in a temporary folder: as root,
 # Wine's drive Z: is the host's / with every right to it.
@@ -56,6 +60,7 @@ cmake -S . -B "$build/hashwell" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DCMAKE_CROSSCOMPILING_EMULATOR="$build/wine-test" \
     -DGTest_DIR="$gtest_prefix/lib/cmake/GTest" -DCLI11_INCLUDE_DIR="$cli11_include" \
+    -DXXHASH_INCLUDE_DIR="$xxhash_include" \
     -DHASHWELL_BUILD_UI=OFF -DHASHWELL_BUILD_BENCH=OFF -DHASHWELL_WERROR=ON
 cmake --build "$build/hashwell"
 

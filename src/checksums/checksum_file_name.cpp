@@ -53,6 +53,7 @@ std::vector<digest::Algorithm> AlgorithmsNamedByFile(std::u16string_view path) {
     std::vector<digest::Algorithm> named;
     for (const digest::Algorithm& algorithm : digest::Algorithms()) {
         if (SameText(algorithm.name, stem) ||
+            (!algorithm.fileAlias.empty() && SameText(algorithm.fileAlias, stem)) ||
             (SameText("sha3", stem) && algorithm.name.starts_with("sha3-"))) {
             named.push_back(algorithm);
         }

@@ -5,8 +5,8 @@
 namespace hashwell::checksums {
 namespace {
 
-bool NeedsEscape(std::string_view name) {
-    return name.find_first_of("\\\n\r") != std::string_view::npos;
+bool NeedsEscape(std::string_view name, const LineStyle& style) {
+    return name.find_first_of(style.rawBackslashes ? "\n\r" : "\\\n\r") != std::string_view::npos;
 }
 
 // The name of an escaped line; nothing when it holds a backslash that starts no known escape.
@@ -147,7 +147,7 @@ std::optional<ExpectedCode> ParseSfv(std::string_view line, const LineRules& rul
 // The lines are put together by appending: GCC 12 warns of overlapping copies, wrongly, in
 // chains of string concatenations at -O3.
 std::string GnuLine(std::string_view hex, std::string_view name, const LineStyle& style) {
-    const bool escape = !style.zero && NeedsEscape(name);
+    const bool escape = !style.zero && NeedsEscape(name, style);
     std::string line;
     line.reserve(hex.size() + name.size() + 8);
     if (escape) {
@@ -161,7 +161,7 @@ std::string GnuLine(std::string_view hex, std::string_view name, const LineStyle
 
 std::string BsdLine(const Algorithm& algorithm, std::string_view hex, std::string_view name,
                     const LineStyle& style) {
-    const bool escape = !style.zero && NeedsEscape(name);
+    const bool escape = !style.zero && NeedsEscape(name, style);
     std::string line;
     line.reserve(algorithm.tag.size() + hex.size() + name.size() + 8);
     if (escape) {

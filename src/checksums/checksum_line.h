@@ -24,6 +24,9 @@ enum class LineForm { Gnu, Bsd, Sfv };
 struct LineStyle {
     bool binary = false;  // a gnu line marks its name with '*' (sha256sum -b), not a space
     bool zero = false;    // the line ends with NUL and the name is not escaped (sha256sum -z)
+    // Backslashes are written as they are, and only a line break makes the line escaped:
+    // xxhsum's lines, which its -c reads back only so.
+    bool rawBackslashes = false;
 };
 
 // The lines of one file's code, each ended by a line feed; `name` and `hex` as bytes.

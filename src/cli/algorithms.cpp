@@ -13,8 +13,12 @@ std::optional<std::vector<Algorithm>> ParseAlgorithmList(const std::vector<std::
         }
     };
     for (const std::string& name : names) {
-        if (name == "all") {
-            std::for_each(digest::Algorithms().begin(), digest::Algorithms().end(), add);
+        if (name == "all" || name == "every") {
+            for (const Algorithm& algorithm : digest::Algorithms()) {
+                if (algorithm.inAll || name == "every") {
+                    add(algorithm);
+                }
+            }
         } else if (const Algorithm* algorithm = digest::FindAlgorithmByName(name)) {
             add(*algorithm);
         } else {

@@ -80,7 +80,8 @@ ParsedOptions ParseOptions(const std::vector<std::u16string>& parameters, std::s
 
     CLI::Option* algorithm =
         app.add_option("-a,--algorithm", algorithmNames,
-                       "Algorithms, comma-separated: " + JoinedAlgorithmNames() + ", or all")
+                       "Algorithms, comma-separated: " + JoinedAlgorithmNames() +
+                           ", or all (CRC-32 to SHA3-512) or every")
             ->delimiter(',')
             ->expected(1)  // "-a md5 file": the file is not an algorithm
             ->allow_extra_args(false)
@@ -90,6 +91,7 @@ ParsedOptions ParseOptions(const std::vector<std::u16string>& parameters, std::s
             ->check(CLI::IsMember([] {
                 std::vector<std::string> names = AlgorithmNames();
                 names.emplace_back("all");
+                names.emplace_back("every");
                 return names;
             }()));
     CLI::Option* recursive =
@@ -196,8 +198,11 @@ ParsedOptions ParseOptions(const std::vector<std::u16string>& parameters, std::s
                 "the --binary and --text options are meaningless when verifying checksums");
         }
         options.binary = binaryMode == 1;
+        // One algorithm is written as its reference tool writes it, several in tagged lines.
+        const bool alone = options.algorithms.size() == 1;
         options.format =
-            chosen.value_or(options.algorithms.size() == 1 ? OutputFormat::Gnu : OutputFormat::Bsd);
+            chosen.value_or(alone && !options.algorithms[0].peerLines.tagged ? OutputFormat::Gnu
+                                                                             : OutputFormat::Bsd);
         if (options.format == OutputFormat::Sfv &&
             (options.algorithms.size() != 1 || options.algorithms[0].name != "crc32")) {
             throw CLI::ValidationError("--format sfv",

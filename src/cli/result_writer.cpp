@@ -38,7 +38,9 @@ ResultWriter::ResultWriter(const Options& options, Console& console)
 bool ResultWriter::Write(std::string_view name, std::u16string_view shownName,
                          const digest::Codes& codes) {
     auto shown = [&](const std::string& code) { return options_.upper ? Uppercase(code) : code; };
-    const checksums::LineStyle style{options_.binary, options_.zero};
+    const bool alone = options_.algorithms.size() == 1;
+    const checksums::LineStyle style{options_.binary, options_.zero,
+                                     alone && !options_.algorithms[0].peerLines.escapesBackslashes};
     std::string lines;
     switch (options_.format) {
         case OutputFormat::Gnu:

@@ -26,6 +26,17 @@ enum class AlgorithmId : std::uint8_t {
     Sha3_256,
     Sha3_384,
     Sha3_512,
+    Xxh3,
+    Xxh128,
+};
+
+// How the tool that is the reference for an algorithm writes a file's code when it computes
+// that algorithm alone: sha256sum and b3sum untagged ("<hex>  <name>"), xxhsum -H3 tagged
+// ("XXH3 (<name>) = <hex>"). xxhsum writes backslashes in names as they are, and reads back
+// no line that escapes them.
+struct PeerLines {
+    bool tagged = false;
+    bool escapesBackslashes = true;
 };
 
 struct Algorithm {
@@ -39,11 +50,15 @@ struct Algorithm {
     std::string_view engine;    // the kernel table that computes it (active_kernels.h)
     double cost;                // what hashing a byte costs, roughly: the inverse of its speed here
     DigestMethodEntry (*methodEntry)();  // its method's registry row
+    bool inAll;                          // among the command line's "all": the window's eleven
+    std::string_view fileAlias;          // another name checksum files go by ("b3": B3SUMS, *.b3)
+    PeerLines peerLines;                 // how its reference tool writes a file's code
 
     bool operator==(const Algorithm& other) const { return id == other.id; }
 };
 
-// Every algorithm, from CRC-32 to SHA3-512; SHA-2 before SHA-3 among codes of one length.
+// Every algorithm, from CRC-32 to SHA3-512 and then those the window does not offer; SHA-2
+// before SHA-3, and both before the others, among codes of one length.
 std::span<const Algorithm> Algorithms();
 const Algorithm& AlgorithmOf(AlgorithmId id);
 // The algorithm a method computes at a size (0 counts as 256 for SHA2 and SHA3, and a method

@@ -13,6 +13,9 @@ inline constexpr std::int32_t Crc32 = 2;
 inline constexpr std::int32_t Sha1 = 3;
 inline constexpr std::int32_t Sha2 = 4;
 inline constexpr std::int32_t Sha3 = 5;
+// Only the command line and the verification of checksum files compute these.
+inline constexpr std::int32_t Xxh3 = 7;
+inline constexpr std::int32_t Xxh128 = 8;
 }  // namespace HashMethod
 
 // Output sizes for SHA2 and SHA3; 0 means none chosen and is computed as 256. CRC32, MD5 and

@@ -9,6 +9,7 @@
 #include "digest/sha2_32/sha256.h"
 #include "digest/sha2_64/sha512.h"
 #include "digest/sha3/sha3.h"
+#include "digest/xxh3/xxh3.h"
 
 namespace hashwell::digest {
 namespace {
@@ -84,6 +85,13 @@ DigestContext* CreateSha3(std::int32_t bits, int) {
     return bits == 0 ? nullptr : NewContext(Sha3(bits));
 }
 
+// XXH3's state comes from its library, which may be out of memory.
+template <int Bits>
+DigestContext* CreateXxh3(std::int32_t, int) {
+    Xxh3 engine(Bits);
+    return engine.Ready() ? NewContext(std::move(engine)) : nullptr;
+}
+
 }  // namespace
 
 std::int32_t SupportedOutputBits(std::int32_t bits) {
@@ -116,6 +124,14 @@ DigestMethodEntry Sha2Method() {
 
 DigestMethodEntry Sha3Method() {
     return {HashMethod::Sha3, &CreateSha3, &AddTo<Sha3>, &FinishIn<Sha3>, &Release<Sha3>};
+}
+
+DigestMethodEntry Xxh3Method() {
+    return {HashMethod::Xxh3, &CreateXxh3<64>, &AddTo<Xxh3>, &FinishIn<Xxh3>, &Release<Xxh3>};
+}
+
+DigestMethodEntry Xxh128Method() {
+    return {HashMethod::Xxh128, &CreateXxh3<128>, &AddTo<Xxh3>, &FinishIn<Xxh3>, &Release<Xxh3>};
 }
 
 }  // namespace hashwell::digest

@@ -1,17 +1,18 @@
 #pragma once
 
-// The five methods' registry rows, each bound to its engine.
+// The methods' registry rows, each bound to its engine.
 
 #include "digest/digest_method.h"
 
 namespace hashwell::digest {
 
-// The registry rows of the five methods, each bound to its engine.
 DigestMethodEntry Crc32Method();
 DigestMethodEntry Md5Method();
 DigestMethodEntry Sha1Method();
 DigestMethodEntry Sha2Method();
 DigestMethodEntry Sha3Method();
+DigestMethodEntry Xxh3Method();
+DigestMethodEntry Xxh128Method();
 
 // The output size SHA2 and SHA3 compute for a requested size: 0 counts as 256; sizes other
 // than 224, 256, 384 and 512 give 0 (not supported).

@@ -88,5 +88,9 @@ TEST(Transcript, OptionsAreTakenOrRefusedOtherwiseThanCoreutilsDoes) {
     RunTranscript("options.t");
 }
 
+TEST(Transcript, LinesOfTheAlgorithmsCoreutilsLacksAreNotTheirReferenceToolsOwn) {
+    RunTranscript("peers.t");
+}
+
 }  // namespace
 }  // namespace hashwell::cli
