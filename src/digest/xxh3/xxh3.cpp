@@ -8,16 +8,26 @@
 #include <xxhash.h>
 
 #include <cstring>
+#include <new>
 
 namespace hashwell::digest {
 
-void Xxh3::FreeState::operator()(XXH3_state_s* state) const {
-    XXH3_freeState(state);
-}
+struct Xxh3::State {
+    explicit State(XXH3_state_t* made) : state(made) {}
+    ~State() { XXH3_freeState(state); }
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
+    XXH3_state_t* state;
+};
 
-Xxh3::Xxh3(int bits) : bits_(bits), state_(XXH3_createState()) {
-    if (state_ != nullptr) {
-        bits_ == 64 ? XXH3_64bits_reset(state_.get()) : XXH3_128bits_reset(state_.get());
+Xxh3::Xxh3(int bits) : bits_(bits) {
+    if (XXH3_state_t* made = XXH3_createState()) {
+        state_.reset(new (std::nothrow) State(made));
+        if (state_ == nullptr) {
+            XXH3_freeState(made);
+            return;
+        }
+        bits_ == 64 ? XXH3_64bits_reset(made) : XXH3_128bits_reset(made);
     }
 }
 
@@ -29,8 +39,8 @@ void Xxh3::Update(const std::uint8_t* data, std::size_t length) {
     if (state_ == nullptr || length == 0) {
         return;
     }
-    bits_ == 64 ? XXH3_64bits_update(state_.get(), data, length)
-                : XXH3_128bits_update(state_.get(), data, length);
+    bits_ == 64 ? XXH3_64bits_update(state_->state, data, length)
+                : XXH3_128bits_update(state_->state, data, length);
 }
 
 void Xxh3::Finish(std::uint8_t* out) {
@@ -39,11 +49,11 @@ void Xxh3::Finish(std::uint8_t* out) {
     }
     if (bits_ == 64) {
         XXH64_canonical_t canonical;
-        XXH64_canonicalFromHash(&canonical, XXH3_64bits_digest(state_.get()));
+        XXH64_canonicalFromHash(&canonical, XXH3_64bits_digest(state_->state));
         std::memcpy(out, canonical.digest, sizeof canonical.digest);
     } else {
         XXH128_canonical_t canonical;
-        XXH128_canonicalFromHash(&canonical, XXH3_128bits_digest(state_.get()));
+        XXH128_canonicalFromHash(&canonical, XXH3_128bits_digest(state_->state));
         std::memcpy(out, canonical.digest, sizeof canonical.digest);
     }
 }

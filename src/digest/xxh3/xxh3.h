@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <memory>
 
-struct XXH3_state_s;
-
 namespace hashwell::digest {
 
 // The running state of XXH3 with a 64- or 128-bit result; the code is written big-endian, as
@@ -27,11 +25,9 @@ public:
     void Finish(std::uint8_t* out);  // 8 or 16 bytes
 
 private:
-    struct FreeState {
-        void operator()(XXH3_state_s* state) const;
-    };
+    struct State;  // the library's, which its header alone names
     int bits_;
-    std::unique_ptr<XXH3_state_s, FreeState> state_;
+    std::unique_ptr<State> state_;
 };
 
 }  // namespace hashwell::digest
