@@ -11,6 +11,7 @@ packages=(
     libcli11-dev      # hashwell-cli's options
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev zlib1g-dev  # test oracles only
+    b3sum                  # the test oracle of BLAKE3
     rhash                  # its BSD lines are read back in a test
     xvfb xauth xdotool x11-utils  # window tests on a real X server: drags, window hints
     python3                # its csv module reads back the exported files in a test

@@ -13,6 +13,7 @@ inline constexpr std::int32_t Crc32 = 2;
 inline constexpr std::int32_t Sha1 = 3;
 inline constexpr std::int32_t Sha2 = 4;
 inline constexpr std::int32_t Sha3 = 5;
+inline constexpr std::int32_t Blake3 = 6;
 }  // namespace HashMethod
 
 // Output sizes for SHA2 and SHA3; 0 means none chosen and is computed as 256. CRC32, MD5 and

@@ -12,6 +12,7 @@ DigestMethodEntry Md5Method();
 DigestMethodEntry Sha1Method();
 DigestMethodEntry Sha2Method();
 DigestMethodEntry Sha3Method();
+DigestMethodEntry Blake3Method();
 
 // The output size SHA2 and SHA3 compute for a requested size: 0 counts as 256; sizes other
 // than 224, 256, 384 and 512 give 0 (not supported).

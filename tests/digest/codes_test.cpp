@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 #include "digest/digest.h"
@@ -35,7 +36,11 @@ TEST(DigestRegistry, TakenCodesAreRefusedAndTheTableHoldsSixtyFourRows) {
     for (std::int32_t code = 1000; code < 1100; ++code) {
         accepted += RegisterDigestMethod(code) != nullptr ? 1 : 0;
     }
-    EXPECT_EQ(accepted, 64 - 5);
+    std::set<std::int32_t> methods;  // the catalogue's, registered above
+    for (const Algorithm& algorithm : Algorithms()) {
+        methods.insert(algorithm.method);
+    }
+    EXPECT_EQ(accepted, 64 - static_cast<int>(methods.size()));
     // A row without its operations computes nothing.
     EXPECT_NE(FindDigestMethod(1000), nullptr);
     EXPECT_EQ(ComputeDigest(1000, 256, 1, AsBytes("abc")), "");
