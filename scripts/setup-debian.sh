@@ -12,6 +12,7 @@ packages=(
     libxxhash-dev     # XXH3 and XXH128
     libgtest-dev libgmock-dev libbenchmark-dev
     libssl-dev zlib1g-dev  # test oracles only
+    b3sum                  # the test oracle of BLAKE3
     rhash                  # its BSD lines are read back in a test
     b3sum xxhash           # BLAKE3's and XXH3's reference tools, as oracles in tests
     xvfb xauth xdotool x11-utils  # window tests on a real X server: drags, window hints

@@ -1,5 +1,6 @@
 #include "digest/active_kernels.h"
 
+#include "digest/blake3/blake3_compress.h"
 #include "digest/catalogue.h"
 #include "digest/crc32/crc32_update.h"
 #include "digest/md5/md5_compress.h"
@@ -21,6 +22,7 @@ void ForEachEngine(Visit&& visit) {
     visit("SHA-256", Sha256Kernels());
     visit("SHA-512", Sha512Kernels());
     visit("SHA3", KeccakKernels());
+    visit("BLAKE3", Blake3Kernels());
     visit(kStitchedEngine, Md5Sha1Sha256Kernels());
 }
 

@@ -26,6 +26,7 @@ enum class AlgorithmId : std::uint8_t {
     Sha3_256,
     Sha3_384,
     Sha3_512,
+    Blake3,
     Xxh3,
     Xxh128,
 };

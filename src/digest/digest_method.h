@@ -14,6 +14,7 @@ inline constexpr std::int32_t Sha1 = 3;
 inline constexpr std::int32_t Sha2 = 4;
 inline constexpr std::int32_t Sha3 = 5;
 // Only the command line and the verification of checksum files compute these.
+inline constexpr std::int32_t Blake3 = 6;
 inline constexpr std::int32_t Xxh3 = 7;
 inline constexpr std::int32_t Xxh128 = 8;
 }  // namespace HashMethod

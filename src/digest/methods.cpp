@@ -3,6 +3,7 @@
 #include <new>
 #include <utility>
 
+#include "digest/blake3/blake3.h"
 #include "digest/crc32/crc32.h"
 #include "digest/md5/md5.h"
 #include "digest/sha1/sha1.h"
@@ -124,6 +125,10 @@ DigestMethodEntry Sha2Method() {
 
 DigestMethodEntry Sha3Method() {
     return {HashMethod::Sha3, &CreateSha3, &AddTo<Sha3>, &FinishIn<Sha3>, &Release<Sha3>};
+}
+
+DigestMethodEntry Blake3Method() {
+    return FixedSizeMethod<Blake3>(HashMethod::Blake3);
 }
 
 DigestMethodEntry Xxh3Method() {

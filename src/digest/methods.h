@@ -11,6 +11,7 @@ DigestMethodEntry Md5Method();
 DigestMethodEntry Sha1Method();
 DigestMethodEntry Sha2Method();
 DigestMethodEntry Sha3Method();
+DigestMethodEntry Blake3Method();
 DigestMethodEntry Xxh3Method();
 DigestMethodEntry Xxh128Method();
 

@@ -36,7 +36,7 @@ TEST(DigestRegistry, TakenCodesAreRefusedAndTheTableHoldsSixtyFourRows) {
     for (std::int32_t code = 1000; code < 1100; ++code) {
         accepted += RegisterDigestMethod(code) != nullptr ? 1 : 0;
     }
-    std::set<std::int32_t> methods;
+    std::set<std::int32_t> methods;  // the catalogue's, registered above
     for (const Algorithm& algorithm : Algorithms()) {
         methods.insert(algorithm.method);
     }

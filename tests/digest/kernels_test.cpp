@@ -1,16 +1,18 @@
 // Every kernel of every engine, the stitched MD5+SHA-1+SHA-256 ones among them, against the
-// standards' vectors and against OpenSSL and zlib: each length around the block boundaries and
-// long inputs, fed whole, byte by byte and in random pieces from misaligned memory. A kernel this
-// processor cannot run is reported as skipped, never passed.
+// standards' vectors and against OpenSSL, zlib and b3sum: each length around the block boundaries
+// and long inputs, fed whole, byte by byte and in random pieces from misaligned memory. A kernel
+// this processor cannot run is reported as skipped, never passed.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 #include <random>
 #include <string>
 
 #include "digest/active_kernels.h"
+#include "digest/blake3/blake3.h"
 #include "digest/digest.h"
 #include "digest/kernel/cpu_features.h"
 #include "digest/registry.h"
@@ -97,7 +99,8 @@ protected:
 TEST_P(EveryKernel, GivesThePublishedCodesAndTheOraclesAtEveryLengthInEverySplit) {
     std::mt19937_64 random(1321);
     int checked = 0;
-    for (const char* file : {"crc32.vec", "md5.vec", "sha1.vec", "sha2.vec", "sha3.vec"}) {
+    for (const char* file :
+         {"crc32.vec", "md5.vec", "sha1.vec", "sha2.vec", "sha3.vec", "blake3.vec"}) {
         for (const KnownAnswer& answer : ReadVectorFile(file)) {
             const Variant* variant = digest::FindAlgorithmByTag(answer.section);
             ASSERT_NE(variant, nullptr) << file << ": unknown section " << answer.section;
@@ -114,30 +117,93 @@ TEST_P(EveryKernel, GivesThePublishedCodesAndTheOraclesAtEveryLengthInEverySplit
     }
     EXPECT_GT(checked, 0);
 
-    std::vector<std::uint8_t> bytes(1024 * 1024 + 78);
+    std::vector<std::uint8_t> bytes(2050 * 1024);
     std::ranges::generate(bytes, [&] { return static_cast<std::uint8_t>(random()); });
     for (const Variant& variant : kAllVariants) {
         if (!Computes(variant)) {
             continue;
         }
-        // From a misaligned address; whole, so that the wide paths (256 bytes and more in one
-        // piece) meet every length; byte by byte only now and then, for its time.
-        for (std::size_t length = 0; length <= 1100; ++length) {
-            const Bytes piece(bytes.data() + 1, length);
-            const std::string expected = OracleDigest(variant, piece);
+        if (!OracleHas(variant)) {
+            GTEST_SKIP() << "no oracle of " << variant.tag << " here (b3sum is not installed)";
+        }
+        // Every length to 1100 and 1 MiB and more; for BLAKE3 also those around its chunks and
+        // subtrees (of 2 to 2048 chunks: the wide paths' groups and the tree's levels).
+        std::vector<std::size_t> lengths(1101);
+        std::iota(lengths.begin(), lengths.end(), 0);
+        lengths.push_back(1024 * 1024 + 77);
+        if (variant.id == Blake3) {
+            for (const std::size_t chunks :
+                 {2, 3, 4, 5, 7, 8, 9, 15, 16, 17, 31, 32, 33, 64, 65, 512, 2047, 2048, 2049}) {
+                for (const std::size_t length :
+                     {chunks * 1024 - 1, chunks * 1024, chunks * 1024 + 1, chunks * 1024 + 555}) {
+                    lengths.push_back(length);
+                }
+            }
+        }
+        // From a misaligned address.
+        std::vector<Bytes> pieces;
+        for (const std::size_t length : lengths) {
+            pieces.emplace_back(bytes.data() + 1, length);
+        }
+        const std::vector<std::string> expected = OracleDigests(variant, pieces);
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            // Whole, so that the wide paths meet every length; byte by byte only now and then,
+            // for its time.
+            const std::size_t length = pieces[i].size();
             for (const Split split : {kWhole, kRandomPieces, kByteByByte}) {
-                if (split != kByteByByte || length % 61 == 0) {
-                    ASSERT_EQ(Ours(variant, piece, split, random), expected)
+                if (split != kByteByByte || (length % 61 == 0 && length <= 1100)) {
+                    ASSERT_EQ(Ours(variant, pieces[i], split, random), expected[i])
                         << variant.tag << ", " << length << " bytes " << kSplitNames[split];
                 }
             }
         }
-        const Bytes all(bytes.data() + 1, bytes.size() - 1);
-        for (const Split split : {kWhole, kRandomPieces}) {
-            EXPECT_EQ(Ours(variant, all, split, random), OracleDigest(variant, all))
-                << variant.tag << ", " << all.size() << " bytes " << kSplitNames[split];
+    }
+}
+
+// The list run's way with one large BLAKE3 file on two threads: each buffer but the last as two
+// subtrees hashed apart and joined in order, the last one (and here also the first) through
+// Update; with every kernel, whole buffers of 1 MiB and of 2 chunks, evenly split or not.
+TEST(Blake3Subtrees, JoinedInOrderGiveTheCodeOfTheWholeInput) {
+    digest::RegisterDigestMethods();
+    std::mt19937_64 random(3);
+    std::vector<std::uint8_t> bytes(3 * 1024 * 1024 + 777);
+    std::ranges::generate(bytes, [&] { return static_cast<std::uint8_t>(random()); });
+    for (const digest::KernelInfo& kernel : digest::AllKernels()) {
+        if (kernel.engine != "BLAKE3" || !kernel.supported) {
+            continue;
+        }
+        ASSERT_TRUE(digest::SelectKernel(kernel.engine, kernel.name));
+        for (const std::size_t buffer : {std::size_t{1024 * 1024}, std::size_t{2048}}) {
+            for (const std::size_t length : {bytes.size(), 3 * buffer, 3 * buffer + 1}) {
+                digest::Blake3 whole;
+                whole.Update(bytes.data(), length);
+                for (const bool firstByUpdate : {false, true}) {
+                    digest::Blake3 joined;
+                    std::size_t at = 0;
+                    if (firstByUpdate) {
+                        joined.Update(bytes.data(), buffer);
+                        at = buffer;
+                    }
+                    for (; length - at > buffer; at += buffer) {
+                        const std::size_t half = buffer / 2;
+                        const auto left = digest::Blake3::HashSubtree(&bytes[at], half, at / 1024);
+                        const auto right = digest::Blake3::HashSubtree(&bytes[at + half], half,
+                                                                       (at + half) / 1024);
+                        joined.AddSubtree(left, half);
+                        joined.AddSubtree(right, half);
+                    }
+                    joined.Update(&bytes[at], length - at);
+                    std::uint8_t expected[32], ours[32];
+                    digest::Blake3(whole).Finish(expected);
+                    joined.Finish(ours);
+                    EXPECT_EQ(digest::BytesToHex(ours), digest::BytesToHex(expected))
+                        << kernel.name << ", " << length << " bytes in buffers of " << buffer
+                        << (firstByUpdate ? ", the first through Update" : "");
+                }
+            }
         }
     }
+    digest::SelectBestKernels();
 }
 
 // The kernels' names as test names: "SHA256_shani", "MD5SHA1SHA256_separate".

@@ -26,6 +26,7 @@ std::vector<KnownAnswer> ReadVectorFile(const std::string& name) {
     std::istringstream in(ReadTestData(name));
     std::vector<KnownAnswer> answers;
     KnownAnswer current;
+    long pattern = 256;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
         std::string key, equals, value;  // a comment's words fall through
@@ -40,6 +41,13 @@ std::vector<KnownAnswer> ReadVectorFile(const std::string& name) {
                 repeated += current.input;
             }
             current.input = repeated;
+        } else if (key == "Pattern") {
+            pattern = std::stol(value);
+        } else if (key == "Length") {
+            current.input.resize(std::stoul(value));
+            for (std::size_t i = 0; i < current.input.size(); ++i) {
+                current.input[i] = static_cast<char>(static_cast<long>(i % pattern));
+            }
         } else if (key == "Out") {
             current.expected = value;
             current.line = number;

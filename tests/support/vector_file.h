@@ -15,7 +15,9 @@ struct KnownAnswer {
 };
 
 // Reads a file of "[Section]" headers and "In = <hex>", optional "Repeat = <n>" (the input
-// repeated n times) and "Out = <hex>" lines; "#" starts a comment line.
+// repeated n times) and "Out = <hex>" lines; "#" starts a comment line. Instead of "In", a
+// "Length = <n>" line gives n bytes of the counting pattern 0, 1, ..., m - 1, 0, 1, ... that the
+// last "Pattern = <m>" line set.
 std::vector<KnownAnswer> ReadVectorFile(const std::string& name);
 
 // The bytes of a file in tests/data.
