@@ -6,7 +6,7 @@ namespace hashwell::checksums {
 namespace {
 
 bool NeedsEscape(std::string_view name, const LineStyle& style) {
-    return name.find_first_of(style.rawBackslashes ? "\n\r" : "\\\n\r") != std::string_view::npos;
+    return name.find_first_of(style.escapeTriggers) != std::string_view::npos;
 }
 
 // The name of an escaped line; nothing when it holds a backslash that starts no known escape.
@@ -154,7 +154,7 @@ std::string GnuLine(std::string_view hex, std::string_view name, const LineStyle
         line += '\\';
     }
     line.append(hex).append(style.binary ? " *" : "  ");
-    line += escape ? EscapeName(name) : std::string(name);
+    line += escape ? EscapeName(name, style.escapeTriggers) : std::string(name);
     line += style.zero ? '\0' : '\n';
     return line;
 }
@@ -168,7 +168,7 @@ std::string BsdLine(const Algorithm& algorithm, std::string_view hex, std::strin
         line += '\\';
     }
     line.append(algorithm.tag).append(" (");
-    line += escape ? EscapeName(name) : std::string(name);
+    line += escape ? EscapeName(name, style.escapeTriggers) : std::string(name);
     line.append(") = ").append(hex);
     line += style.zero ? '\0' : '\n';
     return line;
@@ -182,25 +182,26 @@ std::optional<std::string> SfvLine(std::string_view hex, std::string_view name) 
     return std::string(name) + ' ' + std::string(hex) + '\n';
 }
 
-std::string EscapeName(std::string_view name) {
-    std::string escaped;
-    escaped.reserve(name.size() + 2);
+std::string EscapeName(std::string_view name, std::string_view escaped) {
+    std::string text;
+    text.reserve(name.size() + 2);
     for (const char c : name) {
-        switch (c) {
+        const bool escapes = c == '\\' || escaped.find(c) != std::string_view::npos;
+        switch (escapes ? c : '\0') {
             case '\\':
-                escaped += "\\\\";
+                text += "\\\\";
                 break;
             case '\n':
-                escaped += "\\n";
+                text += "\\n";
                 break;
             case '\r':
-                escaped += "\\r";
+                text += "\\r";
                 break;
             default:
-                escaped += c;
+                text += c;
         }
     }
-    return escaped;
+    return text;
 }
 
 // "hex  name" or "hex *name" (the gnu form), or "hex name" (the reversed form), as the file's

@@ -24,9 +24,9 @@ enum class LineForm { Gnu, Bsd, Sfv };
 struct LineStyle {
     bool binary = false;  // a gnu line marks its name with '*' (sha256sum -b), not a space
     bool zero = false;    // the line ends with NUL and the name is not escaped (sha256sum -z)
-    // Backslashes are written as they are, and only a line break makes the line escaped:
-    // xxhsum's lines, which its -c reads back only so.
-    bool rawBackslashes = false;
+    // The characters of a name that make the line escaped; the backslashes and these are
+    // then escaped. coreutils escapes all three; see digest::PeerLines for the others.
+    std::string_view escapeTriggers = "\\\n\r";
 };
 
 // The lines of one file's code, each ended by a line feed; `name` and `hex` as bytes.
@@ -38,8 +38,9 @@ std::string BsdLine(const Algorithm& algorithm, std::string_view hex, std::strin
 std::optional<std::string> SfvLine(std::string_view hex, std::string_view name);
 
 // The name with its backslashes, line feeds and carriage returns written as \\, \n and \r,
-// as an escaped gnu or bsd line holds it (without the backslash that starts the line).
-std::string EscapeName(std::string_view name);
+// as an escaped gnu or bsd line holds it (without the backslash that starts the line); only
+// the line breaks among `escaped` are escaped.
+std::string EscapeName(std::string_view name, std::string_view escaped = "\n\r");
 
 // What a checksum line asks to verify.
 struct ExpectedCode {

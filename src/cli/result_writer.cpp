@@ -39,8 +39,10 @@ bool ResultWriter::Write(std::string_view name, std::u16string_view shownName,
                          const digest::Codes& codes) {
     auto shown = [&](const std::string& code) { return options_.upper ? Uppercase(code) : code; };
     const bool alone = options_.algorithms.size() == 1;
-    const checksums::LineStyle style{options_.binary, options_.zero,
-                                     alone && !options_.algorithms[0].peerLines.escapesBackslashes};
+    checksums::LineStyle style{options_.binary, options_.zero};
+    if (alone) {
+        style.escapeTriggers = options_.algorithms[0].peerLines.escapeTriggers;
+    }
     std::string lines;
     switch (options_.format) {
         case OutputFormat::Gnu:

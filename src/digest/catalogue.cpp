@@ -12,7 +12,8 @@ namespace Method = HashMethod;
 
 // The costs are the inverse of each algorithm's speed with the kernels of a current processor:
 // SHA3-256 weighs as much as MD5, SHA-1 and SHA-256 together.
-// clang-format off: a row per line reads best
+// A row per line reads best.
+// clang-format off
 constexpr Algorithm kAlgorithms[] = {
     {Crc32, Method::Crc32, 0, "crc32", "CRC32", u"CRC-32B", 8, "CRC32", 0.05, &Crc32Method, true, {}, {}},
     {Md5, Method::Md5, 0, "md5", "MD5", u"MD5", 32, "MD5", 1.6, &Md5Method, true, {}, {}},
@@ -25,9 +26,9 @@ constexpr Algorithm kAlgorithms[] = {
     {Sha3_256, Method::Sha3, 256, "sha3-256", "SHA3-256", u"SHA-3-256", 64, "SHA3", 2.41, &Sha3Method, true, {}, {}},
     {Sha3_384, Method::Sha3, 384, "sha3-384", "SHA3-384", u"SHA-3-384", 96, "SHA3", 3.69, &Sha3Method, true, {}, {}},
     {Sha3_512, Method::Sha3, 512, "sha3-512", "SHA3-512", u"SHA-3-512", 128, "SHA3", 4.97, &Sha3Method, true, {}, {}},
-    {Blake3, Method::Blake3, 0, "blake3", "BLAKE3", u"BLAKE3", 64, "BLAKE3", 1.0, &Blake3Method, false, "b3", {}},
-    {Xxh3, Method::Xxh3, 0, "xxh3", "XXH3", u"XXH3", 16, "XXH3", 0.05, &Xxh3Method, false, {}, {.tagged = true, .escapesBackslashes = false}},
-    {Xxh128, Method::Xxh128, 0, "xxh128", "XXH128", u"XXH128", 32, "XXH128", 0.05, &Xxh128Method, false, {}, {.tagged = false, .escapesBackslashes = false}},
+    {Blake3, Method::Blake3, 0, "blake3", "BLAKE3", u"BLAKE3", 64, "BLAKE3", 0.25, &Blake3Method, false, "b3", {.tagged = false, .escapeTriggers = "\\\n"}},
+    {Xxh3, Method::Xxh3, 0, "xxh3", "XXH3", u"XXH3", 16, "XXH3", 0.05, &Xxh3Method, false, {}, {.tagged = true, .escapeTriggers = "\n\r"}},
+    {Xxh128, Method::Xxh128, 0, "xxh128", "XXH128", u"XXH128", 32, "XXH128", 0.05, &Xxh128Method, false, {}, {.tagged = false, .escapeTriggers = "\n\r"}},
 };
 // clang-format on
 

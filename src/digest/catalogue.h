@@ -33,11 +33,13 @@ enum class AlgorithmId : std::uint8_t {
 
 // How the tool that is the reference for an algorithm writes a file's code when it computes
 // that algorithm alone: sha256sum and b3sum untagged ("<hex>  <name>"), xxhsum -H3 tagged
-// ("XXH3 (<name>) = <hex>"). xxhsum writes backslashes in names as they are, and reads back
-// no line that escapes them.
+// ("XXH3 (<name>) = <hex>"); and which characters of a name make it escape the line (a
+// backslash first, then \\, \n and \r for those characters): coreutils all three, b3sum a
+// backslash and a line feed (a carriage return stays as it is), xxhsum none, whose -c reads no
+// escaped line: only a line break, which no tool could read back raw, is escaped here.
 struct PeerLines {
     bool tagged = false;
-    bool escapesBackslashes = true;
+    std::string_view escapeTriggers = "\\\n\r";
 };
 
 struct Algorithm {

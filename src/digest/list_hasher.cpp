@@ -185,27 +185,50 @@ void ListHasher::Finished() {
     }
 }
 
+SharedBlake3* ListHasher::SharedTreeOf(std::size_t job) {
+    std::lock_guard lock(treesLock_);
+    std::unique_ptr<SharedBlake3>& tree = trees_[job];
+    if (!tree) {
+        tree = std::make_unique<SharedBlake3>(kChunkSize, kRingChunks);
+    }
+    return tree.get();
+}
+
+void ListHasher::ForgetSharedTree(std::size_t job) {
+    std::lock_guard lock(treesLock_);
+    trees_.erase(job);
+}
+
 void ListHasher::HashSharedPart(int worker) {
     std::optional<CodeStreams> streams;
+    SharedBlake3* tree = nullptr;
     for (std::uint64_t next = 0;; ++next) {
         const ChunkRing::Chunk& chunk = ring_.Wait(next);
         if (chunk.file == ChunkRing::kEnd || stopping_.load()) {
             return;
         }
+        const bool both = ring_.Readers() == 2;
         if (!streams) {
             const HashJob& job = jobs_[chunk.file];
-            streams.emplace(job.algorithms, ring_.Readers() == 1 ? AllOf(job)
-                                            : worker == 0        ? plan_.firstPart[chunk.file]
-                                                                 : plan_.secondPart[chunk.file]);
+            streams.emplace(job.algorithms, !both         ? AllOf(job)
+                                            : worker == 0 ? plan_.firstPart[chunk.file]
+                                                          : plan_.secondPart[chunk.file]);
+            tree = both && plan_.sharedTree[chunk.file] ? SharedTreeOf(chunk.file) : nullptr;
         }
-        if (!chunk.failed) {
-            streams->Add({chunk.bytes, chunk.length});
+        const std::span<const std::uint8_t> bytes(chunk.bytes, chunk.failed ? 0 : chunk.length);
+        streams->Add(bytes);
+        if (tree != nullptr && tree->Add(worker, bytes, chunk.last)) {
+            if (!chunk.failed) {
+                results_[chunk.file][plan_.sharedTree[chunk.file].value()] = tree->Code();
+            }
+            ForgetSharedTree(chunk.file);
         }
         if (chunk.last) {
             if (!chunk.failed) {
                 streams->FinishInto(results_[chunk.file]);
             }
             streams.reset();
+            tree = nullptr;
             PartFinished(chunk.file);
         }
         ring_.Done(worker, next);

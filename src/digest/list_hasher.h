@@ -10,6 +10,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -21,6 +22,7 @@
 #include "digest/overlapped_reader.h"
 #include "digest/run_progress.h"
 #include "digest/run_resources.h"
+#include "digest/shared_tree.h"
 #include "digest/work_plan.h"
 
 namespace hashwell::digest {
@@ -63,6 +65,9 @@ private:
     void RunWorker(int worker);
     void HashSharedPart(int worker);  // workers 0 and 1: their part of each shared file's codes
     void HashWholeFiles(OverlappedReader& reader);
+    // The BLAKE3 code of a shared file that both workers compute, made by the first to ask.
+    SharedBlake3* SharedTreeOf(std::size_t job);
+    void ForgetSharedTree(std::size_t job);
     void PartFinished(std::size_t job);
     void Finished();
 
@@ -79,6 +84,8 @@ private:
     std::unique_ptr<std::atomic<bool>[]> done_;
 
     ChunkRing ring_;
+    std::mutex treesLock_;
+    std::map<std::size_t, std::unique_ptr<SharedBlake3>> trees_;   // of the shared files in hand
     bool sharing_ = false;                                         // whether there are shared files
     std::vector<std::unique_ptr<OverlappedReader>> wholeReaders_;  // one per worker
 

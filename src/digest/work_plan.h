@@ -21,7 +21,8 @@ struct HashJob {
 };
 
 // A large file is read once and hashed by two workers at once, each computing its part of the
-// codes (split by their cost); every other file goes whole to whichever worker is free.
+// codes (split by their cost), and each half of its BLAKE3 code; every other file goes whole to
+// whichever worker is free.
 struct WorkPlan {
     std::vector<std::size_t> shared;  // the jobs two workers share, in order
     std::vector<std::size_t> whole;   // the jobs hashed whole, in order
@@ -30,6 +31,9 @@ struct WorkPlan {
     // ahead for it.
     std::vector<std::vector<std::size_t>> firstPart;
     std::vector<std::vector<std::size_t>> secondPart;
+    // For each shared job: the index of its BLAKE3 code, which both workers compute together,
+    // each a half of every buffer (BLAKE3's tree allows it); left out of both parts above.
+    std::vector<std::optional<std::size_t>> sharedTree;
 };
 
 // Files from this size on are worth sharing between two workers.

@@ -120,6 +120,11 @@ TEST_F(VerifyTest, ClipboardCodeIsComparedByTheChosenMethodThenByEveryMethodOfIt
     for (const auto& [clipboard, title, text] :
          {std::tuple{u"  " + upper + u"\n", u"Codes Match",
                      std::u16string(u"The SHA-256 code of the text matches the clipboard.")},
+          // The methods the window does not offer are tried last: xxhsum's and b3sum's codes.
+          std::tuple{std::u16string(u"06b05ab6733a618578af5f94892f3950"), u"Codes Match",
+                     std::u16string(u"The XXH128 code of the text matches the clipboard.")},
+          std::tuple{std::u16string(u"78af5f94892f3950"), u"Codes Match",
+                     std::u16string(u"The XXH3 code of the text matches the clipboard.")},
           std::tuple{zeros, u"Codes Differ",
                      u"No method gives the clipboard's code for the text.\n\nExpected: " + zeros +
                          u"\nMD5: " + md5},

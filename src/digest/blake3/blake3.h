@@ -28,7 +28,9 @@ public:
     static ChainingValue HashSubtree(const std::uint8_t* bytes, std::size_t length,
                                      std::uint64_t firstChunk);
     // Takes in the next `length` bytes of the input as their subtree's chaining value, instead
-    // of the bytes: the bytes taken in so far are a multiple of `length`, and more follow.
+    // of the bytes: the bytes taken in so far are a multiple of `length`, and the input is more
+    // than this subtree (bytes came before it, or more follow), since the root of an input
+    // that is one subtree cannot be had from its chaining value.
     void AddSubtree(const ChainingValue& cv, std::size_t length);
 
 private:
