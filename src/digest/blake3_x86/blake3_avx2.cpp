@@ -9,11 +9,8 @@ void Blake3HashManyAvx2(const std::uint8_t* const* inputs, std::size_t count, st
                         const std::uint32_t key[8], std::uint64_t counter, bool incrementCounter,
                         std::uint8_t flags, std::uint8_t flagsStart, std::uint8_t flagsEnd,
                         std::uint8_t* out) {
-    Blake3Job job{inputs,           count, blocks,     key,      counter,
-                  incrementCounter, flags, flagsStart, flagsEnd, out};
-    HashBatches<Lanes8>(job);
-    HashBatches<Lanes4>(job);
-    HashEach(job);
+    HashMany<Lanes8, Lanes4>(inputs, count, blocks, key, counter, incrementCounter, flags,
+                             flagsStart, flagsEnd, out);
 }
 
 }  // namespace hashwell::digest

@@ -11,19 +11,15 @@ namespace hashwell::digest {
 
 void Blake3CompressAvx512(std::uint32_t cv[8], const std::uint8_t block[64],
                           std::uint8_t blockLength, std::uint64_t counter, std::uint8_t flags) {
-    CompressRows(cv, block, blockLength, counter, flags);
+    CompressRows<Lanes4>(cv, block, blockLength, counter, flags);
 }
 
 void Blake3HashManyAvx512(const std::uint8_t* const* inputs, std::size_t count, std::size_t blocks,
                           const std::uint32_t key[8], std::uint64_t counter, bool incrementCounter,
                           std::uint8_t flags, std::uint8_t flagsStart, std::uint8_t flagsEnd,
                           std::uint8_t* out) {
-    Blake3Job job{inputs,           count, blocks,     key,      counter,
-                  incrementCounter, flags, flagsStart, flagsEnd, out};
-    HashBatches<Lanes16>(job);
-    HashBatches<Lanes8>(job);
-    HashBatches<Lanes4>(job);
-    HashEach(job);
+    HashMany<Lanes16, Lanes8, Lanes4>(inputs, count, blocks, key, counter, incrementCounter, flags,
+                                      flagsStart, flagsEnd, out);
 }
 
 }  // namespace hashwell::digest

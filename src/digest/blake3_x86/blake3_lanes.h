@@ -313,41 +313,42 @@ HASHWELL_INLINE __m128i GatherWords(const std::uint32_t (&m)[16], int w0, int w1
                          static_cast<int>(m[w0]));
 }
 
-template <std::size_t R>
+template <class L, std::size_t R>
 HASHWELL_INLINE void RowRound(__m128i (&row)[4], const std::uint32_t (&m)[16]) {
     constexpr const std::uint8_t* s = kRoundSchedule[R];
-    Mix<Lanes4>(row[0], row[1], row[2], row[3], GatherWords(m, s[0], s[2], s[4], s[6]),
-                GatherWords(m, s[1], s[3], s[5], s[7]));
+    Mix<L>(row[0], row[1], row[2], row[3], GatherWords(m, s[0], s[2], s[4], s[6]),
+           GatherWords(m, s[1], s[3], s[5], s[7]));
     // The diagonals into the columns: words 5, 10 and 15 under word 0, and so on.
     row[1] = _mm_shuffle_epi32(row[1], _MM_SHUFFLE(0, 3, 2, 1));
     row[2] = _mm_shuffle_epi32(row[2], _MM_SHUFFLE(1, 0, 3, 2));
     row[3] = _mm_shuffle_epi32(row[3], _MM_SHUFFLE(2, 1, 0, 3));
-    Mix<Lanes4>(row[0], row[1], row[2], row[3], GatherWords(m, s[8], s[10], s[12], s[14]),
-                GatherWords(m, s[9], s[11], s[13], s[15]));
+    Mix<L>(row[0], row[1], row[2], row[3], GatherWords(m, s[8], s[10], s[12], s[14]),
+           GatherWords(m, s[9], s[11], s[13], s[15]));
     row[1] = _mm_shuffle_epi32(row[1], _MM_SHUFFLE(2, 1, 0, 3));
     row[2] = _mm_shuffle_epi32(row[2], _MM_SHUFFLE(1, 0, 3, 2));
     row[3] = _mm_shuffle_epi32(row[3], _MM_SHUFFLE(0, 3, 2, 1));
 }
 
-template <std::size_t... Rounds>
+template <class L, std::size_t... Rounds>
 HASHWELL_INLINE void RowRounds(__m128i (&row)[4], const std::uint32_t (&m)[16],
                                std::index_sequence<Rounds...>) {
-    (RowRound<Rounds>(row, m), ...);
+    (RowRound<L, Rounds>(row, m), ...);
 }
 
+template <class L>
 HASHWELL_INLINE void CompressRows(std::uint32_t cv[8], const std::uint8_t block[64],
                                   std::uint8_t blockLength, std::uint64_t counter,
                                   std::uint8_t flags) {
     std::uint32_t m[16];
     std::memcpy(m, block, sizeof m);  // x86 is little-endian, as the message words are
-    __m128i row[4] = {Lanes4::Load(cv), Lanes4::Load(cv + 4),
+    __m128i row[4] = {L::Load(cv), L::Load(cv + 4),
                       _mm_set_epi32(static_cast<int>(kBlake3Iv[3]), static_cast<int>(kBlake3Iv[2]),
                                     static_cast<int>(kBlake3Iv[1]), static_cast<int>(kBlake3Iv[0])),
                       _mm_set_epi32(flags, blockLength, static_cast<int>(counter >> 32),
                                     static_cast<int>(counter))};
-    RowRounds(row, m, std::make_index_sequence<7>());
-    Lanes4::Store(cv, _mm_xor_si128(row[0], row[2]));
-    Lanes4::Store(cv + 4, _mm_xor_si128(row[1], row[3]));
+    RowRounds<L>(row, m, std::make_index_sequence<7>());
+    L::Store(cv, _mm_xor_si128(row[0], row[2]));
+    L::Store(cv + 4, _mm_xor_si128(row[1], row[3]));
 }
 
 // Many inputs side by side, each state word in a register of its own.
@@ -452,6 +453,7 @@ HASHWELL_INLINE void HashBatches(Blake3Job& job) {
 }
 
 // The job's inputs, one block at a time.
+template <class L>
 HASHWELL_INLINE void HashEach(Blake3Job& job) {
     for (; job.count > 0; --job.count) {
         std::uint32_t cv[8];
@@ -464,8 +466,8 @@ HASHWELL_INLINE void HashEach(Blake3Job& job) {
             if (block + 1 == job.blocks) {
                 flags |= job.flagsEnd;
             }
-            CompressRows(cv, *job.inputs + block * kBlake3BlockLength, kBlake3BlockLength,
-                         job.counter, flags);
+            CompressRows<L>(cv, *job.inputs + block * kBlake3BlockLength, kBlake3BlockLength,
+                            job.counter, flags);
         }
         std::memcpy(job.out, cv, sizeof cv);
         ++job.inputs;
@@ -474,6 +476,19 @@ HASHWELL_INLINE void HashEach(Blake3Job& job) {
             ++job.counter;
         }
     }
+}
+
+// All of them: as many as each width in turn takes side by side, widest first, then the rest
+// one at a time.
+template <class... Widths>
+HASHWELL_INLINE void HashMany(const std::uint8_t* const* inputs, std::size_t count,
+                              std::size_t blocks, const std::uint32_t key[8], std::uint64_t counter,
+                              bool incrementCounter, std::uint8_t flags, std::uint8_t flagsStart,
+                              std::uint8_t flagsEnd, std::uint8_t* out) {
+    Blake3Job job{inputs,           count, blocks,     key,      counter,
+                  incrementCounter, flags, flagsStart, flagsEnd, out};
+    (HashBatches<Widths>(job), ...);
+    HashEach<Lanes4>(job);
 }
 
 }  // namespace
