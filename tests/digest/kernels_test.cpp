@@ -265,6 +265,45 @@ TEST(KernelChoice, ProcessorFeaturesAreTheOnesTheCompilersRuntimeFinds) {
 }
 #endif
 
+// BLAKE3's kernels hash a batch of inputs side by side, each lane with its own counter. No
+// vector reaches a chunk counter of 2^32 (4 TiB), so here each kernel meets the portable one on
+// batches whose counters cross into the high word at every lane, widths mixed as 31 inputs mix
+// them, and on a counter that stays put (parents); and its one-block compression likewise.
+TEST(Blake3Kernels, EachLanesCounterCarriesIntoItsHighWordAsThePortableOnes) {
+    const auto kernels = digest::Blake3Kernels().All();
+    const digest::Blake3Kernel& portable = kernels.back().function;
+    constexpr std::size_t kInputs = 31;
+    constexpr std::size_t kBlocks = 2;
+    std::mt19937_64 random(7);
+    std::vector<std::uint8_t> data(kInputs * kBlocks * 64 + 1);
+    std::ranges::generate(data, [&] { return static_cast<std::uint8_t>(random()); });
+    std::vector<const std::uint8_t*> inputs;
+    for (std::size_t i = 0; i < kInputs; ++i) {
+        inputs.push_back(data.data() + 1 + i * kBlocks * 64);  // misaligned
+    }
+    for (const auto& kernel : kernels) {
+        if (!kernel.supported()) {
+            continue;
+        }
+        for (std::uint64_t counter = (1ULL << 32) - kInputs; counter <= 1ULL << 32; ++counter) {
+            for (const bool increment : {true, false}) {
+                std::vector<std::uint8_t> ours(kInputs * 32);
+                std::vector<std::uint8_t> theirs(kInputs * 32);
+                kernel.function.hashMany(inputs.data(), kInputs, kBlocks, digest::kBlake3Iv,
+                                         counter, increment, 0, 1, 2, ours.data());
+                portable.hashMany(inputs.data(), kInputs, kBlocks, digest::kBlake3Iv, counter,
+                                  increment, 0, 1, 2, theirs.data());
+                EXPECT_EQ(ours, theirs) << kernel.name << " from " << counter << increment;
+            }
+            std::uint32_t ours[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+            std::uint32_t theirs[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+            kernel.function.compress(ours, inputs[0], 64, counter, 11);
+            portable.compress(theirs, inputs[0], 64, counter, 11);
+            EXPECT_TRUE(std::ranges::equal(ours, theirs)) << kernel.name << " at " << counter;
+        }
+    }
+}
+
 // More than 4 GiB, really hashed: minutes, so run only as digest_large_input_tests.
 TEST(LargeInput, DISABLED_MoreThanFourGiBGivesThePrecomputedCodes) {
     digest::RegisterDigestMethods();
