@@ -28,7 +28,7 @@ constexpr Algorithm kAlgorithms[] = {
      &Sha3Method},
     {Sha3_512, Method::Sha3, 512, "sha3-512", "SHA3-512", u"SHA-3-512", 128, "SHA3", 4.97,
      &Sha3Method},
-    {Blake3, Method::Blake3, 0, "blake3", "BLAKE3", u"BLAKE3", 64, "BLAKE3", 1.0, &Blake3Method},
+    {Blake3, Method::Blake3, 0, "blake3", "BLAKE3", u"BLAKE3", 64, "BLAKE3", 1.9, &Blake3Method},
 };
 
 constexpr bool InTheOrderOfTheirIds() {
