@@ -138,6 +138,9 @@ void CompressSubtreeToParentBlock(const std::uint8_t* input, std::size_t length,
 }  // namespace
 
 void Blake3::Update(const std::uint8_t* data, std::size_t length) {
+    if (length == 0) {  // nothing, maybe from nowhere
+        return;
+    }
     const std::size_t inChunk = blocksCompressed_ * kBlake3BlockLength + blockLength_;
     if (inChunk > 0) {
         const std::size_t take = std::min(kChunk - inChunk, length);

@@ -20,15 +20,30 @@ constexpr std::uint8_t kSchedule[7][16] = {
     {11, 15, 5, 0, 1, 9, 8, 6, 14, 10, 2, 12, 3, 4, 7, 13},
 };
 
-void Mix(Word* v, int a, int b, int c, int d, Word x, Word y) {
-    v[a] = v[a] + v[b] + x;
-    v[d] = std::rotr(v[d] ^ v[a], 16);
-    v[c] = v[c] + v[d];
-    v[b] = std::rotr(v[b] ^ v[c], 12);
-    v[a] = v[a] + v[b] + y;
-    v[d] = std::rotr(v[d] ^ v[a], 8);
-    v[c] = v[c] + v[d];
-    v[b] = std::rotr(v[b] ^ v[c], 7);
+// The quarter-round on four words of the state, two message words mixed in.
+[[gnu::always_inline]] inline void Mix(Word& a, Word& b, Word& c, Word& d, Word x, Word y) {
+    a = a + b + x;
+    d = std::rotr(d ^ a, 16);
+    c = c + d;
+    b = std::rotr(b ^ c, 12);
+    a = a + b + y;
+    d = std::rotr(d ^ a, 8);
+    c = c + d;
+    b = std::rotr(b ^ c, 7);
+}
+
+// One round, its schedule known when compiled, so that every word stays in a register.
+template <int Round>
+[[gnu::always_inline]] inline void DoRound(Word (&v)[16], const Word (&m)[16]) {
+    constexpr const std::uint8_t* s = kSchedule[Round];
+    Mix(v[0], v[4], v[8], v[12], m[s[0]], m[s[1]]);
+    Mix(v[1], v[5], v[9], v[13], m[s[2]], m[s[3]]);
+    Mix(v[2], v[6], v[10], v[14], m[s[4]], m[s[5]]);
+    Mix(v[3], v[7], v[11], v[15], m[s[6]], m[s[7]]);
+    Mix(v[0], v[5], v[10], v[15], m[s[8]], m[s[9]]);
+    Mix(v[1], v[6], v[11], v[12], m[s[10]], m[s[11]]);
+    Mix(v[2], v[7], v[8], v[13], m[s[12]], m[s[13]]);
+    Mix(v[3], v[4], v[9], v[14], m[s[14]], m[s[15]]);
 }
 
 }  // namespace
@@ -55,16 +70,13 @@ void Blake3CompressPortable(std::uint32_t cv[8], const std::uint8_t block[64],
                   static_cast<Word>(counter >> 32),
                   blockLength,
                   flags};
-    for (const std::uint8_t* s : kSchedule) {
-        Mix(v, 0, 4, 8, 12, m[s[0]], m[s[1]]);
-        Mix(v, 1, 5, 9, 13, m[s[2]], m[s[3]]);
-        Mix(v, 2, 6, 10, 14, m[s[4]], m[s[5]]);
-        Mix(v, 3, 7, 11, 15, m[s[6]], m[s[7]]);
-        Mix(v, 0, 5, 10, 15, m[s[8]], m[s[9]]);
-        Mix(v, 1, 6, 11, 12, m[s[10]], m[s[11]]);
-        Mix(v, 2, 7, 8, 13, m[s[12]], m[s[13]]);
-        Mix(v, 3, 4, 9, 14, m[s[14]], m[s[15]]);
-    }
+    DoRound<0>(v, m);
+    DoRound<1>(v, m);
+    DoRound<2>(v, m);
+    DoRound<3>(v, m);
+    DoRound<4>(v, m);
+    DoRound<5>(v, m);
+    DoRound<6>(v, m);
     for (int i = 0; i < 8; ++i) {
         cv[i] = v[i] ^ v[i + 8];
     }
