@@ -69,7 +69,7 @@ private:
 
     std::size_t chunkSize_;
     std::vector<Chunk> ring_;
-    std::unique_ptr<std::uint8_t[]> bytes_;
+    ReadBuffer bytes_;
     const RunResources& resources_;
 
     mutable std::mutex lock_;

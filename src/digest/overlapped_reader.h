@@ -102,7 +102,7 @@ private:
     void ReadInto(Slot& slot, ByteSource& source) const;
 
     std::size_t pieceSize_;
-    std::unique_ptr<std::uint8_t[]> bytes_;
+    ReadBuffer bytes_;
     std::vector<Slot> ring_;
 
     std::mutex lock_;

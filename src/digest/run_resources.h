@@ -7,19 +7,29 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <new>
 #include <optional>
 #include <thread>
 
 namespace hashwell::digest {
 
+// A buffer that files are read into. It starts on a page boundary: the system copies a file's
+// cached pages much faster to such an address than to one 16 bytes past it (a third of the
+// time of reading a cached file, measured on AMD EPYC).
+inline constexpr std::align_val_t kBufferAlignment{4096};
+struct AlignedDelete {
+    void operator()(std::uint8_t* bytes) const { ::operator delete[](bytes, kBufferAlignment); }
+};
+using ReadBuffer = std::unique_ptr<std::uint8_t[], AlignedDelete>;
+
 struct RunResources {
     // `size` bytes, or nullptr when memory is short.
-    std::function<std::unique_ptr<std::uint8_t[]>(std::size_t size)> allocate;
+    std::function<ReadBuffer(std::size_t size)> allocate;
     // A thread running `work`, or nothing when no thread can be started.
     std::function<std::optional<std::thread>(std::function<void()> work)> startThread;
 };
 
-// The system's own: operator new without exceptions, and std::thread.
+// The system's own: operator new without exceptions, aligned, and std::thread.
 const RunResources& SystemResources();
 
 }  // namespace hashwell::digest

@@ -61,6 +61,35 @@ TEST_F(ListHasherRun, LargeAndSmallFilesGetTheOraclesCodesInListOrder) {
     }
 }
 
+// A large file's BLAKE3 code is hashed by both workers, each a half of every buffer as a
+// subtree: it must equal the code of the bytes hashed in one piece, whether the file ends
+// inside a buffer or exactly at one (then its last buffer is empty), alone or with others.
+TEST_F(ListHasherRun, BlakeCodeSharedByTwoWorkersIsTheOneOfAllBytesInOnePiece) {
+    std::mt19937_64 random(3);
+    std::vector<HashJob> jobs;
+    std::vector<Codes> expected;
+    const std::vector<AlgorithmId> alone{AlgorithmId::Blake3};
+    const std::vector<AlgorithmId> among{AlgorithmId::Sha256, AlgorithmId::Blake3,
+                                         AlgorithmId::Md5};
+    for (const std::size_t size : {4 * kMiB, 5 * kMiB + 777, 9 * kMiB + 13, 8 * kMiB}) {
+        std::string bytes(size, '\0');
+        std::ranges::generate(bytes, [&] { return static_cast<char>(random()); });
+        const platform::Path path = Write(bytes);
+        for (const std::vector<AlgorithmId>& algorithms : {alone, among}) {
+            jobs.push_back({path, algorithms});
+            expected.emplace_back();
+            for (const AlgorithmId id : algorithms) {
+                const Algorithm& algorithm = AlgorithmOf(id);
+                expected.back().push_back(
+                    ComputeDigest(algorithm.method, algorithm.bits, 0, AsBytes(bytes)));
+            }
+        }
+    }
+    ListHasher hasher(jobs, 2);
+    hasher.WaitFor(std::chrono::minutes(5));
+    EXPECT_EQ(hasher.Results(), expected);
+}
+
 TEST_F(ListHasherRun, FilesThatCannotBeReadGetNoCodesAndTheirReasonsAndTheOthersStillDo) {
     const std::string big(6 * kMiB, 'x');
     const std::filesystem::path locked = folder_.Write("locked", big);
