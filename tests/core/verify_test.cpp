@@ -81,7 +81,13 @@ TEST_F(VerifyTest, LinesNameTheirAlgorithmByTagByTheFilesNameOrByTheCodesLength)
                      u"SHA-3-256", u"The file is OK."},
           std::tuple{"list.txt", "86f7e437faa5a7fce15d1ddcb9eaeaea377667b8 *a\n", u"SHA-1",
                      u"The file is OK."},
-          std::tuple{"two.sfv", "a 00000000\n", u"CRC-32B", u"1 of 1 file FAILED."}}) {
+          std::tuple{"two.sfv", "a 00000000\n", u"CRC-32B", u"1 of 1 file FAILED."},
+          // b3sum's and xxhsum's files
+          std::tuple{"B3SUMS",
+                     "17762fddd969a453925d65717ac3eea21320b66b54342fde15128d6caf21215f  a\n",
+                     u"BLAKE3", u"The file is OK."},
+          std::tuple{"a.xxh128", "a96faf705af16834e6c632b61e964e1f  a\n", u"XXH128",
+                     u"The file is OK."}}) {
         Verify(name, line);
         EXPECT_EQ(Column(1), std::vector<std::u16string>{method}) << name;
         ASSERT_EQ(desktop_.boxes.size(), 1u);
@@ -121,6 +127,10 @@ TEST_F(VerifyTest, ClipboardCodeIsComparedByTheChosenMethodThenByEveryMethodOfIt
          {std::tuple{u"  " + upper + u"\n", u"Codes Match",
                      std::u16string(u"The SHA-256 code of the text matches the clipboard.")},
           // The methods the window does not offer are tried last: xxhsum's and b3sum's codes.
+          std::tuple{
+              std::u16string(u"6437b3ac38465133ffb63b75273a8db548c558465d79db03fd359c6cd5bd9d85"),
+              u"Codes Match",
+              std::u16string(u"The BLAKE3 code of the text matches the clipboard.")},
           std::tuple{std::u16string(u"06b05ab6733a618578af5f94892f3950"), u"Codes Match",
                      std::u16string(u"The XXH128 code of the text matches the clipboard.")},
           std::tuple{std::u16string(u"78af5f94892f3950"), u"Codes Match",

@@ -27,3 +27,23 @@ with space: FAILED
 $ printf q > $'line\nfeed' && cli -a xxh3 $'line\nfeed' | tee feed.sums && cli -c feed.sums
 \XXH3 (line\nfeed) = f2386670cff0b396
 \line\nfeed: OK
+
+# BLAKE3 lines as b3sum writes them, byte for byte: a backslash and a line feed escaped, a
+# carriage return as it is. b3sum --check reads them, and hashwell-cli reads b3sum's by the
+# checksum file's name.
+$ mkdir b && cd b && printf abc > plain && printf y > 'back\slash' && printf z > 'with space' && printf q > $'line\nfeed' && printf r > $'cr\rname'
+$ cd b && cli -a blake3 -- *
+= cd b && b3sum -- *
+$ cd b && cli -a blake3 -- * > ../ours.b3 && b3sum -- * > ../B3SUMS && cp ../B3SUMS ../theirs.blake3 && cp ../B3SUMS ../plain.sums
+$ cd b && b3sum --check ../ours.b3 | grep -c ': OK$' && cli -c --strict ../B3SUMS ../theirs.blake3 | grep -c ': OK$'
+5
+10
+
+# An untagged BLAKE3 file under a name that tells nothing is read as SHA-256, and fails. A name
+# that is not UTF-8 keeps its bytes (b3sum 1.2.0 writes U+FFFD there).
+$ cd b && cli -c ../plain.sums | grep -c FAILED
+5
+2> hashwell-cli: WARNING: 5 computed checksums did NOT match
+? 1
+$ printf n > $'bad\xffname' && cli -a blake3 $'bad\xffname' | od -An -c | sed -n 5p | tr -s ' '
+ b a d 377 n a m e \n
