@@ -189,6 +189,14 @@ int main(int argc, char** argv) {
     Compare("1 GiB, five codes", With(five, big), With(rhash, big), 2.2);
     Compare("2,000 x 64 KiB, five codes", With(five, small), With(rhash, small), 2.2);
     Compare("-c, 2,000 x 64 KiB", {cli, "-c", sums}, {"sha256sum", "-c", sums}, 2);
+    // BLAKE3 beside b3sum, both on every core and both on one; XXH3 beside xxhsum, which uses
+    // the same library: only the reading around it differs.
+    Compare("1 GiB, -a blake3", With({cli, "-a", "blake3"}, big), With({"b3sum"}, big), 1);
+    Compare("1 GiB, -a blake3 -j 1", With({cli, "-a", "blake3", "-j", "1"}, big),
+            With({"b3sum", "--num-threads", "1"}, big), 1);
+    Compare("2,000 x 64 KiB, -a blake3", With({cli, "-a", "blake3"}, small), With({"b3sum"}, small),
+            1);
+    Compare("1 GiB, -a xxh3", With({cli, "-a", "xxh3"}, big), With({"xxhsum", "-H3"}, big), 0.95);
     CompareColdFile(cli, big[0]);
 
     // Memory: a 4 GiB sparse file against a 1 MiB one; 20,000 checked lines against 200.
@@ -200,6 +208,9 @@ int main(int argc, char** argv) {
     const Command two = {cli, "-a", "md5,sha256"};
     const long smallFile = Run(With(two, {oneMiB})).peakKiB;
     const long largeFile = Run(With(two, {sparse})).peakKiB;
+    const Command blake3 = {cli, "-a", "blake3"};
+    const long smallTree = Run(With(blake3, {oneMiB})).peakKiB;
+    const long largeTree = Run(With(blake3, {sparse})).peakKiB;
     auto lines = [&](int count) {
         const fs::path list = folder / ("lines" + std::to_string(count));
         std::ofstream out(list);
@@ -213,8 +224,9 @@ int main(int argc, char** argv) {
     const long manyLines = Run({cli, "-c", lines(20000)}).peakKiB;
     std::printf(
         "\nhashwell-cli peak resident memory: %ld KiB for 1 MiB, %ld KiB for 4 GiB (sparse); "
-        "%ld KiB checking 200 lines, %ld KiB checking 20,000\n",
-        smallFile, largeFile, fewLines, manyLines);
+        "%ld KiB checking 200 lines, %ld KiB checking 20,000; -a blake3: %ld KiB for 1 MiB, %ld "
+        "KiB for 4 GiB (sparse)\n",
+        smallFile, largeFile, fewLines, manyLines, smallTree, largeTree);
 
     if (ownFolder) {
         fs::remove_all(folder);

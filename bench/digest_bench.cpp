@@ -76,6 +76,16 @@ void ThreeInTurn(benchmark::State& state, std::size_t size) {
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * size));
 }
 
+// BLAKE3 with one kernel chosen, so that each kernel the processor has is measured.
+void OursWithKernel(benchmark::State& state, Variant variant, std::string kernel) {
+    if (!hashwell::digest::SelectKernel(variant.engine, kernel)) {
+        state.SkipWithError("this processor cannot run the kernel");
+        return;
+    }
+    Ours(state, variant, std::size_t{1024} * 1024);
+    hashwell::digest::SelectBestKernels();
+}
+
 const Variant& VariantNamed(const std::string& name) {
     for (const Variant& variant : kAllVariants) {
         if (variant.tag == name) {
@@ -106,6 +116,14 @@ public:
         std::printf("\n%-10s %8s %9s %12s %12s %7s %7s\n", "method", "buffer", "kernel",
                     "ours MB/s", "ref MB/s", "ratio", "target");
         for (const auto& [name, ours] : rates_) {
+            if (const auto kernel = name.find("/kernel-"); kernel != std::string::npos) {
+                const auto portable = rates_.find(name.substr(0, kernel) + "/kernel-portable");
+                std::printf(
+                    "%-10s %8s %9s %12.0f %12s %7.2f %7s  (ratio: to the portable kernel)\n",
+                    name.substr(0, name.find('/')).c_str(), "1MiB", name.substr(kernel + 8).c_str(),
+                    ours / 1e6, "-", portable == rates_.end() ? 0.0 : ours / portable->second, "-");
+                continue;
+            }
             const auto slash = name.rfind("/hashwell");
             if (slash == std::string::npos) {
                 continue;
@@ -150,11 +168,19 @@ int main(int argc, char** argv) {
                                           std::pair{"1MiB", std::size_t{1024} * 1024}}) {
             const std::string stem = std::string(variant.tag) + "/" + label;
             benchmark::RegisterBenchmark((stem + "/hashwell").c_str(), Ours, variant, size);
-            // BLAKE3's oracle is a program (b3sum), whose start the time would mostly measure.
-            if (variant.id != hashwell::digest::AlgorithmId::Blake3) {
+            // Only the window's eleven have a library beside them; BLAKE3's oracle is a program
+            // (b3sum), whose start the time would mostly measure, and XXH3 is a library's own.
+            if (variant.inAll) {
                 benchmark::RegisterBenchmark((stem + "/reference").c_str(), Reference, variant,
                                              size);
             }
+        }
+    }
+    for (const hashwell::digest::KernelInfo& kernel : hashwell::digest::AllKernels()) {
+        if (kernel.engine == "BLAKE3" && kernel.supported) {
+            const std::string name = "BLAKE3/1MiB/kernel-" + std::string(kernel.name);
+            benchmark::RegisterBenchmark(name.c_str(), OursWithKernel, VariantNamed("BLAKE3"),
+                                         std::string(kernel.name));
         }
     }
     const std::string stitched = std::string(kStitched) + "/1MiB";

@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
 # Builds Hashwell and runs its benchmarks: every method beside OpenSSL's libcrypto (zlib for
 # CRC-32) in one run, then the List of Files run beside rhash over the same files, then
-# hashwell-cli beside openssl dgst, sha256sum, rhash and sha256sum -c, then the window over
+# hashwell-cli beside openssl dgst, sha256sum, rhash, sha256sum -c, b3sum and xxhsum, then the window over
 # 100,000 files beside hashwell-cli, and how soon Escape stops a run.
 #   scripts/bench.sh [folder for the list benchmark's 1.2 GB of files]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/setup-debian.sh rhash openssl
+scripts/setup-debian.sh rhash openssl b3sum xxhash
 
 scripts/configure.sh build
 cmake --build build --target digest_bench list_bench cli_bench window_bench hashwell-cli
