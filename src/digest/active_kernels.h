@@ -10,8 +10,9 @@
 namespace hashwell::digest {
 
 // The engines behind the methods: "CRC32", "MD5", "SHA1", "SHA-256" (SHA2 224 and 256),
-// "SHA-512" (SHA2 384 and 512) and "SHA3"; and the one that computes MD5, SHA-1 and SHA-256
-// of the same bytes at once for the list run, kStitchedEngine.
+// "SHA-512" (SHA2 384 and 512), "SHA3" and "BLAKE3"; and the one that computes MD5, SHA-1 and
+// SHA-256 of the same bytes at once for the list run, kStitchedEngine. XXH3 and XXH128 are
+// computed by the library libxxhash, without kernels of this program's own.
 struct KernelInfo {
     std::string_view engine;
     std::string_view name;  // "portable", "shani", "pclmul", ...
@@ -27,7 +28,7 @@ std::string_view EngineOf(std::int32_t method, std::int32_t bits);
 std::vector<KernelInfo> AllKernels();
 
 // The name of the kernel that computes the method at that size from now on; empty for an
-// unknown method.
+// unknown method or one a library computes.
 std::string_view ActiveKernelName(std::int32_t method, std::int32_t bits);
 
 // Makes the named kernel compute the engine's contexts made from now on. False when there is

@@ -38,7 +38,7 @@ void Register(const DigestMethodEntry& operations) {
 
 }  // namespace
 
-// Each method once, in the catalogue's order: CRC32, MD5, SHA1, SHA2, SHA3.
+// Each method once, in the catalogue's order.
 void RegisterDigestMethods() {
     for (const Algorithm& algorithm : Algorithms()) {
         if (FindRow(algorithm.method) == nullptr) {

@@ -8,7 +8,7 @@
 
 namespace hashwell::digest {
 
-// Registers CRC32, MD5, SHA1, SHA2 and SHA3, in this order. Calling it again changes nothing.
+// Registers every method of the catalogue, in its order. Calling it again changes nothing.
 void RegisterDigestMethods();
 
 // A free row with `code` filled in, for the caller to set the four operations; nullptr when a
