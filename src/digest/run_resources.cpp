@@ -8,8 +8,8 @@ namespace hashwell::digest {
 const RunResources& SystemResources() {
     static const RunResources system{
         [](std::size_t size) {
-            return ReadBuffer(static_cast<std::uint8_t*>(
-                ::operator new[](size, kBufferAlignment, std::nothrow)));
+            return ReadBuffer(
+                static_cast<std::uint8_t*>(::operator new[](size, kBufferAlignment, std::nothrow)));
         },
         [](std::function<void()> work) -> std::optional<std::thread> {
             try {
