@@ -25,13 +25,19 @@ CHECKSUM_FILE_PATTERNS = (
 )
 
 log = logging.getLogger("hashwell")
+running = {}  # the programs started, by process id, until GLib reaps them
 
 
 def launch(argv):
-    """Starts the program with `argv` (bytes), detached from Nautilus; GLib reaps it."""
+    """Starts the program with `argv` (bytes), detached from Nautilus."""
     child = subprocess.Popen(argv, stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                              close_fds=True, start_new_session=True)
-    GLib.child_watch_add(GLib.PRIORITY_DEFAULT, child.pid, lambda *_: None)
+    running[child.pid] = child
+    GLib.child_watch_add(GLib.PRIORITY_DEFAULT, child.pid, reaped)
+
+
+def reaped(pid, status):
+    running.pop(pid).returncode = status
 
 
 def local_path(info):
