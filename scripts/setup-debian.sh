@@ -17,6 +17,8 @@ packages=(
     b3sum xxhash           # BLAKE3's and XXH3's reference tools, as oracles in tests
     xvfb xauth xdotool x11-utils  # window tests on a real X server: drags, window hints
     python3                # its csv module reads back the exported files in a test
+    python3-gi python3-nautilus gir1.2-nautilus-4.0  # the Nautilus extension, in its tests
+    shared-mime-info       # builds the MIME database of checksum lists in a test
     "$@"
 )
 

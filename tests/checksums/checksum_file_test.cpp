@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <regex>
 
 #include "checksums/checksum_file_name.h"
 #include "checksums/listed_name.h"
@@ -11,6 +12,7 @@
 #include "platform/unicode.h"
 #include "support/scratch_folder.h"
 #include "support/table_file.h"
+#include "support/vector_file.h"
 
 namespace hashwell::checksums {
 namespace {
@@ -30,6 +32,24 @@ TEST(ChecksumFileNameTest, PatternsSfvAndNamedAlgorithmsAreTheTables) {
         }
         EXPECT_EQ(named.empty() ? "-" : named, row[2]) << row[0];
     }
+}
+
+// The MIME type the package installs names checksum files as the Open dialog does, so the
+// file managers offer Verify for exactly the files the program takes for checksum files.
+TEST(ChecksumFileNameTest, MimePackageGlobsAreTheOpenDialogsPatterns) {
+    const std::string xml = test::ReadTestData("../../packaging/mime/hashwell.xml");
+    const std::regex glob(R"re(<glob pattern="([^"]*)"([^/]*)/>)re");
+    std::vector<std::string> globs;
+    for (auto match = std::sregex_iterator(xml.begin(), xml.end(), glob);
+         match != std::sregex_iterator(); ++match) {
+        globs.push_back((*match)[1]);
+        EXPECT_EQ((*match)[2].str().find("case-sensitive"), std::string::npos) << globs.back();
+    }
+    std::vector<std::string> patterns;
+    for (const std::u16string_view pattern : kChecksumFilePatterns) {
+        patterns.push_back(platform::Utf16ToUtf8(pattern));
+    }
+    EXPECT_EQ(globs, patterns);
 }
 
 TEST(ListedNameTest, AbsoluteNamesStandAndRelativeOnesJoinTheFolderGiven) {
