@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 
 #include "checksums/checksum_file_name.h"
 #include "checksums/listed_name.h"
@@ -38,12 +37,15 @@ TEST(ChecksumFileNameTest, PatternsSfvAndNamedAlgorithmsAreTheTables) {
 // file managers offer Verify for exactly the files the program takes for checksum files.
 TEST(ChecksumFileNameTest, MimePackageGlobsAreTheOpenDialogsPatterns) {
     const std::string xml = test::ReadTestData("../../packaging/mime/hashwell.xml");
-    const std::regex glob(R"re(<glob pattern="([^"]*)"([^/]*)/>)re");
     std::vector<std::string> globs;
-    for (auto match = std::sregex_iterator(xml.begin(), xml.end(), glob);
-         match != std::sregex_iterator(); ++match) {
-        globs.push_back((*match)[1]);
-        EXPECT_EQ((*match)[2].str().find("case-sensitive"), std::string::npos) << globs.back();
+    const std::string start = "<glob pattern=\"";
+    for (std::size_t at = xml.find(start); at != std::string::npos; at = xml.find(start, at)) {
+        at += start.size();
+        const std::size_t quote = xml.find('"', at);
+        const std::size_t end = xml.find("/>", quote);
+        globs.push_back(xml.substr(at, quote - at));
+        EXPECT_EQ(xml.substr(quote, end - quote).find("case-sensitive"), std::string::npos)
+            << globs.back();
     }
     std::vector<std::string> patterns;
     for (const std::u16string_view pattern : kChecksumFilePatterns) {
