@@ -3,7 +3,6 @@
 # so the selection is made of stand-ins that implement the real Nautilus.FileInfo interface.
 # Exits with 77 (skipped) where PyGObject or Nautilus's typelib is missing.
 
-import importlib.util
 import os
 import re
 import sys
@@ -20,10 +19,9 @@ except (ImportError, ValueError) as missing:
     sys.exit(77)
 
 SOURCE = os.path.join(os.path.dirname(__file__), "..", "..", "packaging")
-spec = importlib.util.spec_from_file_location(
-    "hashwell", os.path.join(SOURCE, "file-managers", "nautilus", "hashwell.py"))
-hashwell = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(hashwell)
+sys.dont_write_bytecode = True  # no __pycache__ in the source tree
+sys.path.insert(0, os.path.join(SOURCE, "file-managers", "nautilus"))
+import hashwell  # noqa: E402  (the extension, as nautilus-python imports it)
 
 
 class File(GObject.GObject, Nautilus.FileInfo):
