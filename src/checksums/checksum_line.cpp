@@ -186,20 +186,12 @@ std::string EscapeName(std::string_view name, std::string_view escaped) {
     std::string text;
     text.reserve(name.size() + 2);
     for (const char c : name) {
-        const bool escapes = c == '\\' || escaped.find(c) != std::string_view::npos;
-        switch (escapes ? c : '\0') {
-            case '\\':
-                text += "\\\\";
-                break;
-            case '\n':
-                text += "\\n";
-                break;
-            case '\r':
-                text += "\\r";
-                break;
-            default:
-                text += c;
+        if (c != '\\' && escaped.find(c) == std::string_view::npos) {
+            text += c;
+            continue;
         }
+        text += '\\';
+        text += c == '\n' ? 'n' : c == '\r' ? 'r' : c;
     }
     return text;
 }

@@ -9,17 +9,6 @@ namespace {
 
 using Word = std::uint32_t;
 
-// The order in which each round reads the message words.
-constexpr std::uint8_t kSchedule[7][16] = {
-    {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15},
-    {2, 6, 3, 10, 7, 0, 4, 13, 1, 11, 12, 5, 9, 14, 15, 8},
-    {3, 4, 10, 12, 13, 2, 7, 14, 6, 5, 9, 0, 11, 15, 8, 1},
-    {10, 7, 12, 9, 14, 3, 13, 15, 4, 0, 11, 2, 5, 8, 1, 6},
-    {12, 13, 9, 11, 15, 10, 14, 8, 7, 2, 5, 3, 0, 1, 6, 4},
-    {9, 14, 11, 5, 8, 12, 15, 1, 13, 3, 0, 10, 2, 6, 4, 7},
-    {11, 15, 5, 0, 1, 9, 8, 6, 14, 10, 2, 12, 3, 4, 7, 13},
-};
-
 // The quarter-round on four words of the state, two message words mixed in.
 [[gnu::always_inline]] inline void Mix(Word& a, Word& b, Word& c, Word& d, Word x, Word y) {
     a = a + b + x;
@@ -35,7 +24,7 @@ constexpr std::uint8_t kSchedule[7][16] = {
 // One round, its schedule known when compiled, so that every word stays in a register.
 template <int Round>
 [[gnu::always_inline]] inline void DoRound(Word (&v)[16], const Word (&m)[16]) {
-    constexpr const std::uint8_t* s = kSchedule[Round];
+    constexpr const std::uint8_t* s = kBlake3Schedule[Round];
     Mix(v[0], v[4], v[8], v[12], m[s[0]], m[s[1]]);
     Mix(v[1], v[5], v[9], v[13], m[s[2]], m[s[3]]);
     Mix(v[2], v[6], v[10], v[14], m[s[4]], m[s[5]]);

@@ -24,17 +24,6 @@ namespace {
 
 #define HASHWELL_INLINE [[gnu::always_inline]] inline
 
-// The order in which each round reads the message words.
-constexpr std::uint8_t kRoundSchedule[7][16] = {
-    {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15},
-    {2, 6, 3, 10, 7, 0, 4, 13, 1, 11, 12, 5, 9, 14, 15, 8},
-    {3, 4, 10, 12, 13, 2, 7, 14, 6, 5, 9, 0, 11, 15, 8, 1},
-    {10, 7, 12, 9, 14, 3, 13, 15, 4, 0, 11, 2, 5, 8, 1, 6},
-    {12, 13, 9, 11, 15, 10, 14, 8, 7, 2, 5, 3, 0, 1, 6, 4},
-    {9, 14, 11, 5, 8, 12, 15, 1, 13, 3, 0, 10, 2, 6, 4, 7},
-    {11, 15, 5, 0, 1, 9, 8, 6, 14, 10, 2, 12, 3, 4, 7, 13},
-};
-
 // Four lanes: SSE4.1 (or its VEX form), and the one-block layout's rows.
 struct Lanes4 {
     using V = __m128i;
@@ -315,7 +304,7 @@ HASHWELL_INLINE __m128i GatherWords(const std::uint32_t (&m)[16], int w0, int w1
 
 template <class L, std::size_t R>
 HASHWELL_INLINE void RowRound(__m128i (&row)[4], const std::uint32_t (&m)[16]) {
-    constexpr const std::uint8_t* s = kRoundSchedule[R];
+    constexpr const std::uint8_t* s = kBlake3Schedule[R];
     Mix<L>(row[0], row[1], row[2], row[3], GatherWords(m, s[0], s[2], s[4], s[6]),
            GatherWords(m, s[1], s[3], s[5], s[7]));
     // The diagonals into the columns: words 5, 10 and 15 under word 0, and so on.
@@ -368,7 +357,7 @@ struct Blake3Job {
 
 template <class L, std::size_t R>
 HASHWELL_INLINE void LaneRound(typename L::V (&v)[16], const typename L::V (&m)[16]) {
-    constexpr const std::uint8_t* s = kRoundSchedule[R];
+    constexpr const std::uint8_t* s = kBlake3Schedule[R];
     Mix<L>(v[0], v[4], v[8], v[12], m[s[0]], m[s[1]]);
     Mix<L>(v[1], v[5], v[9], v[13], m[s[2]], m[s[3]]);
     Mix<L>(v[2], v[6], v[10], v[14], m[s[4]], m[s[5]]);
