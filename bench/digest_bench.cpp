@@ -1,6 +1,10 @@
 // Throughput of every method beside OpenSSL's libcrypto (zlib for CRC-32) on the same
 // buffers in the same run. On a shared machine the ratio is the figure that counts, so the
 // run ends with a table of ratios: ours / reference, above 1 means faster than the reference.
+//
+// --without-avx512 makes every engine use its best kernel that needs no AVX-512, so that a
+// machine with it also measures what a machine without it runs (set OPENSSL_ia32cap as
+// scripts/bench.sh does to hold OpenSSL to the same).
 
 #include <benchmark/benchmark.h>
 
@@ -78,12 +82,13 @@ void ThreeInTurn(benchmark::State& state, std::size_t size) {
 
 // BLAKE3 with one kernel chosen, so that each kernel the processor has is measured.
 void OursWithKernel(benchmark::State& state, Variant variant, std::string kernel) {
+    const std::string before(hashwell::digest::ActiveKernelName(variant.method, variant.bits));
     if (!hashwell::digest::SelectKernel(variant.engine, kernel)) {
         state.SkipWithError("this processor cannot run the kernel");
         return;
     }
     Ours(state, variant, std::size_t{1024} * 1024);
-    hashwell::digest::SelectBestKernels();
+    hashwell::digest::SelectKernel(variant.engine, before);
 }
 
 const Variant& VariantNamed(const std::string& name) {
@@ -95,9 +100,15 @@ const Variant& VariantNamed(const std::string& name) {
     return kAllVariants[0];
 }
 
-// Prints the usual table, then ours / reference for each method and buffer size. With
-// --benchmark_repetitions each side's best repetition counts: on a shared machine the
-// neighbours only ever slow a run down.
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t half = values.size() / 2;
+    return values.size() % 2 == 1 ? values[half] : (values[half - 1] + values[half]) / 2;
+}
+
+// Prints the usual table, then ours / reference for each method and buffer size: the ratio of
+// the two sides' medians over --benchmark_repetitions, which --benchmark_enable_random_interleaving
+// runs in turn with the other methods', so that a slow spell of the machine falls on both sides.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
@@ -105,23 +116,26 @@ public:
         for (const Run& run : runs) {
             const auto rate = run.counters.find("bytes_per_second");
             if (run.run_type == Run::RT_Iteration && rate != run.counters.end()) {
-                double& best = rates_[run.run_name.function_name];
-                best = std::max(best, rate->second.value);
+                repetitions_[run.run_name.function_name].push_back(rate->second.value);
             }
         }
     }
 
     void Finalize() override {
         ConsoleReporter::Finalize();
+        for (const auto& [name, rates] : repetitions_) {
+            medians_[name] = Median(rates);
+        }
         std::printf("\n%-10s %8s %9s %12s %12s %7s %7s\n", "method", "buffer", "kernel",
                     "ours MB/s", "ref MB/s", "ratio", "target");
-        for (const auto& [name, ours] : rates_) {
+        for (const auto& [name, ours] : medians_) {
             if (const auto kernel = name.find("/kernel-"); kernel != std::string::npos) {
-                const auto portable = rates_.find(name.substr(0, kernel) + "/kernel-portable");
+                const auto portable = medians_.find(name.substr(0, kernel) + "/kernel-portable");
                 std::printf(
                     "%-10s %8s %9s %12.0f %12s %7.2f %7s  (ratio: to the portable kernel)\n",
                     name.substr(0, name.find('/')).c_str(), "1MiB", name.substr(kernel + 8).c_str(),
-                    ours / 1e6, "-", portable == rates_.end() ? 0.0 : ours / portable->second, "-");
+                    ours / 1e6, "-", portable == medians_.end() ? 0.0 : ours / portable->second,
+                    "-");
                 continue;
             }
             const auto slash = name.rfind("/hashwell");
@@ -129,8 +143,8 @@ public:
                 continue;
             }
             const std::string stem = name.substr(0, slash);
-            const auto reference = rates_.find(stem + "/reference");
-            if (reference == rates_.end() || reference->second <= 0) {
+            const auto reference = medians_.find(stem + "/reference");
+            if (reference == medians_.end() || reference->second <= 0) {
                 continue;
             }
             const auto split = stem.find('/');
@@ -156,13 +170,34 @@ public:
     }
 
 private:
-    std::map<std::string, double> rates_;
+    std::map<std::string, std::vector<double>> repetitions_;
+    std::map<std::string, double> medians_;
 };
+
+// Every engine's best kernel that runs without AVX-512; prints what it chose.
+void SelectKernelsWithoutAvx512() {
+    std::map<std::string_view, std::string_view> chosen;
+    for (const hashwell::digest::KernelInfo& kernel : hashwell::digest::AllKernels()) {
+        if (kernel.supported && !kernel.name.starts_with("avx512") &&
+            chosen.emplace(kernel.engine, kernel.name).second) {
+            hashwell::digest::SelectKernel(kernel.engine, kernel.name);
+            std::printf("%s: %s\n", std::string(kernel.engine).c_str(),
+                        std::string(kernel.name).c_str());
+        }
+    }
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     hashwell::digest::RegisterDigestMethods();
+    const auto flag = std::find(argv + 1, argv + argc, std::string_view("--without-avx512"));
+    if (flag != argv + argc) {
+        std::rotate(flag, flag + 1, argv + argc);
+        --argc;
+        std::printf("Kernels without AVX-512:\n");
+        SelectKernelsWithoutAvx512();
+    }
     for (const Variant& variant : kAllVariants) {
         for (const auto& [label, size] : {std::pair{"16KiB", std::size_t{16} * 1024},
                                           std::pair{"1MiB", std::size_t{1024} * 1024}}) {

@@ -85,6 +85,16 @@ ListHasher::ListHasher(std::vector<HashJob> jobs, unsigned workers, const RunRes
 
 void ListHasher::Start(unsigned workers) {
     sharing_ = !plan_.shared.empty();
+    std::vector<const platform::Path*> wholePaths;
+    std::vector<std::uint64_t> wholeSizes;
+    for (const std::size_t job : plan_.whole) {
+        // What the user named to be read as a stream is opened by its worker: a pipe's opening
+        // waits for its writer.
+        wholePaths.push_back(jobs_[job].streams ? nullptr : &jobs_[job].path);
+        wholeSizes.push_back(sizes_[job]);
+    }
+    openedAhead_ =
+        std::make_unique<FilesOpenedAhead>(std::move(wholePaths), wholeSizes, resources_);
     workersRunning_ = static_cast<int>(workers);
     unsigned started = 0;
     for (; started < workers; ++started) {
@@ -123,6 +133,7 @@ void ListHasher::Start(unsigned workers) {
         plan_.shared.clear();
         ring_.EndUnread();
     }
+    openedAhead_->Start();
     if (started == 0) {
         RunWorker(0);  // everything on this thread, the shared files read ahead all the same
     }
@@ -150,6 +161,9 @@ void ListHasher::RunWorker(int worker) {
 void ListHasher::Stop() {
     stopping_.store(true);
     ring_.Stop();
+    if (openedAhead_) {
+        openedAhead_->Stop();
+    }
 }
 
 bool ListHasher::WaitFor(std::chrono::milliseconds wait) {
@@ -243,7 +257,10 @@ void ListHasher::HashWholeFiles(OverlappedReader& reader) {
         }
         const std::size_t file = plan_.whole[index];
         std::u16string& failure = failures_[file];
-        std::optional<platform::ReadOnlyFile> input = OpenInput(jobs_[file], &failure);
+        std::optional<platform::ReadOnlyFile> input;
+        if (!openedAhead_->Take(index, &input, &failure)) {
+            input = OpenInput(jobs_[file], &failure);
+        }
         if (input) {
             CodeStreams streams(jobs_[file].algorithms, AllOf(jobs_[file]));
             FileSource source(*input);

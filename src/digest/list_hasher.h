@@ -3,8 +3,8 @@
 // The codes of many files on several worker threads, each file read once and its codes
 // computed from the same buffers, reading ahead of hashing. The work is shared out by a
 // WorkPlan: the large files through a ChunkRing that two workers hash at once, every other file
-// whole by whichever worker is free, through an OverlappedReader of its own. Memory stays the
-// same whatever the files' sizes.
+// whole by whichever worker is free, through an OverlappedReader of its own, opened a few files
+// ahead (FilesOpenedAhead). Memory stays the same whatever the files' sizes.
 
 #include <atomic>
 #include <chrono>
@@ -19,6 +19,7 @@
 
 #include "digest/chunk_ring.h"
 #include "digest/code_streams.h"
+#include "digest/files_opened_ahead.h"
 #include "digest/overlapped_reader.h"
 #include "digest/run_progress.h"
 #include "digest/run_resources.h"
@@ -88,6 +89,7 @@ private:
     std::map<std::size_t, std::unique_ptr<SharedBlake3>> trees_;   // of the shared files in hand
     bool sharing_ = false;                                         // whether there are shared files
     std::vector<std::unique_ptr<OverlappedReader>> wholeReaders_;  // one per worker
+    std::unique_ptr<FilesOpenedAhead> openedAhead_;                // the whole files
 
     mutable std::mutex doneLock_;
     std::condition_variable doneChanged_;

@@ -79,7 +79,6 @@ void OverlappedReader::DropSource(std::unique_lock<std::mutex>& lock) {
     sourceRead_ = true;
     changed_.wait(lock, [this] { return !reading_; });
     consumed_ = released_ = produced_;
-    changed_.notify_all();
 }
 
 void OverlappedReader::Abandon() {
@@ -97,14 +96,20 @@ void OverlappedReader::Start(ByteSource& source, std::uint64_t expectedSize) {
     source_ = &source;
     sourceRead_ = false;
     direct_ = expectedSize < pieceSize_ || !thread_;
-    changed_.notify_all();
+    if (!direct_) {
+        // Woken only when it has work: for a run of small files a wake-up of a thread that
+        // finds nothing to do would cost about as much as reading one.
+        changed_.notify_all();
+    }
 }
 
 Piece OverlappedReader::Next(std::u16string* reason) {
     std::unique_lock lock(lock_);
     if (consumed_ > released_) {
         released_ = consumed_;  // the piece handed out last is done with
-        changed_.notify_all();
+        if (!direct_) {
+            changed_.notify_all();
+        }
     }
     if (!Ready() || (sourceRead_ && produced_ == consumed_)) {
         return {{}, true, true};  // past the last piece, or no source

@@ -17,6 +17,15 @@ const RunResources& SystemResources() {
             } catch (const std::system_error&) {
                 return std::nullopt;  // the system has no thread to give
             }
+        },
+        [](const platform::Path& file, std::u16string* reason, bool* inMemory) {
+            std::optional<platform::ReadOnlyFile> opened =
+                platform::ReadOnlyFile::OpenRegular(file, reason);
+            *inMemory = opened && opened->StartsInMemory();
+            if (opened && !*inMemory) {
+                opened->AdviseWillRead();
+            }
+            return opened;
         }};
     return system;
 }

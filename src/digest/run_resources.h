@@ -1,7 +1,8 @@
 #pragma once
 
-// What a hashing run needs of the system, threads and buffers, given to it so that a test can
-// refuse them and reach the run's fallbacks.
+// What a hashing run needs of the system, threads and buffers and the opening of files ahead
+// of their reading, given to it so that a test can refuse them and reach the run's fallbacks,
+// or change a file between its opening and its reading.
 
 #include <cstddef>
 #include <cstdint>
@@ -9,7 +10,10 @@
 #include <memory>
 #include <new>
 #include <optional>
+#include <string>
 #include <thread>
+
+#include "platform/platform.h"
 
 namespace hashwell::digest {
 
@@ -27,9 +31,16 @@ struct RunResources {
     std::function<ReadBuffer(std::size_t size)> allocate;
     // A thread running `work`, or nothing when no thread can be started.
     std::function<std::optional<std::thread>(std::function<void()> work)> startThread;
+    // Opens a regular file that will be read soon, with the reason on failure, and says in
+    // `inMemory` whether its first bytes are in the system's cache; when they are not, tells the
+    // system to begin reading it. None: files are opened only as they are read.
+    std::function<std::optional<platform::ReadOnlyFile>(const platform::Path& file,
+                                                        std::u16string* reason, bool* inMemory)>
+        openAhead{};
 };
 
-// The system's own: operator new without exceptions, aligned, and std::thread.
+// The system's own: operator new without exceptions, aligned, std::thread, and
+// ReadOnlyFile::OpenRegular, StartsInMemory and AdviseWillRead.
 const RunResources& SystemResources();
 
 }  // namespace hashwell::digest

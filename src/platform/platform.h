@@ -102,6 +102,14 @@ public:
     // Files of pseudo file systems, whose size is not the length of what they stream (under
     // /proc and /sys), need only keep their size and times; pipes and devices, nothing.
     bool ReadAsOpened() const;
+    // Tells the system that the file is about to be read from its start, so that it begins
+    // reading it into memory at once and another file can be read meanwhile. Nothing on
+    // Windows, whose cache reads ahead of sequential reads by itself.
+    void AdviseWillRead() const;
+    // Whether the file's first bytes are in the system's cache, so that reading them waits on
+    // no disk; false when the system cannot tell. Always true on Windows, where nothing is
+    // advised.
+    bool StartsInMemory() const;
     // True for a pipe or a device opened by OpenFileOrStream: its length is known only at its end.
     bool IsStream() const { return opened_.stream; }
 

@@ -1,5 +1,6 @@
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/uio.h>
 #include <sys/vfs.h>
 #include <unistd.h>
 #ifdef __linux__
@@ -135,6 +136,22 @@ std::optional<ReadOnlyFile> ReadOnlyFile::Open(const Path& path, std::u16string*
     const Stamp opened{static_cast<std::uint64_t>(status.st_size), Nanoseconds(status.st_mtim),
                        Nanoseconds(status.st_ctim), SizeIsLength(fd), false};
     return ReadOnlyFile(fd, opened);
+}
+
+void ReadOnlyFile::AdviseWillRead() const {
+    ::posix_fadvise(static_cast<int>(handle_), 0, 0, POSIX_FADV_WILLNEED);
+}
+
+bool ReadOnlyFile::StartsInMemory() const {
+#ifdef RWF_NOWAIT
+    // A read that must not wait fails at once when its bytes are not cached. It leaves the
+    // file's position alone.
+    char first = 0;
+    iovec into{&first, 1};
+    return ::preadv2(static_cast<int>(handle_), &into, 1, 0, RWF_NOWAIT) >= 0;
+#else
+    return false;
+#endif
 }
 
 std::optional<ReadOnlyFile::Stamp> ReadOnlyFile::StampNow() const {

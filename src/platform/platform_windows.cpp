@@ -130,6 +130,15 @@ std::optional<ReadOnlyFile> ReadOnlyFile::Open(const Path& path, std::u16string*
     return ReadOnlyFile(reinterpret_cast<std::intptr_t>(file), opened);
 }
 
+void ReadOnlyFile::AdviseWillRead() const {
+    // The cache reads ahead of sequential reads by itself; there is no call that starts reading
+    // a whole file before its first read.
+}
+
+bool ReadOnlyFile::StartsInMemory() const {
+    return true;
+}
+
 std::optional<ReadOnlyFile::Stamp> ReadOnlyFile::StampNow() const {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!::GetFileInformationByHandle(AsHandle(handle_), &info)) {

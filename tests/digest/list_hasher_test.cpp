@@ -9,7 +9,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
+#include <map>
+#include <mutex>
 #include <random>
+#include <set>
 
 #include "digest/digest.h"
 #include "digest/registry.h"
@@ -181,6 +184,101 @@ TEST_F(ListHasherRun, StopAbandonsFilesBeingReadSoonLeavesTheRestUndoneAndNoThre
             EXPECT_EQ(hasher.CodesOf(0), Codes(jobs[0].algorithms.size())) << shared;
         }
         EXPECT_EQ(ThreadCount(), threadsBefore) << shared;
+    }
+}
+
+// Files not in memory are opened a few ahead of their reading, on a thread of their own. Here
+// every file says it is on disk, so each is opened ahead, and some are changed right after their
+// opening: one that vanishes, shrinks or turns into a folder gets no code and says why, never a
+// code of bytes of two versions. The first file is long enough to hash that the others are all
+// opened before it is done.
+TEST_F(ListHasherRun, FileChangedAfterItWasOpenedAheadGetsTheCodeItHadOrNoneWithTheReason) {
+    const std::string first(4 * kMiB - 4096, 'f');
+    const std::string held = "bytes the file held when it was opened";
+    std::vector<platform::Path> paths = {Write(first)};
+    for (const char* name : {"vanishes", "shrinks", "becomes-folder", "stays"}) {
+        paths.push_back(test::ToUtf16(folder_.Write(name, held)));
+    }
+    std::mutex changedLock;
+    std::map<std::string, bool> changed;  // by name: whether the change was made
+    RunResources resources = SystemResources();
+    resources.openAhead = [&](const platform::Path& path, std::u16string* reason, bool* inMemory) {
+        std::optional<platform::ReadOnlyFile> file =
+            SystemResources().openAhead(path, reason, inMemory);
+        *inMemory = false;
+        const std::filesystem::path native(path);
+        const std::string name = native.filename().string();
+        std::error_code error;  // Windows refuses to change an open file: then nothing changes
+        if (name == "vanishes") {
+            std::filesystem::remove(native, error);
+        } else if (name == "shrinks") {
+            std::filesystem::resize_file(native, held.size() / 2, error);
+        } else if (name == "becomes-folder" && std::filesystem::remove(native, error)) {
+            std::filesystem::create_directory(native, error);
+        }
+        std::lock_guard lock(changedLock);
+        changed[name] = !error;
+        return file;
+    };
+    std::vector<HashJob> jobs;
+    for (const platform::Path& path : paths) {
+        jobs.push_back({path, {std::begin(kListRunAlgorithms), std::end(kListRunAlgorithms)}});
+    }
+    ListHasher hasher(jobs, 1, resources);
+    hasher.WaitFor(std::chrono::minutes(5));
+    EXPECT_EQ(hasher.CodesOf(0), OracleCodes(first));
+    for (std::size_t job = 1; job < paths.size(); ++job) {
+        const std::string name = std::filesystem::path(paths[job]).filename().string();
+        EXPECT_TRUE(changed.contains(name)) << name << " was not opened ahead";
+        if (name != "stays" && changed[name]) {
+            EXPECT_EQ(hasher.CodesOf(job), Codes(5)) << name;
+            EXPECT_EQ(hasher.FailureOf(job), kChangedWhileRead) << name;
+        } else {
+            EXPECT_EQ(hasher.CodesOf(job), OracleCodes(held)) << name;
+            EXPECT_EQ(hasher.FailureOf(job), u"") << name;
+        }
+    }
+}
+
+// Files found in memory are left to their workers to open (a third thread opening them would
+// only cost time), but for one now and then, looked at to see whether they still are; once one
+// is found on disk, those after it are opened ahead. Every file gets its code either way.
+TEST_F(ListHasherRun, FilesAreOpenedAheadOnlyOnceOneIsFoundOnDisk) {
+    const std::string first(4 * kMiB - 4096, 'f');
+    std::vector<HashJob> jobs = {{Write(first), {AlgorithmId::Sha3_256}}};
+    for (int i = 0; i < 100; ++i) {
+        jobs.push_back({Write(std::to_string(i)), {AlgorithmId::Sha3_256}});
+    }
+    // The first file looked at from job 48 on is found on disk.
+    std::mutex openedLock;
+    std::set<std::size_t> openedAhead;  // job numbers
+    std::size_t onDisk = 0;
+    RunResources resources = SystemResources();
+    resources.openAhead = [&](const platform::Path& path, std::u16string* reason, bool* inMemory) {
+        std::optional<platform::ReadOnlyFile> file =
+            SystemResources().openAhead(path, reason, inMemory);
+        std::lock_guard lock(openedLock);
+        const auto job =
+            static_cast<std::size_t>(std::ranges::find(jobs, path, &HashJob::path) - jobs.begin());
+        openedAhead.insert(job);
+        if (job >= 48 && onDisk == 0) {
+            onDisk = job;
+        }
+        *inMemory = job != onDisk;
+        return file;
+    };
+    ListHasher hasher(jobs, 1, resources);
+    hasher.WaitFor(std::chrono::minutes(5));
+    for (std::size_t job = 1; job < jobs.size(); ++job) {
+        ASSERT_EQ(hasher.CodesOf(job), Codes{test::OracleDigest(AlgorithmOf(AlgorithmId::Sha3_256),
+                                                                AsBytes(std::to_string(job - 1)))});
+    }
+    const auto before = std::distance(openedAhead.begin(), openedAhead.lower_bound(48));
+    EXPECT_GE(before, 1) << "files in memory are looked at now and then";
+    EXPECT_LE(before, 10) << "but mostly left to their workers";
+    ASSERT_GE(onDisk, 48u);
+    for (std::size_t job = onDisk + 1; job < onDisk + 20; ++job) {
+        EXPECT_TRUE(openedAhead.contains(job)) << job << " follows one found on disk";
     }
 }
 
