@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <fstream>
 
@@ -66,6 +67,51 @@ std::string DropFromCache(const std::filesystem::path& file) {
     }
     ::close(fd);
     return why;
+}
+
+std::vector<std::filesystem::path> MakeTree(const std::filesystem::path& folder, int folders,
+                                            int perFolder, std::uint64_t size) {
+    std::vector<std::filesystem::path> files;
+    for (int f = 0; f < folders; ++f) {
+        const std::filesystem::path sub = folder / ("d" + std::to_string(1000 + f));
+        std::filesystem::create_directories(sub);
+        for (int i = 0; i < perFolder; ++i) {
+            files.push_back(sub / ("f" + std::to_string(1000 + i) + ".bin"));
+            if (!std::filesystem::exists(files.back())) {
+                WriteFile(files.back(), size, static_cast<std::uint64_t>(f * perFolder + i + 1));
+            }
+        }
+    }
+    return files;
+}
+
+std::string DropAllFromCache(const std::vector<std::filesystem::path>& files) {
+    std::string why;
+    for (const std::filesystem::path& file : files) {
+        std::string failed = DropFromCache(file);
+        if (why.empty()) {
+            why = std::move(failed);
+        }
+    }
+    return why;
+}
+
+double ReadAllCold(const std::vector<std::filesystem::path>& files) {
+    DropAllFromCache(files);
+    const auto start = std::chrono::steady_clock::now();
+    for (const std::filesystem::path& file : files) {
+        const int fd = ::open(file.c_str(), O_RDONLY);
+        ::posix_fadvise(fd, 0, 0, POSIX_FADV_WILLNEED);
+        ::close(fd);
+    }
+    std::vector<char> buffer(1 << 20);
+    for (const std::filesystem::path& file : files) {
+        const int fd = ::open(file.c_str(), O_RDONLY);
+        while (::read(fd, buffer.data(), buffer.size()) > 0) {
+        }
+        ::close(fd);
+    }
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
 }  // namespace hashwell::bench

@@ -18,4 +18,17 @@ void Warm(const std::vector<std::filesystem::path>& files);
 // otherwise why not.
 std::string DropFromCache(const std::filesystem::path& file);
 
+// A folder of `folders` subfolders of `perFolder` files of `size` bytes each (made once: kept
+// when it is there); the files in the order a walk of the folder meets them.
+std::vector<std::filesystem::path> MakeTree(const std::filesystem::path& folder, int folders,
+                                            int perFolder, std::uint64_t size);
+
+// Drops every file's pages; empty when that worked for all of them, otherwise why not.
+std::string DropAllFromCache(const std::vector<std::filesystem::path>& files);
+
+// Seconds to read the files, not in memory, the system told of all of them at once first
+// (posix_fadvise WILLNEED) so that it reads them in parallel: the best any reading of them can
+// do here.
+double ReadAllCold(const std::vector<std::filesystem::path>& files);
+
 }  // namespace hashwell::bench
