@@ -12,14 +12,15 @@ namespace {
 // memory what is still to be hashed.
 constexpr std::size_t kFilesAhead = 128;
 constexpr std::uint64_t kBytesAhead = 32 * 1024 * 1024;
-// The opening thread sleeps until it can open this many files (or a quarter of the bytes):
-// woken for every file it would cost the workers more than it saves them.
+// Once ahead, the opening thread sleeps until it can open this many files again (and has a
+// quarter of the bytes free): woken for every file, it would cost the workers more than it
+// saves them.
 constexpr std::size_t kBatch = 16;
 // Files already in memory are better opened by their workers: a third thread opening them
 // costs two cores about 8% of a run over small cached files. So while the files are found in
 // memory only every kProbeEvery-th one (the first among them) is opened ahead, to see whether
-// they still are; one
-// found on disk opens all ahead, until kBackInMemory in a row are found in memory again.
+// they still are; one found on disk opens all ahead, until kBackInMemory in a row are found in
+// memory again.
 constexpr std::size_t kProbeEvery = 16;
 constexpr int kBackInMemory = 64;
 

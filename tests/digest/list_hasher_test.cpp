@@ -252,7 +252,7 @@ TEST_F(ListHasherRun, FilesAreOpenedAheadOnlyOnceOneIsFoundOnDisk) {
     // The first file looked at from job 48 on is found on disk.
     std::mutex openedLock;
     std::set<std::size_t> openedAhead;  // job numbers
-    std::size_t onDisk = jobs.size();  // none yet
+    std::size_t onDisk = jobs.size();   // none yet
     RunResources resources = SystemResources();
     resources.openAhead = [&](const platform::Path& path, std::u16string* reason, bool* inMemory) {
         std::optional<platform::ReadOnlyFile> file =
