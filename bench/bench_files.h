@@ -26,6 +26,9 @@ std::vector<std::filesystem::path> MakeTree(const std::filesystem::path& folder,
 // Drops every file's pages; empty when that worked for all of them, otherwise why not.
 std::string DropAllFromCache(const std::vector<std::filesystem::path>& files);
 
+// Seconds to read the files as they are, one after another, on this thread.
+double ReadAll(const std::vector<std::filesystem::path>& files);
+
 // Seconds to read the files, not in memory, the system told of all of them at once first
 // (posix_fadvise WILLNEED) so that it reads them in parallel: the best any reading of them can
 // do here.

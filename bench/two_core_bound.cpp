@@ -1,12 +1,10 @@
 #include "two_core_bound.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
 
+#include "bench_files.h"
 #include "digest/digest.h"
 #include "digest/registry.h"
 
@@ -52,16 +50,8 @@ TwoCoreBound MeasureTwoCoreBound(const std::vector<std::filesystem::path>& files
     for (const auto& [method, bits] : {std::pair{2, 0}, {1, 0}, {3, 0}, {4, 256}, {5, 256}}) {
         bound.kernels += SecondsPerByte(method, bits, each) * static_cast<double>(total);
     }
-    std::vector<char> buffer(1 << 20);
     for (int attempt = 0; attempt < 3; ++attempt) {
-        const auto start = Clock::now();
-        for (const auto& file : files) {
-            const int fd = ::open(file.c_str(), O_RDONLY);
-            while (::read(fd, buffer.data(), buffer.size()) > 0) {
-            }
-            ::close(fd);
-        }
-        bound.read = std::min(bound.read, Since(start));
+        bound.read = std::min(bound.read, ReadAll(files));
     }
     return bound;
 }

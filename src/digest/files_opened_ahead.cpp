@@ -63,20 +63,17 @@ bool FilesOpenedAhead::Take(std::size_t index, std::optional<platform::ReadOnlyF
     if (mine && slot.state == State::Opening) {
         slot.state = State::Passed;  // its worker does not wait: the opening thread drops it
     }
-    if (!mine || slot.state != State::Full) {
-        if (openerSleeps_ && EnoughRoom()) {
-            WakeOpener();
-        }
-        return false;
+    const bool opened = mine && slot.state == State::Full;
+    if (opened) {
+        slot.state = State::Empty;
+        *file = std::move(slot.file);
+        slot.file.reset();
+        *failure = std::move(slot.failure);
     }
-    slot.state = State::Empty;
-    *file = std::move(slot.file);
-    slot.file.reset();
-    *failure = std::move(slot.failure);
     if (openerSleeps_ && EnoughRoom()) {
         WakeOpener();
     }
-    return true;
+    return opened;
 }
 
 void FilesOpenedAhead::WakeOpener() {
